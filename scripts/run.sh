@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and opens the program beside a sample bots.ini.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+bash scripts/build.sh
+# The program works on the bots.ini in its own folder: give a newcomer a filled roster.
+[ -e build/bots.ini ] || cp tests/data/sample-bots.ini build/bots.ini
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: starting the program on a virtual display (xvfb-run)."
+    exec xvfb-run -a build/zelvik
+fi
+exec build/zelvik

@@ -1,0 +1,42 @@
+#include "platform/process.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+bool startProgram(const QString& program, const QString& parameters,
+                  const QString& workingDirectory, QString* error) {
+    const QString folder = QDir::toNativeSeparators(workingDirectory);
+    const auto fail = [&](const QString& shownProgram, const QString& reason) {
+        if (error)
+            *error = u"Could not start %1 in the folder %2: %3"_s.arg(shownProgram, folder, reason);
+        return false;
+    };
+
+    const QFileInfo directory(workingDirectory);
+    if (workingDirectory.isEmpty() || !directory.isDir())
+        return fail(QDir::toNativeSeparators(program), u"the folder does not exist."_s);
+
+    // A bare name is taken from the working folder, never looked up on the search path.
+    const QFileInfo executable(QDir(workingDirectory).filePath(program));
+    const QString shown = QDir::toNativeSeparators(executable.filePath());
+    if (!executable.exists())
+        return fail(shown, u"the program does not exist."_s);
+    if (executable.isDir() || !executable.isExecutable())
+        return fail(shown, u"the file is not a program that can be run."_s);
+
+    QProcess process;
+    process.setProgram(executable.absoluteFilePath());
+#ifdef Q_OS_WIN
+    // Windows programs split their own command line; hand it over exactly as stored.
+    process.setNativeArguments(parameters);
+#else
+    process.setArguments(QProcess::splitCommand(parameters));
+#endif
+    process.setWorkingDirectory(workingDirectory);
+    if (!process.startDetached())
+        return fail(shown, process.errorString());
+    return true;
+}

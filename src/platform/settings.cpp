@@ -1,0 +1,47 @@
+#include "platform/settings.h"
+
+#include <QSettings>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The one place that knows where the store lives. On Windows it is the registry key the
+// program has always used, so existing players keep their game path and parameters.
+std::unique_ptr<QSettings> openStore(const QString& application) {
+#ifdef Q_OS_WIN
+    auto store = std::make_unique<QSettings>(
+        u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s + application,
+        QSettings::NativeFormat);
+#else
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             application, application);
+#endif
+    // Only this user's own store counts; never read system-wide values as if they were ours.
+    store->setFallbacksEnabled(false);
+    return store;
+}
+
+} // namespace
+
+QString ReadSetting(const QString& application, const QString& section, const QString& key,
+                    const QString& defaultValue) {
+    const auto store = openStore(application);
+    store->beginGroup(section);
+    if (!store->contains(key))
+        return defaultValue;
+    return store->value(key).toString();
+}
+
+void WriteSetting(const QString& application, const QString& section, const QString& key,
+                  const QString& value) {
+    const auto store = openStore(application);
+    store->beginGroup(section);
+    store->setValue(key, value);
+}
+
+QString SettingsLocation(const QString& application) {
+    return openStore(application)->fileName();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store, addressed by application, section and key. Values are text.
+// An absent key reads as the default; a key holding empty text reads as empty text.
+QString ReadSetting(const QString& application, const QString& section, const QString& key,
+                    const QString& defaultValue);
+void WriteSetting(const QString& application, const QString& section, const QString& key,
+                  const QString& value);
+// Where the store lives (a file path, or a registry key on Windows), for messages and the guide.
+QString SettingsLocation(const QString& application);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file with the given bytes so that, on any failure, the old file stays whole.
+// A path that is a symbolic link writes the link's target and keeps the link. On failure returns
+// false and puts a reason fit for the player into *error.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);

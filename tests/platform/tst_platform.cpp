@@ -1,0 +1,518 @@
+#include "platform/messages.h"
+#include "platform/process.h"
+#include "platform/settings.h"
+#include "platform/textfile.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+#ifdef Q_OS_UNIX
+constexpr bool OnUnix = true;
+int effectiveUser() {
+    return static_cast<int>(geteuid());
+}
+#else
+constexpr bool OnUnix = false;
+int effectiveUser() {
+    return -1;
+}
+#endif
+bool runningAsRoot() {
+    return effectiveUser() == 0;
+}
+
+// Root writes through file modes, so the read-only cases re-run this program as an unprivileged
+// user with this argument, the file and the new bytes in hex. It prints its user id, then "ok" or
+// "failed" and the error.
+constexpr auto ChildWriter = "--write-file-as-child";
+
+int runChildWriter(const QString& path, const QByteArray& hexBytes) {
+    QString error;
+    const bool ok = writeFileAtomically(path, QByteArray::fromHex(hexBytes), &error);
+    QTextStream(stdout) << effectiveUser() << '\n' << (ok ? "ok" : "failed") << '\n' << error;
+    return 0;
+}
+
+const auto AllModes = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                      QFile::ExeOther;
+const auto ReadOnlyModes = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+const auto ReadWriteModes =
+    ReadOnlyModes | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+const auto OpenFolderModes = AllModes & ~(QFile::WriteGroup | QFile::WriteOther);
+const auto ReadOnlyFolderModes = OpenFolderModes & ~QFile::WriteOwner;
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every path below root, relative to it, sorted; shows stray temporary files and anything a
+// command line managed to create.
+QStringList tree(const QString& root) {
+    QStringList found;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(root).relativeFilePath(it.next());
+    found.sort();
+    return found;
+}
+
+struct PlayerWrite {
+    QString problem; // why the write could not be tried as an ordinary user
+    bool ok = false;
+    QString error;
+};
+
+// Writes as a user the file modes apply to: this process, or a copy of it run as "nobody".
+PlayerWrite writeAsPlayer(const QString& scratch, const QString& path, const QByteArray& bytes) {
+    PlayerWrite result;
+    if (!runningAsRoot()) {
+        result.ok = writeFileAtomically(path, bytes, &result.error);
+        return result;
+    }
+    const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+    if (setpriv.isEmpty()) {
+        result.problem = u"running as root and setpriv (util-linux) is missing, so the write "
+                         u"cannot be tried as an ordinary user"_s;
+        return result;
+    }
+    // A copy in the scratch folder, so the test binary's own folder need not be open to nobody.
+    const QString copy = scratch + u"/writer"_s;
+    if (!QFile::copy(QCoreApplication::applicationFilePath(), copy) ||
+        !QFile::setPermissions(copy, OpenFolderModes)) {
+        result.problem = u"could not copy the test program to "_s + copy;
+        return result;
+    }
+    QProcess child;
+    child.start(setpriv,
+                {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, copy,
+                 QString::fromLatin1(ChildWriter), path, QString::fromLatin1(bytes.toHex())});
+    const bool finished = child.waitForFinished(30000);
+    const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split(u'\n');
+    if (!finished || child.exitCode() != 0 || lines.size() < 3 || lines[0] == u"0"_s ||
+        (lines[1] != u"ok"_s && lines[1] != u"failed"_s)) {
+        result.problem = u"could not run the write as user nobody: "_s + child.errorString() +
+                         u" / "_s + QString::fromLocal8Bit(child.readAllStandardError());
+        return result;
+    }
+    result.ok = lines[1] == u"ok"_s;
+    result.error = lines.mid(2).join(u'\n');
+    return result;
+}
+
+// Stands in for the game: records its working folder and its arguments, one a line, next to
+// itself. The record appears in one step, so a half-written one is never read.
+const QByteArray FakeGame = R"(#!/bin/sh
+record="$(dirname "$0")/record"
+{ pwd -P; for argument in "$@"; do printf '%s\n' "$argument"; done; } > "$record.part"
+mv "$record.part" "$record.txt"
+)";
+
+} // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsHome;
+
+private slots:
+    void initTestCase();
+
+    void readSetting_data();
+    void readSetting();
+    void settingsKeepSectionsAndApplicationsApart();
+
+    void installedHandlerGetsMessages();
+    void defaultMessageIsAWarningBox();
+
+    void write_data();
+    void write();
+    void writeThroughLink_data();
+    void writeThroughLink();
+    void writeRefusesFolder();
+    void writeRefusedLeavesFileAlone_data();
+    void writeRefusedLeavesFileAlone();
+
+    void start_data();
+    void start();
+    void startFails_data();
+    void startFails();
+};
+
+void TestPlatform::initTestCase() {
+    QVERIFY(settingsHome.isValid());
+    // Test mode moves the store to $HOME/.qttest/config and ignores XDG_CONFIG_HOME, so both HOME
+    // and XDG_CONFIG_HOME point into the temporary folder; either way the player's own settings
+    // are out of reach. This must happen before anything opens a QSettings.
+    qputenv("HOME", QFile::encodeName(settingsHome.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path() + u"/config"_s));
+    QStandardPaths::setTestModeEnabled(true);
+    const QString location = SettingsLocation(u"Zelvik"_s);
+    QVERIFY2(location.startsWith(settingsHome.path() + u'/'),
+             qPrintable(u"settings would go to "_s + location));
+}
+
+void TestPlatform::readSetting_data() {
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("absent key gives the default") << false << QString() << u"default"_s;
+    QTest::newRow("empty text is not the default") << true << u""_s << u""_s;
+    QTest::newRow("null text reads as empty") << true << QString() << u""_s;
+    QTest::newRow("game path") << true << u"C:\\Half-Life\\hl.exe"_s << u"C:\\Half-Life\\hl.exe"_s;
+    QTest::newRow("number stays text") << true << u"007"_s << u"007"_s;
+    QTest::newRow("decimal keeps its zero") << true << u"3.10"_s << u"3.10"_s;
+    QTest::newRow("commas are not a list")
+        << true << u"-game valve, +map x"_s << u"-game valve, +map x"_s;
+    QTest::newRow("outer spaces kept") << true << u"  -dev  "_s << u"  -dev  "_s;
+    QTest::newRow("quotes and semicolons")
+        << true << u"+map \"a;b\" ; x"_s << u"+map \"a;b\" ; x"_s;
+    QTest::newRow("looks like a stored type") << true << u"@Invalid()"_s << u"@Invalid()"_s;
+    QTest::newRow("non-ASCII") << true << u"Želví hráč"_s << u"Želví hráč"_s;
+}
+
+void TestPlatform::readSetting() {
+    QFETCH(bool, stored);
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+
+    const QString key = u"Key "_s + QString::fromLatin1(QTest::currentDataTag());
+    if (stored)
+        WriteSetting(u"Zelvik"_s, u"Settings"_s, key, value);
+    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Settings"_s, key, u"default"_s), expected);
+    if (stored)
+        QVERIFY(QFile::exists(SettingsLocation(u"Zelvik"_s)));
+}
+
+void TestPlatform::settingsKeepSectionsAndApplicationsApart() {
+    WriteSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, u"first"_s);
+    WriteSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, u"second"_s);
+    WriteSetting(u"Zelvik"_s, u"Other"_s, u"GamePath"_s, u"other section"_s);
+    WriteSetting(u"ZelvikOther"_s, u"Settings"_s, u"GamePath"_s, u"other application"_s);
+
+    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, {}), u"second"_s);
+    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Other"_s, u"GamePath"_s, {}), u"other section"_s);
+    QCOMPARE(ReadSetting(u"ZelvikOther"_s, u"Settings"_s, u"GamePath"_s, {}),
+             u"other application"_s);
+    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Missing"_s, u"GamePath"_s, u"none"_s), u"none"_s);
+    QVERIFY(SettingsLocation(u"Zelvik"_s) != SettingsLocation(u"ZelvikOther"_s));
+}
+
+void TestPlatform::installedHandlerGetsMessages() {
+    QStringList first;
+    QStringList second;
+    QWidget parent;
+    QWidget* seenParent = nullptr;
+    const MessageHandler original = setMessageHandler(
+        [&](QWidget*, const QString& title, const QString& text) { first << title << text; });
+    QVERIFY(!original); // nothing installed yet: the message box
+
+    showMessage(&parent, u"Title"_s, u"Text"_s);
+    QCOMPARE(first, (QStringList{u"Title"_s, u"Text"_s}));
+
+    const MessageHandler previous =
+        setMessageHandler([&](QWidget* p, const QString&, const QString& text) {
+            seenParent = p;
+            second << text;
+        });
+    QVERIFY(previous);
+    showMessage(&parent, u"Other"_s, u"Again"_s);
+    QCOMPARE(second, QStringList{u"Again"_s});
+    QCOMPARE(seenParent, &parent);
+    QCOMPARE(first.size(), 2); // the replaced handler is no longer called
+
+    previous(nullptr, u"Back"_s, u"Called"_s); // the returned handler is the first one
+    QCOMPARE(first.last(), u"Called"_s);
+    QVERIFY(setMessageHandler(original));
+}
+
+void TestPlatform::defaultMessageIsAWarningBox() {
+    const MessageHandler saved = setMessageHandler({});
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // The box is modal; close it from inside its own event loop once it shows.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box && box->isVisible()) {
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                box->reject();
+                closer.stop();
+            }
+        }
+    });
+    closer.start(10);
+    showMessage(nullptr, u"Zelvik"_s, u"Could not write bots.ini"_s);
+    setMessageHandler(saved);
+
+    QCOMPARE(title, u"Zelvik"_s);
+    QCOMPARE(text, u"Could not write bots.ini"_s);
+    QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void TestPlatform::write_data() {
+    QTest::addColumn<QByteArray>("before"); // empty: no file yet
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("replaces") << QByteArray("[Bot]\r\nName=Old\r\nOld tail that is longer\r\n")
+                              << QByteArray("[Bot]\r\nName=New\r\n");
+    QTest::newRow("creates") << QByteArray() << QByteArray("[Map]\r\nName=crossfire\r\n");
+    QTest::newRow("empties") << QByteArray("old") << QByteArray();
+    QTest::newRow("bytes as given")
+        << QByteArray("old") << QByteArray("a\nb\r\nc\r\0\xff\xfe z", 13);
+}
+
+void TestPlatform::write() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, bytes);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"bots.ini"_s);
+    const auto modes = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    if (!before.isEmpty()) {
+        QVERIFY(put(path, before));
+        QVERIFY(QFile::setPermissions(path, modes));
+    }
+
+    QString error = u"untouched"_s;
+    QVERIFY2(writeFileAtomically(path, bytes, &error), qPrintable(error));
+    QCOMPARE(contents(path), bytes);
+    QCOMPARE(tree(dir.path()), QStringList{u"bots.ini"_s});
+    if (OnUnix && !before.isEmpty())
+        QCOMPARE(QFile::permissions(path) & AllModes, modes);
+}
+
+void TestPlatform::writeThroughLink_data() {
+    QTest::addColumn<QString>("linkTarget"); // as stored in the link, relative to the game folder
+    QTest::addColumn<QString>("realFile");   // relative to the scratch folder
+    QTest::addColumn<bool>("chained");       // the target is itself a link to realFile
+    QTest::addColumn<bool>("existing");      // realFile is there before the write
+
+    QTest::newRow("absolute") << QString() << u"real/bots.ini"_s << false << true;
+    QTest::newRow("relative") << u"../real/bots.ini"_s << u"real/bots.ini"_s << false << true;
+    QTest::newRow("to a link") << u"../real/link.ini"_s << u"real/bots.ini"_s << true << true;
+    QTest::newRow("to a missing file")
+        << u"../real/new.ini"_s << u"real/new.ini"_s << false << false;
+}
+
+void TestPlatform::writeThroughLink() {
+    QFETCH(QString, linkTarget);
+    QFETCH(QString, realFile);
+    QFETCH(bool, chained);
+    QFETCH(bool, existing);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath(u"game"_s) && QDir(dir.path()).mkpath(u"real"_s));
+    const QString real = dir.filePath(realFile);
+    if (existing)
+        QVERIFY(put(real, "old"));
+    if (chained && !QFile::link(u"bots.ini"_s, dir.filePath(u"real/link.ini"_s)))
+        QSKIP("this system cannot make symbolic links");
+    if (linkTarget.isEmpty())
+        linkTarget = real;
+    const QString link = dir.filePath(u"game/bots.ini"_s);
+    if (!QFile::link(linkTarget, link))
+        QSKIP("this system cannot make symbolic links");
+    const QString storedTarget = QFileInfo(link).symLinkTarget();
+
+    QString error;
+    QVERIFY2(writeFileAtomically(link, "new", &error), qPrintable(error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), storedTarget);
+    QCOMPARE(contents(real), QByteArray("new"));
+    QVERIFY(!QFileInfo(real).isSymLink());
+    if (chained)
+        QVERIFY(QFileInfo(dir.filePath(u"real/link.ini"_s)).isSymLink());
+    QCOMPARE(tree(dir.filePath(u"game"_s)), QStringList{u"bots.ini"_s});
+}
+
+void TestPlatform::writeRefusesFolder() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"bots.ini"_s);
+    QVERIFY(QDir(dir.path()).mkdir(u"bots.ini"_s));
+    QVERIFY(put(path + u"/inside.txt"_s, "kept"));
+
+    QString error;
+    QVERIFY(!writeFileAtomically(path, "new", &error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(contents(path + u"/inside.txt"_s), QByteArray("kept"));
+    QCOMPARE(tree(dir.path()), (QStringList{u"bots.ini"_s, u"bots.ini/inside.txt"_s}));
+}
+
+void TestPlatform::writeRefusedLeavesFileAlone_data() {
+    QTest::addColumn<QFile::Permissions>("fileModes");
+    QTest::addColumn<QFile::Permissions>("folderModes");
+
+    QTest::newRow("read-only file") << QFile::Permissions(ReadOnlyModes) << AllModes;
+    QTest::newRow("read-only folder")
+        << QFile::Permissions(ReadWriteModes) << QFile::Permissions(ReadOnlyFolderModes);
+}
+
+void TestPlatform::writeRefusedLeavesFileAlone() {
+    QFETCH(QFile::Permissions, fileModes);
+    QFETCH(QFile::Permissions, folderModes);
+    if (!OnUnix)
+        QSKIP("read-only folders are a Unix matter");
+
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QVERIFY(QFile::setPermissions(scratch.path(), OpenFolderModes));
+    QVERIFY(QDir(scratch.path()).mkdir(u"game"_s));
+    const QString folder = scratch.filePath(u"game"_s);
+    const QString path = folder + u"/bots.ini"_s;
+    const QByteArray old("[Bot]\r\nName=Old\r\n");
+    QVERIFY(put(path, old));
+    QVERIFY(QFile::setPermissions(path, fileModes));
+    QVERIFY(QFile::setPermissions(folder, folderModes));
+
+    const PlayerWrite result = writeAsPlayer(scratch.path(), path, "new");
+    QFile::setPermissions(folder, OpenFolderModes); // so the scratch folder can be removed
+    if (!result.problem.isEmpty())
+        QSKIP(qPrintable(result.problem));
+
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(path), qPrintable(result.error));
+    QCOMPARE(contents(path), old);
+    QCOMPARE(tree(folder), QStringList{u"bots.ini"_s});
+}
+
+void TestPlatform::start_data() {
+    QTest::addColumn<QString>("program");          // relative to the scratch folder
+    QTest::addColumn<QString>("workingDirectory"); // relative to the scratch folder
+    QTest::addColumn<QString>("parameters");
+    QTest::addColumn<QStringList>("arguments");
+
+    const QString game = u"Half Life"_s;
+    const QString mod = u"Half Life/valve"_s;
+    QTest::newRow("quoted map") << u"Half Life/hl.exe"_s << mod
+                                << u"-game valve +map \"boot camp\""_s
+                                << QStringList{u"-game"_s, u"valve"_s, u"+map"_s, u"boot camp"_s};
+    QTest::newRow("server") << u"Half Life/hlds.exe"_s << game << u"-game valve +maxplayers 8"_s
+                            << QStringList{u"-game"_s, u"valve"_s, u"+maxplayers"_s, u"8"_s};
+    QTest::newRow("no parameters") << u"Half Life/hl.exe"_s << game << QString() << QStringList();
+    QTest::newRow("bare name") << u"hl.exe"_s << game << u"-console"_s
+                               << QStringList{u"-console"_s};
+    QTest::newRow("semicolon") << u"Half Life/hl.exe"_s << game << u"-game valve; touch pwned"_s
+                               << QStringList{u"-game"_s, u"valve;"_s, u"touch"_s, u"pwned"_s};
+    QTest::newRow("pipe and redirection")
+        << u"Half Life/hlds.exe"_s << mod << u"-game valve | touch pwned > out"_s
+        << QStringList{u"-game"_s, u"valve"_s, u"|"_s, u"touch"_s, u"pwned"_s, u">"_s, u"out"_s};
+    QTest::newRow("substitutions")
+        << u"Half Life/hl.exe"_s << game << u"$(touch pwned) `touch pwned` $HOME"_s
+        << QStringList{u"$(touch"_s, u"pwned)"_s, u"`touch"_s, u"pwned`"_s, u"$HOME"_s};
+}
+
+void TestPlatform::start() {
+    QFETCH(QString, program);
+    QFETCH(QString, workingDirectory);
+    QFETCH(QString, parameters);
+    QFETCH(QStringList, arguments);
+    if (!OnUnix)
+        QSKIP("the stand-in game is a shell script");
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath(u"Half Life/valve"_s));
+    for (const QString& name : {u"hl.exe"_s, u"hlds.exe"_s}) {
+        const QString path = dir.filePath(u"Half Life/"_s + name);
+        QVERIFY(put(path, FakeGame));
+        QVERIFY(QFile::setPermissions(path, OpenFolderModes));
+    }
+    QStringList expectedTree = tree(dir.path()) << u"Half Life/record.txt"_s;
+    expectedTree.sort();
+    const QString record = dir.filePath(u"Half Life/record.txt"_s);
+    if (program.contains(u'/'))
+        program = dir.filePath(program);
+
+    QString error;
+    QVERIFY2(startProgram(program, parameters, dir.filePath(workingDirectory), &error),
+             qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    // A shell would run whatever follows a separator once the program has ended.
+    QTest::qWait(200);
+
+    QStringList lines = QString::fromLocal8Bit(contents(record)).split(u'\n');
+    QCOMPARE(lines.takeLast(), QString()); // every line ends with a line break
+    QCOMPARE(lines.takeFirst(), QFileInfo(dir.filePath(workingDirectory)).canonicalFilePath());
+    QCOMPARE(lines, arguments);
+    QCOMPARE(tree(dir.path()), expectedTree);
+}
+
+void TestPlatform::startFails_data() {
+    QTest::addColumn<QString>("program"); // relative to the scratch folder
+    QTest::addColumn<QString>("workingDirectory");
+
+    QTest::newRow("missing program") << u"game/hl.exe"_s << u"game"_s;
+    QTest::newRow("missing folder") << u"game/program.sh"_s << u"no such folder"_s;
+    QTest::newRow("no folder given") << u"game/program.sh"_s << QString();
+    QTest::newRow("not executable") << u"game/plain.txt"_s << u"game"_s;
+    QTest::newRow("program is a folder") << u"game/folder.exe"_s << u"game"_s;
+}
+
+void TestPlatform::startFails() {
+    QFETCH(QString, program);
+    QFETCH(QString, workingDirectory);
+    if (!OnUnix)
+        QSKIP("the stand-in game is a shell script");
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath(u"game/folder.exe"_s));
+    QVERIFY(put(dir.filePath(u"game/program.sh"_s), FakeGame));
+    QVERIFY(QFile::setPermissions(dir.filePath(u"game/program.sh"_s), OpenFolderModes));
+    QVERIFY(put(dir.filePath(u"game/plain.txt"_s), FakeGame));
+    QVERIFY(QFile::setPermissions(dir.filePath(u"game/plain.txt"_s), ReadWriteModes));
+    program = dir.filePath(program);
+    if (!workingDirectory.isEmpty())
+        workingDirectory = dir.filePath(workingDirectory);
+
+    QString error;
+    QVERIFY(!startProgram(program, u"-game valve"_s, workingDirectory, &error));
+    QVERIFY2(error.contains(program), qPrintable(error));
+    QVERIFY2(error.contains(workingDirectory), qPrintable(error));
+}
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && qstrcmp(argv[1], ChildWriter) == 0) {
+        QCoreApplication app(argc, argv);
+        return runChildWriter(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]));
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestPlatform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_platform.moc"
