@@ -57,6 +57,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     ui->TabStrip1->raise();
     ui->cmbModel->setCompleter(nullptr);
     ui->cmbMaps->setCompleter(nullptr);
+    ui->Text1->setTabChangesFocus(true);
     setFixedSize(size());
     QIcon icon;
     for (const int size : {16, 32, 48})

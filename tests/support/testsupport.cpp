@@ -8,10 +8,17 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 void isolateSettings() {
-    static QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Test mode keeps the store below $HOME (and ignores XDG_CONFIG_HOME), so both point into a
+    // private folder: the player's own settings are never read or written by a test.
+    static QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
     QStandardPaths::setTestModeEnabled(true);
+    if (!settingsFile().startsWith(home.path()))
+        qFatal("The settings store is not isolated: %s", qPrintable(settingsFile()));
 }
 
 QString settingsFile() {
