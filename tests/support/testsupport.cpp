@@ -3,6 +3,7 @@
 #include "launch/commands.h"
 #include "platform/settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -53,4 +54,82 @@ MessageCapture::MessageCapture() {
 
 MessageCapture::~MessageCapture() {
     setMessageHandler(previous);
+}
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+bool runningAsRoot() {
+#ifdef Q_OS_UNIX
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+QString rerunAsNobody(const QString& testFunction, QString* cannotRun) {
+    const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+    if (setpriv.isEmpty()) {
+        *cannotRun = u"running as root without setpriv: file modes cannot be tried"_s;
+        return {};
+    }
+    // A copy in a folder of its own, so the build folder need not be open to nobody.
+    static QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QCoreApplication::applicationName());
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!QFile::exists(copy) &&
+        (!QFile::copy(QCoreApplication::applicationFilePath(), copy) ||
+         !QFile::setPermissions(copy, open) || !QFile::setPermissions(scratch.path(), open))) {
+        *cannotRun = u"could not copy the test program to "_s + copy;
+        return {};
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"HOME"_s, QDir::tempPath());
+    child.setProcessEnvironment(environment);
+    child.setWorkingDirectory(QDir::tempPath());
+    child.start(setpriv, {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, copy,
+                          testFunction});
+    if (!child.waitForFinished(120000)) {
+        *cannotRun = u"the test as user nobody did not finish: "_s + child.errorString();
+        return {};
+    }
+    const QString output =
+        QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    const QString function = testFunction.section(u':', 0, 0);
+    const bool passed =
+        output.split(u'\n').filter(u"PASS   : "_s).filter(u"::"_s + function).size();
+    if (child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 && passed)
+        return {};
+    return output.isEmpty() ? u"the test as user nobody failed"_s : output;
+}
+
+void writeFakeGame(const QString& path) {
+    writeBytes(path,
+               "#!/bin/sh\n"
+               "record=\"$(dirname \"$0\")/record\"\n"
+               "{ pwd -P; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$record.part\"\n"
+               "mv \"$record.part\" \"$record.txt\"\n");
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup |
+                                    QFile::ExeOther);
+}
+
+QStringList fakeGameRecord(const QString& folder) {
+    const QString record = QDir(folder).filePath(u"record.txt"_s);
+    const QDeadlineTimer deadline(5000);
+    while (!QFile::exists(record) && !deadline.hasExpired())
+        QTest::qWait(20);
+    QString text = QString::fromLocal8Bit(readBytes(record));
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
 }

@@ -75,3 +75,16 @@ public:
         ++text1Sets;
     }
 };
+
+bool runningAsRoot();
+
+// Root writes through file modes. Runs one test function of this test program again as the
+// unprivileged user "nobody" (function or "function:tag"). Returns what the child printed when it
+// failed and an empty text when it passed; *cannotRun says why it could not be run at all.
+QString rerunAsNobody(const QString& testFunction, QString* cannotRun);
+
+// A stand-in for the game: a script at path that writes its working folder and then its
+// arguments, one a line, to "record.txt" beside itself.
+void writeFakeGame(const QString& path);
+// The lines the fake game recorded in folder, once they are there (waits up to five seconds).
+QStringList fakeGameRecord(const QString& folder);
