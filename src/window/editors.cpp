@@ -26,6 +26,18 @@ QString pageCaption(const QString& word, int value, int count) {
            QString::number(count) + u")"_s;
 }
 
+// Left of the first entry is the last one, right of the last is the first. Setting the wrapped
+// value runs the change handling anew, and that run does the paging; the run that wrapped must
+// then do nothing more, or it would store the newly shown entry before it was ever left.
+bool wrapPaging(QScrollBar* scrollBar, int count) {
+    const int value = scrollBar->value();
+    const int wrapped = value < 1 ? count : (value > count ? 1 : value);
+    if (wrapped == value)
+        return false;
+    scrollBar->setValue(wrapped);
+    return true;
+}
+
 void putBack(QScrollBar* scrollBar, int value) {
     const QSignalBlocker quiet(scrollBar);
     scrollBar->setValue(value);
@@ -96,10 +108,8 @@ void frmMain::HScroll1_Change() {
         putBack(ui->HScroll1, m.CurrentMap);
         return;
     }
-    if (ui->HScroll1->value() < 1)
-        ui->HScroll1->setValue(m.MapCount);
-    if (ui->HScroll1->value() > m.MapCount)
-        ui->HScroll1->setValue(1);
+    if (wrapPaging(ui->HScroll1, m.MapCount))
+        return;
     StoreMap(m.CurrentMap);
     m.CurrentMap = qint16(ui->HScroll1->value());
     ShowMap(m.CurrentMap);
@@ -113,10 +123,8 @@ void frmMain::HScroll2_Change() {
         putBack(ui->HScroll2, m.CurrentBot);
         return;
     }
-    if (ui->HScroll2->value() < 1)
-        ui->HScroll2->setValue(m.BotCount);
-    if (ui->HScroll2->value() > m.BotCount)
-        ui->HScroll2->setValue(1);
+    if (wrapPaging(ui->HScroll2, m.BotCount))
+        return;
     StoreBot(m.CurrentBot);
     m.CurrentBot = qint16(ui->HScroll2->value());
     ShowBot(m.CurrentBot);
