@@ -1,3 +1,156 @@
 # Installation and packages.
+#
+# Zelvik works on the bots.ini in the folder its executable lies in, so where it is installed
+# matters more than usual:
+#
+#  - Windows: the player drops zelvik.exe, with the Qt DLLs beside it, into the bot add-on's
+#    folder. Everything is installed at the top of the install tree and packed as a ZIP.
+#  - Linux and other Unix systems: the executable goes into a private folder (lib/zelvik) and
+#    bin/zelvik is a small launcher that copies it into the player's add-on folder (or a per-user
+#    data folder) and starts it there. A desktop entry, AppStream metadata and icons make it show
+#    up in application menus and software centres. Packed as a .deb and a .tar.gz.
+
 include(GNUInstallDirs)
-install(TARGETS zelvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The reverse-DNS name the desktop entry, the AppStream component and the icons share.
+set(ZELVIK_APP_ID "io.github.zelvik.zelvik" CACHE STRING
+    "Desktop entry, AppStream and icon name")
+set(ZELVIK_PACKAGE_MAINTAINER "Zelvik maintainers <maintainers@zelvik.invalid>" CACHE STRING
+    "Maintainer named in the packages")
+
+set(ZELVIK_SUMMARY "Edit the bot roster of a Half-Life bot add-on and start the game")
+# Debian shows each line of the description as it is, so keep them short.
+string(JOIN "\n" ZELVIK_DESCRIPTION
+    "Zelvik edits bots.ini, the roster file of a bot add-on for the game Half-Life:"
+    "the bots (name, player model, top and bottom colour) and the map rotation"
+    "(bot quantity, random choice, delays, waiting for players, keeping the"
+    "server full), one entry at a time in one small window. It rewrites the file"
+    "with Save INI and starts the game client or the dedicated server with"
+    "stored parameters.")
+
+if(WIN32)
+    # ---- Windows: one flat folder, ready to be copied into the add-on folder --------------------
+    install(TARGETS zelvik RUNTIME DESTINATION .)
+
+    # The Qt DLLs and plugins the program needs, deployed beside the installed zelvik.exe.
+    option(ZELVIK_DEPLOY_QT "Run windeployqt on the installed program" ON)
+    if(ZELVIK_DEPLOY_QT)
+        if(TARGET Qt6::windeployqt)
+            set(ZELVIK_WINDEPLOYQT "$<TARGET_FILE:Qt6::windeployqt>")
+        else()
+            find_program(ZELVIK_WINDEPLOYQT_PROGRAM windeployqt
+                         HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" REQUIRED)
+            set(ZELVIK_WINDEPLOYQT "${ZELVIK_WINDEPLOYQT_PROGRAM}")
+        endif()
+        install(CODE "
+            message(STATUS \"Deploying Qt beside \${CMAKE_INSTALL_PREFIX}/zelvik.exe\")
+            execute_process(
+                COMMAND \"${ZELVIK_WINDEPLOYQT}\" --no-translations --no-system-d3d-compiler
+                        --no-opengl-sw --no-compiler-runtime
+                        \"\${CMAKE_INSTALL_PREFIX}/zelvik.exe\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        ")
+    endif()
+
+    # The compiler's run-time DLLs, so the player needs no separate redistributable.
+    if(MINGW)
+        get_filename_component(ZELVIK_MINGW_BIN "${CMAKE_CXX_COMPILER}" DIRECTORY)
+        foreach(dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libstdc++-6.dll libwinpthread-1.dll)
+            if(EXISTS "${ZELVIK_MINGW_BIN}/${dll}")
+                install(FILES "${ZELVIK_MINGW_BIN}/${dll}" DESTINATION .)
+            endif()
+        endforeach()
+    else()
+        set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
+        include(InstallRequiredSystemLibraries)
+    endif()
+
+    set(CPACK_GENERATOR ZIP)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(CPACK_SYSTEM_NAME win64)
+    else()
+        set(CPACK_SYSTEM_NAME win32)
+    endif()
+else()
+    # ---- Linux and other Unix systems ----------------------------------------------------------
+    set(ZELVIK_PRIVATE_DIR "lib/zelvik" CACHE STRING
+        "Folder, below the install prefix, for the program the launcher copies")
+    install(TARGETS zelvik RUNTIME DESTINATION "${ZELVIK_PRIVATE_DIR}")
+
+    # The launcher finds the program relative to its own place, so the installed tree can be moved
+    # (the .tar.gz) and "cmake --install --prefix" works.
+    if(IS_ABSOLUTE "${ZELVIK_PRIVATE_DIR}" OR IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
+        set(ZELVIK_LAUNCHER_INSTALLED "\"${ZELVIK_PRIVATE_DIR}/zelvik\"")
+    else()
+        file(RELATIVE_PATH ZELVIK_BIN_TO_PROGRAM "/prefix/${CMAKE_INSTALL_BINDIR}"
+             "/prefix/${ZELVIK_PRIVATE_DIR}/zelvik")
+        set(ZELVIK_LAUNCHER_INSTALLED
+            "\"$(dirname \"$(readlink -f \"$0\")\")/${ZELVIK_BIN_TO_PROGRAM}\"")
+    endif()
+    configure_file(packaging/linux/zelvik-launcher.sh.in
+                   "${CMAKE_CURRENT_BINARY_DIR}/packaging/zelvik" @ONLY)
+    install(PROGRAMS "${CMAKE_CURRENT_BINARY_DIR}/packaging/zelvik"
+            DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+    configure_file(packaging/linux/zelvik.desktop.in
+                   "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.desktop" @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.desktop"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+
+    configure_file(packaging/linux/zelvik.metainfo.xml.in
+                   "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.metainfo.xml" @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.metainfo.xml"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
+    foreach(size 16 32 48)
+        install(FILES src/window/icons/zelvik-${size}.png
+                DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+                RENAME "${ZELVIK_APP_ID}.png")
+    endforeach()
+    install(FILES src/window/icons/zelvik.svg
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
+            RENAME "${ZELVIK_APP_ID}.svg")
+
+    install(FILES docs/guide.md DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+    install(DIRECTORY docs/images DESTINATION "${CMAKE_INSTALL_DOCDIR}" FILES_MATCHING
+            PATTERN "*.png")
+
+    if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        set(CPACK_GENERATOR DEB TGZ)
+    else()
+        set(CPACK_GENERATOR TGZ)
+    endif()
+endif()
+
+# ---- Packages --------------------------------------------------------------------------------
+set(CPACK_VERBATIM_VARIABLES TRUE)
+set(CPACK_PACKAGE_NAME zelvik)
+set(CPACK_PACKAGE_VENDOR "Zelvik")
+set(CPACK_PACKAGE_CONTACT "${ZELVIK_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZELVIK_SUMMARY}")
+set(CPACK_PACKAGE_DESCRIPTION "${ZELVIK_DESCRIPTION}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY zelvik)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/" "/out/")
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZELVIK_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+# The dialog font the window is laid out for.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# dpkg-shlibdeps derives the exact library packages (libqt6widgets6, libqt6gui6, libqt6core6,
+# libstdc++6, libc6) from the program itself; without it, name the Qt libraries by hand.
+find_program(ZELVIK_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(ZELVIK_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6, libc6")
+endif()
+
+include(CPack)
