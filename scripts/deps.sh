@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config libx11-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
     xvfb xauth xdotool imagemagick

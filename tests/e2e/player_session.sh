@@ -1,0 +1,294 @@
+#!/usr/bin/env bash
+# A player's session with the built program on a virtual X display, driven by real mouse and
+# keyboard events (xdotool): edit bots and maps, page with wrap-around, add and remove entries,
+# switch tabs by mouse and by keyboard, "Save INI", close the window; then start the program
+# again and check that the roster, the game path and the window place come back.
+#
+# Usage: player_session.sh ZELVIK CLOSEWINDOW DATA_DIR
+# Exits 77 (skipped) when no X display can be had.
+set -euo pipefail
+
+zelvik=$1
+closewindow=$2
+data=$3
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() {
+    echo "FAILED: $*" >&2
+    [ -s "${work:-}/program.log" ] && { echo "program output:" >&2; cat "$work/program.log" >&2; }
+    exit 1
+}
+step() { echo "-- $*"; }
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)."
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of its own: Xvfb picks a free number and writes it to fd 3 once it is ready.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; skip "Xvfb did not start."; }
+export DISPLAY=":$(cat "$work/display")"
+
+# The program folder holds the program and its bots.ini; the settings store, home and runtime
+# folders are private to this run.
+addon=$work/addon
+mkdir -p "$addon" "$work/config" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$zelvik" "$addon/zelvik"
+cp "$data/sample-bots.ini" "$addon/bots.ini"
+settings=$work/config/Zelvik/Zelvik.conf
+
+window=""
+X=0
+Y=0
+start_program() {
+    # Started from another folder: the program must find bots.ini beside itself.
+    (
+        cd "$work/home"
+        # The clicks assume Qt's own look at 96 dpi: no desktop theme, style or scaling.
+        exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE \
+            -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
+            HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+            QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$addon/zelvik"
+    ) >>"$work/program.log" 2>&1 &
+    program_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik' | head -n 1) ||
+        true
+    [ -n "$window" ] || fail "the program's window did not appear."
+    local WINDOW WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH.$HEIGHT" = "250.178" ] || fail "the window is ${WIDTH}x$HEIGHT, not 250x178."
+    # No window manager runs here: give the window the keyboard focus ourselves.
+    xdotool windowfocus "$window" 2>/dev/null || true
+}
+
+# Closes the window as a window manager's close button would, and waits for the program to end.
+close_program() {
+    "$closewindow" "$window" || fail "could not send the close request."
+    for _ in $(seq 100); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed."
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status."
+}
+
+# Window-relative places: the tab strip runs across the top; the Bots and Maps frames start at
+# y=16 and the INI frame at y=24, so a control's centre is frame offset + its geometry centre.
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+retype() { # x y text: click into a text box, select all it holds and type over it
+    click "$1" "$2"
+    xdotool key ctrl+a
+    xdotool type --delay 15 -- "$3"
+}
+
+title_is() {
+    local want="Vantrel Zelvik$1" got=""
+    for _ in $(seq 100); do
+        got=$(xdotool getwindowname "$window" 2>/dev/null) || got="(no window)"
+        [ "$got" = "$want" ] && return 0
+        sleep 0.05
+    done
+    fail "the window title is \"$got\", expected \"$want\"."
+}
+
+tab_maps() { click 125 10; }
+tab_ini() { click 208 10; }
+bot_left() { click 211 44; }   # HScroll2's arrows
+bot_right() { click 229 44; }
+map_left() { click 211 46; }   # HScroll1's arrows
+map_right() { click 229 46; }
+add_entry() { click 40 140; }  # Command1 / Command4 sit at the same place on their pages
+remove_entry() { click 120 140; }
+save_ini() { click 223 148; }
+
+# The bots.ini the session must leave, written out from the file layout: the maps, then the
+# bots, every section followed by an empty line, all lines ending in CR LF, and one more CR LF
+# at the end of the file.
+expected=$work/expected.ini
+sed 's/$/\r/' >"$expected" <<'EOF'
+[Map]
+Name            = stalkyard
+Quantity        = 8
+Random          = Yes
+InitialDelay    = 10
+SpawnDelay      = 5
+WaitForPlayers  = 1
+KeepServerFull  = 0
+
+[DefaultMap]
+Quantity        = 2
+Random          = Yes
+InitialDelay    = 1
+SpawnDelay      = 1
+WaitForPlayers  = 0
+KeepServerFull  = 0
+
+[Map]
+Name            = Map3
+Quantity        = 1
+Random          = No
+InitialDelay    = 1
+SpawnDelay      = 1
+WaitForPlayers  = 0
+KeepServerFull  = 0
+
+[Bot]
+Name            = Otis
+Model           = scientist
+TopColor        = 77
+BottomColor     = 5
+
+[Bot]
+Name            = Gina
+Model           = gina
+TopColor        = 255
+BottomColor     = 1
+
+[Bot]
+Name            = Kelly
+Model           = Barney
+TopColor        = 1
+BottomColor     = 1
+
+EOF
+printf '\r\n' >>"$expected"
+
+bots_ini_is_expected() {
+    for _ in $(seq 100); do
+        cmp -s "$expected" "$addon/bots.ini" && return 0
+        sleep 0.05
+    done
+    diff <(cat -A "$expected") <(cat -A "$addon/bots.ini") >&2 || true
+    fail "bots.ini is not what the session should have written ($1)."
+}
+setting_is() {
+    grep -qxF -- "$1=$2" "$settings" 2>/dev/null || {
+        cat "$settings" >&2 2>/dev/null || true
+        fail "the settings store does not hold $1=$2 ($3)."
+    }
+}
+
+game_path=/games/Half-Life/hl.exe
+
+step "first start beside the three-bot, three-map sample"
+start_program
+title_is "  (Bot  1 of 3)"
+[ "$X.$Y" = "66.66" ] || fail "the window opened at $X,$Y, not at the default 66,66."
+
+step "edit bot 1: name, model, both colours typed"
+retype 132 41 Otis
+retype 110 66 scientist
+retype 212 89 77
+retype 212 113 5
+
+step "page with wrap-around: left of bot 1 is the last bot, right of it is bot 1 again"
+bot_left
+title_is "  (Bot  3 of 3)"
+bot_right
+title_is "  (Bot  1 of 3)"
+
+step "add a bot and name it"
+add_entry
+title_is "  (Bot  4 of 4)"
+retype 132 41 Kelly
+
+step "remove bot 2"
+bot_right
+title_is "  (Bot  1 of 4)"
+bot_right
+title_is "  (Bot  2 of 4)"
+remove_entry
+title_is "  (Bot  1 of 3)"
+
+step "Maps tab by mouse; edit map 1: name and bot quantity"
+tab_maps
+title_is "  (Map  1 of 3)"
+retype 116 42 stalkyard
+retype 112 65 8
+
+step "remove map 2, wrap left to the default map and tick Random, add a map"
+map_right
+title_is "  (Map  2 of 3)"
+remove_entry
+title_is "  (Map  1 of 2)"
+map_left
+title_is "  (Map  2 of 2)"
+click 160 64
+add_entry
+title_is "  (Map  3 of 3)"
+
+step "INI tab by keyboard: Tab from the map name to the tab strip, then Right"
+click 116 42
+xdotool key Tab
+xdotool key Right
+title_is ""
+
+step "type the game path and parameters, Save INI"
+retype 136 137 "$game_path"
+retype 136 161 "-dev"
+save_ini
+bots_ini_is_expected "after Save INI"
+setting_is HLPath "$game_path" "after Save INI"
+setting_is HLParameters "-dev" "after Save INI"
+grep -q '^MainLeft=' "$settings" && fail "Save INI stored the window place; only closing does."
+
+step "change the parameters and close the window"
+retype 136 161 "-dev -console"
+close_program
+bots_ini_is_expected "closing must leave bots.ini alone"
+setting_is HLPath "$game_path" "after closing"
+setting_is HLParameters "-dev -console" "after closing"
+setting_is MainLeft 990 "the place the window had, in twips"
+setting_is MainTop 990 "the place the window had, in twips"
+setting_is MainWidth 3750 "250 px in twips"
+setting_is MainHeight 2670 "178 px in twips"
+
+step "start again at a stored place; the roster comes back"
+sed -i -e 's/^MainLeft=.*/MainLeft=1500/' -e 's/^MainTop=.*/MainTop=750/' "$settings"
+start_program
+[ "$X.$Y" = "100.50" ] || fail "the window opened at $X,$Y, not at the stored 100,50."
+title_is "  (Bot  1 of 3)"
+bot_left
+title_is "  (Bot  3 of 3)"
+tab_maps
+title_is "  (Map  1 of 3)"
+map_left
+title_is "  (Map  3 of 3)"
+
+step "Save INI rewrites the file from the roster read back"
+# Spoil the file on disk: only the roster the program holds can bring it back.
+printf 'stale\r\n' >"$addon/bots.ini"
+tab_ini
+title_is ""
+save_ini
+bots_ini_is_expected "saved again after the restart"
+
+step "close: the game path and parameters shown on the INI page are stored again"
+close_program
+setting_is HLPath "$game_path" "the path box showed the stored path"
+setting_is HLParameters "-dev -console" "the parameters box showed the stored parameters"
+setting_is MainLeft 1500 "the window stayed where it opened"
+setting_is MainTop 750 "the window stayed where it opened"
+
+echo "PASSED: the player's session gave the expected bots.ini and settings."
