@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,17 +36,14 @@ const QByteArray Saved = "[Map]\r\n"
                          "\r\n"
                          "\r\n";
 
-template <typename T> T* control(frmMain& window, const QString& name) {
-    return window.findChild<T*>(name);
-}
-
-void click(frmMain& window, const QString& button) {
-    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
-}
-
-void showTab(frmMain& window, int index) {
-    auto* tabs = control<QTabBar>(window, u"TabStrip1"_s);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+// Writes the fake game to game/file and stores game/storedName as the game's path (the two may
+// differ in case), and the parameters unless they are null.
+void storeFakeGame(const QTemporaryDir& game, const QString& file, const QString& storedName,
+                   const QString& parameters = {}) {
+    QVERIFY(writeFakeGame(game.filePath(file)));
+    WriteStoredSetting(SettingsKeys::HLPath, game.filePath(storedName));
+    if (!parameters.isNull())
+        WriteStoredSetting(SettingsKeys::HLParameters, parameters);
 }
 
 QStringList items(const QComboBox* box) {
@@ -70,9 +65,7 @@ private slots:
     void initTestCase() { isolateSettings(); }
     void init() {
         clearSettings();
-        QDir(folder.path()).removeRecursively();
-        QDir().mkpath(folder.path());
-        writeBytes(iniPath(), Roster);
+        programFolderWith(folder, Roster);
     }
     void saveWritesTheRosterAndTheSettings();
     void saveRebuildsBothListsFromAChangedPath();
@@ -85,11 +78,10 @@ private slots:
 };
 
 void TestCommands::saveWritesTheRosterAndTheSettings() {
-    frmMain window(folder.path());
-    window.show();
-    showTab(window, 2);
-    control<QLineEdit>(window, u"txtParameters"_s)->setText(u"-dev +map x"_s);
-    click(window, u"cmdSaveINI"_s);
+    ShownWindow window(folder.path());
+    clickTab(window, 2);
+    control<QLineEdit>(window, "txtParameters")->setText(u"-dev +map x"_s);
+    clickButton(window, "cmdSaveINI");
     QCOMPARE(readBytes(iniPath()), Saved);
     QCOMPARE(window.text1(), QString::fromLatin1(Saved.chopped(2)));
     QCOMPARE(ReadStoredSetting(SettingsKeys::HLParameters, {}), u"-dev +map x"_s);
@@ -101,16 +93,15 @@ void TestCommands::saveRebuildsBothListsFromAChangedPath() {
     QDir(game.path()).mkpath(u"valve/maps"_s);
     QDir(game.path()).mkpath(u"valve/models/player/zombie"_s);
     writeBytes(game.filePath(u"valve/maps/rapidcore.bsp"_s), "");
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     // A model and map name typed on the pages, then stored by the tab change.
-    control<QComboBox>(window, u"cmbModel"_s)->setEditText(u"zombie"_s);
-    showTab(window, 2);
-    control<QLineEdit>(window, u"txtExecutable"_s)->setText(game.filePath(u"HL.EXE"_s));
-    click(window, u"cmdSaveINI"_s);
+    control<QComboBox>(window, "cmbModel")->setEditText(u"zombie"_s);
+    clickTab(window, 2);
+    control<QLineEdit>(window, "txtExecutable")->setText(game.filePath(u"HL.EXE"_s));
+    clickButton(window, "cmdSaveINI");
 
-    const auto* models = control<QComboBox>(window, u"cmbModel"_s);
-    const auto* maps = control<QComboBox>(window, u"cmbMaps"_s);
+    const auto* models = control<QComboBox>(window, "cmbModel");
+    const auto* maps = control<QComboBox>(window, "cmbMaps");
     QCOMPARE(items(models), (QStringList{u"gina"_s, u"gordon"_s, u"helmet"_s, u"hgrunt"_s,
                                          u"scientist"_s, u"zombie"_s}));
     QCOMPARE(items(maps).size(), 10);
@@ -130,18 +121,9 @@ void TestCommands::saveFailureKeepsFileAndRoster_data() {
 
 void TestCommands::saveFailureKeepsFileAndRoster() {
     QFETCH(QString, blocker);
-    if (blocker != u"folder"_s && runningAsRoot()) {
-        QString cannotRun;
-        const QString failure = rerunAsNobody(u"saveFailureKeepsFileAndRoster:"_s +
-                                                  QString::fromLatin1(QTest::currentDataTag()),
-                                              &cannotRun);
-        if (!cannotRun.isEmpty())
-            QSKIP(qPrintable(cannotRun));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        return;
-    }
-    frmMain window(folder.path());
-    window.show();
+    if (blocker != u"folder"_s)
+        RERUN_AS_NOBODY_IF_ROOT();
+    ShownWindow window(folder.path());
     if (blocker == u"folder"_s) {
         QFile::remove(iniPath());
         QVERIFY(QDir(folder.path()).mkdir(u"bots.ini"_s));
@@ -151,10 +133,10 @@ void TestCommands::saveFailureKeepsFileAndRoster() {
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     }
     const QByteArray before = readBytes(iniPath());
-    QTest::keyClicks(control<QLineEdit>(window, u"txtBotName"_s), u"2"_s);
-    showTab(window, 2);
+    QTest::keyClicks(control<QLineEdit>(window, "txtBotName"), u"2"_s);
+    clickTab(window, 2);
     MessageCapture messages;
-    click(window, u"cmdSaveINI"_s);
+    clickButton(window, "cmdSaveINI");
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner);
 
@@ -169,26 +151,23 @@ void TestCommands::saveFailureKeepsFileAndRoster() {
     // Once the cause is gone, the same roster saves.
     if (blocker == u"folder"_s)
         QVERIFY(QDir(folder.path()).rmdir(u"bots.ini"_s));
-    click(window, u"cmdSaveINI"_s);
+    clickButton(window, "cmdSaveINI");
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(readBytes(iniPath()).contains("Name            = Al2\r\n"));
 }
 
 void TestCommands::launchUsesTheStoredPathNotTheBoxes() {
     QTemporaryDir game;
-    writeFakeGame(game.filePath(u"hl.exe"_s));
-    WriteStoredSetting(SettingsKeys::HLPath, game.filePath(u"HL.exe"_s));
-    WriteStoredSetting(SettingsKeys::HLParameters, u"-game valve +map \"boot camp\""_s);
-    frmMain window(folder.path());
-    window.show();
+    storeFakeGame(game, u"hl.exe"_s, u"HL.exe"_s, u"-game valve +map \"boot camp\""_s);
+    ShownWindow window(folder.path());
     // Typed but not saved: Launch does not see these.
-    control<QLineEdit>(window, u"txtExecutable"_s)->setText(u"/nowhere/hl.exe"_s);
-    control<QLineEdit>(window, u"txtParameters"_s)->setText(u"-typed"_s);
-    QTest::keyClicks(control<QLineEdit>(window, u"txtBotName"_s), u"Z"_s);
-    showTab(window, 2);
-    showTab(window, 0);
+    control<QLineEdit>(window, "txtExecutable")->setText(u"/nowhere/hl.exe"_s);
+    control<QLineEdit>(window, "txtParameters")->setText(u"-typed"_s);
+    QTest::keyClicks(control<QLineEdit>(window, "txtBotName"), u"Z"_s);
+    clickTab(window, 2);
+    clickTab(window, 0);
 
-    click(window, u"Command6"_s);
+    clickButton(window, "Command6");
     const QStringList expected{QDir(game.path()).canonicalPath(), u"-game"_s, u"valve"_s, u"+map"_s,
                                u"boot camp"_s};
     QCOMPARE(fakeGameRecord(game.path()), expected);
@@ -197,30 +176,25 @@ void TestCommands::launchUsesTheStoredPathNotTheBoxes() {
     QCOMPARE(readBytes(iniPath()), Roster);
 
     QFile::remove(game.filePath(u"record.txt"_s));
-    showTab(window, 1);
-    click(window, u"Command3"_s);
+    clickTab(window, 1);
+    clickButton(window, "Command3");
     QCOMPARE(fakeGameRecord(game.path()), expected);
 }
 
 void TestCommands::launchChoosesTheServerByThePathsEnd() {
     QTemporaryDir game;
-    writeFakeGame(game.filePath(u"hlds.exe"_s));
-    WriteStoredSetting(SettingsKeys::HLPath, game.filePath(u"HLDS.EXE"_s));
-    frmMain window(folder.path());
-    window.show();
-    click(window, u"Command6"_s);
+    storeFakeGame(game, u"hlds.exe"_s, u"HLDS.EXE"_s);
+    ShownWindow window(folder.path());
+    clickButton(window, "Command6");
     // No stored parameters: the server gets none, whatever the box shows.
     QCOMPARE(fakeGameRecord(game.path()), QStringList{QDir(game.path()).canonicalPath()});
 }
 
 void TestCommands::launchRunsNoShell() {
     QTemporaryDir game;
-    writeFakeGame(game.filePath(u"hl.exe"_s));
-    WriteStoredSetting(SettingsKeys::HLPath, game.filePath(u"hl.exe"_s));
-    WriteStoredSetting(SettingsKeys::HLParameters, u"-game valve; touch pwned $(touch pwned2)"_s);
-    frmMain window(folder.path());
-    window.show();
-    click(window, u"Command6"_s);
+    storeFakeGame(game, u"hl.exe"_s, u"hl.exe"_s, u"-game valve; touch pwned $(touch pwned2)"_s);
+    ShownWindow window(folder.path());
+    clickButton(window, "Command6");
     QCOMPARE(
         fakeGameRecord(game.path()).mid(1),
         (QStringList{u"-game"_s, u"valve;"_s, u"touch"_s, u"pwned"_s, u"$(touch"_s, u"pwned2)"_s}));
@@ -230,10 +204,9 @@ void TestCommands::launchRunsNoShell() {
 
 void TestCommands::failedLaunchIsShown() {
     WriteStoredSetting(SettingsKeys::HLPath, folder.filePath(u"missing/hl.exe"_s));
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     MessageCapture messages;
-    click(window, u"Command3"_s);
+    clickButton(window, "Command3");
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(folder.filePath(u"missing"_s))),
              qPrintable(messages.texts[0]));

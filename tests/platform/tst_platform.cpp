@@ -2,19 +2,14 @@
 #include "platform/process.h"
 #include "platform/settings.h"
 #include "platform/textfile.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDirIterator>
 #include <QMessageBox>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -22,30 +17,9 @@ namespace {
 
 #ifdef Q_OS_UNIX
 constexpr bool OnUnix = true;
-int effectiveUser() {
-    return static_cast<int>(geteuid());
-}
 #else
 constexpr bool OnUnix = false;
-int effectiveUser() {
-    return -1;
-}
 #endif
-bool runningAsRoot() {
-    return effectiveUser() == 0;
-}
-
-// Root writes through file modes, so the read-only cases re-run this program as an unprivileged
-// user with this argument, the file and the new bytes in hex. It prints its user id, then "ok" or
-// "failed" and the error.
-constexpr auto ChildWriter = "--write-file-as-child";
-
-int runChildWriter(const QString& path, const QByteArray& hexBytes) {
-    QString error;
-    const bool ok = writeFileAtomically(path, QByteArray::fromHex(hexBytes), &error);
-    QTextStream(stdout) << effectiveUser() << '\n' << (ok ? "ok" : "failed") << '\n' << error;
-    return 0;
-}
 
 const auto AllModes = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                       QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
@@ -55,16 +29,6 @@ const auto ReadWriteModes =
     ReadOnlyModes | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
 const auto OpenFolderModes = AllModes & ~(QFile::WriteGroup | QFile::WriteOther);
 const auto ReadOnlyFolderModes = OpenFolderModes & ~QFile::WriteOwner;
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Every path below root, relative to it, sorted; shows stray temporary files and anything a
 // command line managed to create.
@@ -78,63 +42,10 @@ QStringList tree(const QString& root) {
     return found;
 }
 
-struct PlayerWrite {
-    QString problem; // why the write could not be tried as an ordinary user
-    bool ok = false;
-    QString error;
-};
-
-// Writes as a user the file modes apply to: this process, or a copy of it run as "nobody".
-PlayerWrite writeAsPlayer(const QString& scratch, const QString& path, const QByteArray& bytes) {
-    PlayerWrite result;
-    if (!runningAsRoot()) {
-        result.ok = writeFileAtomically(path, bytes, &result.error);
-        return result;
-    }
-    const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
-    if (setpriv.isEmpty()) {
-        result.problem = u"running as root and setpriv (util-linux) is missing, so the write "
-                         u"cannot be tried as an ordinary user"_s;
-        return result;
-    }
-    // A copy in the scratch folder, so the test binary's own folder need not be open to nobody.
-    const QString copy = scratch + u"/writer"_s;
-    if (!QFile::copy(QCoreApplication::applicationFilePath(), copy) ||
-        !QFile::setPermissions(copy, OpenFolderModes)) {
-        result.problem = u"could not copy the test program to "_s + copy;
-        return result;
-    }
-    QProcess child;
-    child.start(setpriv,
-                {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s, copy,
-                 QString::fromLatin1(ChildWriter), path, QString::fromLatin1(bytes.toHex())});
-    const bool finished = child.waitForFinished(30000);
-    const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split(u'\n');
-    if (!finished || child.exitCode() != 0 || lines.size() < 3 || lines[0] == u"0"_s ||
-        (lines[1] != u"ok"_s && lines[1] != u"failed"_s)) {
-        result.problem = u"could not run the write as user nobody: "_s + child.errorString() +
-                         u" / "_s + QString::fromLocal8Bit(child.readAllStandardError());
-        return result;
-    }
-    result.ok = lines[1] == u"ok"_s;
-    result.error = lines.mid(2).join(u'\n');
-    return result;
-}
-
-// Stands in for the game: records its working folder and its arguments, one a line, next to
-// itself. The record appears in one step, so a half-written one is never read.
-const QByteArray FakeGame = R"(#!/bin/sh
-record="$(dirname "$0")/record"
-{ pwd -P; for argument in "$@"; do printf '%s\n' "$argument"; done; } > "$record.part"
-mv "$record.part" "$record.txt"
-)";
-
 } // namespace
 
 class TestPlatform : public QObject {
     Q_OBJECT
-
-    QTemporaryDir settingsHome;
 
 private slots:
     void initTestCase();
@@ -161,16 +72,13 @@ private slots:
 };
 
 void TestPlatform::initTestCase() {
-    QVERIFY(settingsHome.isValid());
-    // Test mode moves the store to $HOME/.qttest/config and ignores XDG_CONFIG_HOME, so both HOME
-    // and XDG_CONFIG_HOME point into the temporary folder; either way the player's own settings
-    // are out of reach. This must happen before anything opens a QSettings.
-    qputenv("HOME", QFile::encodeName(settingsHome.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome.path() + u"/config"_s));
-    QStandardPaths::setTestModeEnabled(true);
-    const QString location = SettingsLocation(u"Zelvik"_s);
-    QVERIFY2(location.startsWith(settingsHome.path() + u'/'),
-             qPrintable(u"settings would go to "_s + location));
+    isolateSettings();
+    // Every store written here lies below the private home, out of reach of the player's own.
+    for (const QString& application : {u"Zelvik"_s, u"ZelvikOther"_s}) {
+        const QString location = SettingsLocation(application);
+        QVERIFY2(location.startsWith(QDir::homePath() + u'/'),
+                 qPrintable(u"settings would go to "_s + location));
+    }
 }
 
 void TestPlatform::readSetting_data() {
@@ -297,13 +205,14 @@ void TestPlatform::write() {
     const QString path = dir.filePath(u"bots.ini"_s);
     const auto modes = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     if (!before.isEmpty()) {
-        QVERIFY(put(path, before));
+        QVERIFY(writeBytes(path, before));
         QVERIFY(QFile::setPermissions(path, modes));
     }
 
     QString error = u"untouched"_s;
     QVERIFY2(writeFileAtomically(path, bytes, &error), qPrintable(error));
-    QCOMPARE(contents(path), bytes);
+    QVERIFY(QFileInfo(path).isReadable());
+    QCOMPARE(readBytes(path), bytes);
     QCOMPARE(tree(dir.path()), QStringList{u"bots.ini"_s});
     if (OnUnix && !before.isEmpty())
         QCOMPARE(QFile::permissions(path) & AllModes, modes);
@@ -333,7 +242,7 @@ void TestPlatform::writeThroughLink() {
     QVERIFY(QDir(dir.path()).mkpath(u"game"_s) && QDir(dir.path()).mkpath(u"real"_s));
     const QString real = dir.filePath(realFile);
     if (existing)
-        QVERIFY(put(real, "old"));
+        QVERIFY(writeBytes(real, "old"));
     if (chained && !QFile::link(u"bots.ini"_s, dir.filePath(u"real/link.ini"_s)))
         QSKIP("this system cannot make symbolic links");
     if (linkTarget.isEmpty())
@@ -347,7 +256,7 @@ void TestPlatform::writeThroughLink() {
     QVERIFY2(writeFileAtomically(link, "new", &error), qPrintable(error));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), storedTarget);
-    QCOMPARE(contents(real), QByteArray("new"));
+    QCOMPARE(readBytes(real), QByteArray("new"));
     QVERIFY(!QFileInfo(real).isSymLink());
     if (chained)
         QVERIFY(QFileInfo(dir.filePath(u"real/link.ini"_s)).isSymLink());
@@ -359,13 +268,13 @@ void TestPlatform::writeRefusesFolder() {
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(u"bots.ini"_s);
     QVERIFY(QDir(dir.path()).mkdir(u"bots.ini"_s));
-    QVERIFY(put(path + u"/inside.txt"_s, "kept"));
+    QVERIFY(writeBytes(path + u"/inside.txt"_s, "kept"));
 
     QString error;
     QVERIFY(!writeFileAtomically(path, "new", &error));
     QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
     QVERIFY(QFileInfo(path).isDir());
-    QCOMPARE(contents(path + u"/inside.txt"_s), QByteArray("kept"));
+    QCOMPARE(readBytes(path + u"/inside.txt"_s), QByteArray("kept"));
     QCOMPARE(tree(dir.path()), (QStringList{u"bots.ini"_s, u"bots.ini/inside.txt"_s}));
 }
 
@@ -383,26 +292,25 @@ void TestPlatform::writeRefusedLeavesFileAlone() {
     QFETCH(QFile::Permissions, folderModes);
     if (!OnUnix)
         QSKIP("read-only folders are a Unix matter");
+    RERUN_AS_NOBODY_IF_ROOT();
 
     QTemporaryDir scratch;
     QVERIFY(scratch.isValid());
-    QVERIFY(QFile::setPermissions(scratch.path(), OpenFolderModes));
     QVERIFY(QDir(scratch.path()).mkdir(u"game"_s));
     const QString folder = scratch.filePath(u"game"_s);
     const QString path = folder + u"/bots.ini"_s;
     const QByteArray old("[Bot]\r\nName=Old\r\n");
-    QVERIFY(put(path, old));
+    QVERIFY(writeBytes(path, old));
     QVERIFY(QFile::setPermissions(path, fileModes));
     QVERIFY(QFile::setPermissions(folder, folderModes));
 
-    const PlayerWrite result = writeAsPlayer(scratch.path(), path, "new");
+    QString error;
+    const bool written = writeFileAtomically(path, "new", &error);
     QFile::setPermissions(folder, OpenFolderModes); // so the scratch folder can be removed
-    if (!result.problem.isEmpty())
-        QSKIP(qPrintable(result.problem));
 
-    QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains(path), qPrintable(result.error));
-    QCOMPARE(contents(path), old);
+    QVERIFY(!written);
+    QVERIFY2(error.contains(path), qPrintable(error));
+    QCOMPARE(readBytes(path), old);
     QCOMPARE(tree(folder), QStringList{u"bots.ini"_s});
 }
 
@@ -443,28 +351,24 @@ void TestPlatform::start() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkpath(u"Half Life/valve"_s));
-    for (const QString& name : {u"hl.exe"_s, u"hlds.exe"_s}) {
-        const QString path = dir.filePath(u"Half Life/"_s + name);
-        QVERIFY(put(path, FakeGame));
-        QVERIFY(QFile::setPermissions(path, OpenFolderModes));
-    }
+    for (const QString& name : {u"hl.exe"_s, u"hlds.exe"_s})
+        QVERIFY(writeFakeGame(dir.filePath(u"Half Life/"_s + name)));
     QStringList expectedTree = tree(dir.path()) << u"Half Life/record.txt"_s;
     expectedTree.sort();
-    const QString record = dir.filePath(u"Half Life/record.txt"_s);
     if (program.contains(u'/'))
         program = dir.filePath(program);
 
     QString error;
     QVERIFY2(startProgram(program, parameters, dir.filePath(workingDirectory), &error),
              qPrintable(error));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    const QStringList record = fakeGameRecord(dir.filePath(u"Half Life"_s));
     // A shell would run whatever follows a separator once the program has ended.
     QTest::qWait(200);
 
-    QStringList lines = QString::fromLocal8Bit(contents(record)).split(u'\n');
-    QCOMPARE(lines.takeLast(), QString()); // every line ends with a line break
-    QCOMPARE(lines.takeFirst(), QFileInfo(dir.filePath(workingDirectory)).canonicalFilePath());
-    QCOMPARE(lines, arguments);
+    // Every line ends with a line break.
+    QVERIFY(readBytes(dir.filePath(u"Half Life/record.txt"_s)).endsWith('\n'));
+    const QString ranIn = QFileInfo(dir.filePath(workingDirectory)).canonicalFilePath();
+    QCOMPARE(record, QStringList{ranIn} + arguments);
     QCOMPARE(tree(dir.path()), expectedTree);
 }
 
@@ -488,9 +392,9 @@ void TestPlatform::startFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkpath(u"game/folder.exe"_s));
-    QVERIFY(put(dir.filePath(u"game/program.sh"_s), FakeGame));
-    QVERIFY(QFile::setPermissions(dir.filePath(u"game/program.sh"_s), OpenFolderModes));
-    QVERIFY(put(dir.filePath(u"game/plain.txt"_s), FakeGame));
+    QVERIFY(writeFakeGame(dir.filePath(u"game/program.sh"_s)));
+    // The same script without the execute bits.
+    QVERIFY(writeFakeGame(dir.filePath(u"game/plain.txt"_s)));
     QVERIFY(QFile::setPermissions(dir.filePath(u"game/plain.txt"_s), ReadWriteModes));
     program = dir.filePath(program);
     if (!workingDirectory.isEmpty())
@@ -502,17 +406,5 @@ void TestPlatform::startFails() {
     QVERIFY2(error.contains(workingDirectory), qPrintable(error));
 }
 
-int main(int argc, char* argv[]) {
-    if (argc == 4 && qstrcmp(argv[1], ChildWriter) == 0) {
-        QCoreApplication app(argc, argv);
-        return runChildWriter(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]));
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    TestPlatform test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

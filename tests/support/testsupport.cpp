@@ -3,11 +3,22 @@
 #include "launch/commands.h"
 #include "platform/settings.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -39,10 +50,10 @@ QByteArray readBytes(const QString& path) {
     return file.readAll();
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
+bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 MessageCapture::MessageCapture() {
@@ -55,16 +66,6 @@ MessageCapture::MessageCapture() {
 MessageCapture::~MessageCapture() {
     setMessageHandler(previous);
 }
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QProcess>
-#include <QTest>
-#include <QThread>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 bool runningAsRoot() {
 #ifdef Q_OS_UNIX
@@ -113,23 +114,64 @@ QString rerunAsNobody(const QString& testFunction, QString* cannotRun) {
     return output.isEmpty() ? u"the test as user nobody failed"_s : output;
 }
 
-void writeFakeGame(const QString& path) {
-    writeBytes(path,
+QString currentTestRow() {
+    const QString function = QString::fromLatin1(QTest::currentTestFunction());
+    const QString row = QString::fromLatin1(QTest::currentDataTag());
+    return row.isEmpty() ? function : function + u':' + row;
+}
+
+bool writeFakeGame(const QString& path) {
+    return writeBytes(
+               path,
                "#!/bin/sh\n"
                "record=\"$(dirname \"$0\")/record\"\n"
                "{ pwd -P; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$record.part\"\n"
-               "mv \"$record.part\" \"$record.txt\"\n");
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup |
-                                    QFile::ExeOther);
+               "mv \"$record.part\" \"$record.txt\"\n") &&
+           QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner |
+                                           QFile::ExeGroup | QFile::ExeOther);
 }
 
 QStringList fakeGameRecord(const QString& folder) {
     const QString record = QDir(folder).filePath(u"record.txt"_s);
-    const QDeadlineTimer deadline(5000);
+    const QDeadlineTimer deadline(10000);
     while (!QFile::exists(record) && !deadline.hasExpired())
         QTest::qWait(20);
     QString text = QString::fromLocal8Bit(readBytes(record));
     if (text.endsWith(u'\n'))
         text.chop(1);
     return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
+QString programFolderWith(const QTemporaryDir& folder, const QByteArray& botsIni) {
+    QDir(folder.path()).removeRecursively();
+    QDir().mkpath(folder.path());
+    writeBytes(folder.filePath(u"bots.ini"_s), botsIni);
+    return folder.path();
+}
+
+ShownWindow::ShownWindow(const QString& folderPath) : frmMain(folderPath) {
+    show();
+}
+
+void missingControl(QAnyStringView name) {
+    qFatal("The window has no control named %s", qPrintable(name.toString()));
+}
+
+void clickButton(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickButton(const QWidget& window, QAnyStringView name) {
+    clickButton(control<QAbstractButton>(window, name));
+}
+
+void clickTab(const frmMain& window, int index) {
+    auto* tabs = control<QTabBar>(window, "TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+void retype(QLineEdit* edit, const QString& text) {
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
 }

@@ -19,14 +19,13 @@ namespace {
 const QList<std::pair<QString, QString>> Colours{
     {u"100"_s, u"200"_s}, {u"abc"_s, u"0"_s}, {QString(), u"7"_s}, {u"300"_s, u"50"_s}};
 
-QString programFolder(const QTemporaryDir& dir) {
+QByteArray botsIni() {
     QString text = u"[Map]\r\nName = crossfire\r\nQuantity = 2\r\n\r\n"_s;
     for (qsizetype i = 0; i < Colours.size(); ++i)
         text += u"[Bot]\r\nName = Bot%1\r\nModel = gina\r\nTopColor = %2\r\nBottomColor = %3\r\n"_s
                     .arg(i + 1)
                     .arg(Colours[i].first, Colours[i].second);
-    writeBytes(dir.filePath(u"bots.ini"_s), text.toLatin1());
-    return dir.path();
+    return text.toLatin1();
 }
 
 struct Pair {
@@ -36,30 +35,17 @@ struct Pair {
 
 struct Fixture {
     QTemporaryDir dir;
-    frmMain window{programFolder(dir)};
-    Pair top, bottom;
-    Fixture() {
-        window.show();
-        top = {window.findChild<QLineEdit*>(u"txtTopColor"_s),
-               window.findChild<QSlider*>(u"sldTopColor"_s)};
-        bottom = {window.findChild<QLineEdit*>(u"txtBottomColor"_s),
-                  window.findChild<QSlider*>(u"sldBottomColor"_s)};
-        if (!top.text || !top.slider || !bottom.text || !bottom.slider)
-            qFatal("colour controls missing");
-    }
+    ShownWindow window{programFolderWith(dir, botsIni())};
+    Pair top{control<QLineEdit>(window, "txtTopColor"), control<QSlider>(window, "sldTopColor")};
+    Pair bottom{control<QLineEdit>(window, "txtBottomColor"),
+                control<QSlider>(window, "sldBottomColor")};
     // Each pair in turn, with the other one.
     std::array<std::pair<Pair, Pair>, 2> turns() const { return {{{top, bottom}, {bottom, top}}}; }
     void nextBot() {
-        window.findChild<QScrollBar*>(u"HScroll2"_s)
+        control<QScrollBar>(window, "HScroll2")
             ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }
 };
-
-void retype(QLineEdit* edit, const QString& text) {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
 
 QRect handleRect(QSlider* slider) {
     QStyleOptionSlider option;

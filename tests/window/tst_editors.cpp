@@ -3,11 +3,10 @@
 #include "testsupport.h"
 #include "window/frmmain.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -37,8 +36,7 @@ const QList<MapEntry> ThreeMaps{{u"boot_camp"_s, u"4"_s, u"yes"_s, u"10"_s, u"5"
                                 {u"my_map"_s, u"6"_s, u"0"_s, u"5"_s, u"3"_s, u"0"_s, u"1"_s},
                                 {u"crossfire"_s, u"2"_s, u"1"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s}};
 
-QString programFolder(const QTemporaryDir& dir, const QList<MapEntry>& maps,
-                      const QList<BotEntry>& bots) {
+QByteArray botsIni(const QList<MapEntry>& maps, const QList<BotEntry>& bots) {
     QString text;
     for (const MapEntry& e : maps)
         text += u"[Map]\r\nName = %1\r\nQuantity = %2\r\nRandom = %3\r\nInitialDelay = %4\r\n"
@@ -49,45 +47,40 @@ QString programFolder(const QTemporaryDir& dir, const QList<MapEntry>& maps,
         text +=
             u"[Bot]\r\nName = %1\r\nModel = %2\r\nTopColor = %3\r\nBottomColor = %4\r\n\r\n"_s.arg(
                 b.Name, b.Model, b.TopColor, b.BottomColor);
-    writeBytes(dir.filePath(u"bots.ini"_s), text.toLatin1());
-    return dir.path();
-}
-
-void retype(QLineEdit* edit, const QString& text) {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    return text.toLatin1();
 }
 
 // A window on its own bots.ini, loaded by its first show, with the controls of one page.
 struct Fixture {
     QTemporaryDir dir;
-    frmMain window;
+    ShownWindow window;
     Page p;
     const Module1& m = window.module();
 
     explicit Fixture(Page page, const QList<MapEntry>& maps = ThreeMaps,
                      const QList<BotEntry>& bots = ThreeBots)
-        : window(programFolder(dir, maps, bots)), p(page) {
-        window.show();
+        : window(programFolderWith(dir, botsIni(maps, bots))), p(page) {
         if (p == Maps)
-            clickTab(1);
+            clickTab(window, 1);
     }
-    template <typename T = QWidget> T* get(const char* name) {
-        T* control = window.findChild<T*>(QString::fromLatin1(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
+    QTabBar* tabs() { return control<QTabBar>(window, "TabStrip1"); }
+    QScrollBar* scroll() {
+        return control<QScrollBar>(window, p == Bots ? "HScroll2" : "HScroll1");
     }
-    QTabBar* tabs() { return get<QTabBar>("TabStrip1"); }
-    QScrollBar* scroll() { return get<QScrollBar>(p == Bots ? "HScroll2" : "HScroll1"); }
-    QWidget* add() { return get(p == Bots ? "Command4" : "Command1"); }
-    QWidget* remove() { return get(p == Bots ? "Command5" : "Command2"); }
+    QAbstractButton* add() {
+        return control<QAbstractButton>(window, p == Bots ? "Command4" : "Command1");
+    }
+    QAbstractButton* remove() {
+        return control<QAbstractButton>(window, p == Bots ? "Command5" : "Command2");
+    }
     QLineEdit* name() {
-        return p == Bots ? get<QLineEdit>("txtBotName") : get<QComboBox>("cmbMaps")->lineEdit();
+        return p == Bots ? control<QLineEdit>(window, "txtBotName")
+                         : control<QComboBox>(window, "cmbMaps")->lineEdit();
     }
     // A second field, to see that the whole entry moves together.
-    QLineEdit* other() { return get<QLineEdit>(p == Bots ? "txtTopColor" : "txtQuantity"); }
+    QLineEdit* other() {
+        return control<QLineEdit>(window, p == Bots ? "txtTopColor" : "txtQuantity");
+    }
 
     int current() const { return p == Bots ? m.CurrentBot : m.CurrentMap; }
     int count() const { return p == Bots ? m.BotCount : m.MapCount; }
@@ -99,14 +92,15 @@ struct Fixture {
             .arg(count());
     }
 
-    void clickTab(int i) {
-        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(i).center());
+    // Moves to the neighbouring tab the way a key on the focused tab strip does.
+    void keyOnTabs(Qt::Key key) {
+        tabs()->setFocus();
+        QTest::keyClick(tabs(), key);
     }
     void arrow(int direction) {
         scroll()->triggerAction(direction > 0 ? QAbstractSlider::SliderSingleStepAdd
                                               : QAbstractSlider::SliderSingleStepSub);
     }
-    void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
     // Entry i is on view, current, under the scroll bar and named in the caption.
     void expectShown(int i) {
         QCOMPARE(current(), i);
@@ -164,10 +158,9 @@ private slots:
         if (leave.endsWith(u"arrow")) {
             f.arrow(leave.startsWith(u"right") ? 1 : -1);
         } else if (leave == u"other tab clicked") {
-            f.clickTab(1 - own);
+            clickTab(f.window, 1 - own);
         } else if (leave == u"keyboard") {
-            f.tabs()->setFocus();
-            QTest::keyClick(f.tabs(), f.p == Bots ? Qt::Key_Right : Qt::Key_Left);
+            f.keyOnTabs(f.p == Bots ? Qt::Key_Right : Qt::Key_Left);
             QCOMPARE(f.tabs()->currentIndex(), 1 - own);
         } else {
             // A press on the tab already selected, or with a button that selects none, still
@@ -207,16 +200,14 @@ private slots:
                                                    {0, u"Vantrel Zelvik  (Bot  2 of 3)"_s}};
         for (const auto& [tab, caption] : steps) {
             if (keyboard) {
-                f.tabs()->setFocus();
-                QTest::keyClick(f.tabs(),
-                                tab > f.tabs()->currentIndex() ? Qt::Key_Right : Qt::Key_Left);
+                f.keyOnTabs(tab > f.tabs()->currentIndex() ? Qt::Key_Right : Qt::Key_Left);
             } else {
-                f.clickTab(tab);
+                clickTab(f.window, tab);
             }
             QCOMPARE(f.tabs()->currentIndex(), tab);
             QCOMPARE(f.window.windowTitle(), caption);
             for (const int k : {0, 1, 2})
-                QCOMPARE(f.get(("Frame1_" + QByteArray::number(k)).constData())->isVisible(),
+                QCOMPARE(control(f.window, u"Frame1_"_s + QString::number(k))->isVisible(),
                          k == tab);
             if (caption.endsWith(u"(Map  1 of 3)")) {
                 f.p = Maps;
@@ -275,7 +266,7 @@ private slots:
         QList<MapEntry> maps = ThreeMaps;
         maps[0].Random = random;
         Fixture f(Maps, maps);
-        QCOMPARE(f.get<QCheckBox>("chkRandom")->isChecked(), ticked);
+        QCOMPARE(control<QCheckBox>(f.window, "chkRandom")->isChecked(), ticked);
         f.arrow(1);
         QCOMPARE(f.m.Maps[1].Random, ticked ? u"Yes"_s : u"No"_s);
     }
@@ -301,7 +292,8 @@ private slots:
         f.arrow(1);
         const auto was = f.records();
         retype(f.other(), u"77"_s);
-        retype(emptyModel ? f.get<QComboBox>("cmbModel")->lineEdit() : f.name(), QString());
+        retype(emptyModel ? control<QComboBox>(f.window, "cmbModel")->lineEdit() : f.name(),
+               QString());
 
         for (const int direction : {1, -1, -1}) {
             f.arrow(direction);
@@ -312,18 +304,18 @@ private slots:
         }
 
         if (then == u"tab change") {
-            f.clickTab(2);
+            clickTab(f.window, 2);
             QCOMPARE(f.recordOther(2), u"77"_s);
             f.expectUnchanged(was, 1, 1);
             f.expectUnchanged(was, 3, 3);
         } else if (then == u"remove") {
-            f.click(f.remove());
+            clickButton(f.remove());
             QCOMPARE(f.count(), 2);
             f.expectShown(1);
             f.expectUnchanged(was, 1, 1);
             f.expectUnchanged(was, 2, 3);
         } else {
-            f.click(f.add());
+            clickButton(f.add());
             QVERIFY(messages.texts.isEmpty());
             QCOMPARE(f.count(), 4);
             f.expectShown(4);
@@ -360,7 +352,7 @@ private slots:
         was.second.remove(removed);
         retype(f.name(), u"doomed"_s);
         retype(f.other(), u"77"_s);
-        f.click(f.remove());
+        clickButton(f.remove());
 
         QCOMPARE(f.count(), 2);
         f.expectShown(shown);
@@ -374,18 +366,18 @@ private slots:
         Fixture f(Page(page), ThreeMaps.mid(0, 1), ThreeBots.mid(0, 1));
         QList<QWidget*> disabled{f.remove(), f.scroll()};
         if (f.p == Bots)
-            disabled << f.name() << f.get("cmbModel");
-        f.click(f.remove());
+            disabled << f.name() << control(f.window, "cmbModel");
+        clickButton(f.remove());
         QCOMPARE(f.count(), 0);
         f.expectShown(0);
-        for (QWidget* control : disabled)
-            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+        for (QWidget* widget : disabled)
+            QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
 
-        f.click(f.add());
+        clickButton(f.add());
         QCOMPARE(f.count(), 1);
         f.expectShown(1);
-        for (QWidget* control : disabled)
-            QCOMPARE(control->isEnabled(), control != f.scroll());
+        for (QWidget* widget : disabled)
+            QCOMPARE(widget->isEnabled(), widget != f.scroll());
         // The defaults are on view: a tab change stores them back, Random unticked as "No".
         const BotEntry bot{u"Bot1"_s, u"Barney"_s, u"1"_s, u"1"_s};
         MapEntry map{u"Map1"_s, u"1"_s, u"0"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s};
@@ -394,13 +386,13 @@ private slots:
                 QCOMPARE(f.m.Bots[1], bot);
             else
                 QCOMPARE(f.m.Maps[1], map);
-            f.clickTab(tab);
+            clickTab(f.window, tab);
             map.Random = u"No"_s;
         }
 
         // An Add beside an entry stores it first; a second entry makes paging possible.
         retype(f.name(), u"kept"_s);
-        f.click(f.add());
+        clickButton(f.add());
         QCOMPARE(f.count(), 2);
         QCOMPARE(f.recordName(1), u"kept"_s);
         QCOMPARE(f.recordName(2), f.p == Bots ? u"Bot2"_s : u"Map2"_s);

@@ -21,7 +21,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The form is laid out in twips; the window in pixels at 15 twips a pixel.
-int px(int twips) { return qRound(twips / 15.0); }
+int px(int twips) {
+    return qRound(twips / 15.0);
+}
 
 struct Placed {
     const char* name;
@@ -88,6 +90,16 @@ QString captionOf(const QWidget* widget) {
 }
 
 // The width a caption may take in its control.
+// The object names the keyboard focus passes, from the focus widget on, over this many Tab presses.
+QStringList focusWalk(int presses) {
+    QStringList order;
+    for (int i = 0; i < presses; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return order;
+}
+
 int roomFor(const QWidget* widget) {
     if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
         QStyleOptionButton option;
@@ -97,7 +109,8 @@ int roomFor(const QWidget* widget) {
     if (qobject_cast<const QPushButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(widget);
-        return widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget)
+        return widget->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, widget)
             .width();
     }
     return widget->width();
@@ -109,13 +122,6 @@ class TestFrmMain : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder;
-
-    template <typename T> T* control(frmMain& window, const char* name) {
-        auto* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
 
 private slots:
     void initTestCase();
@@ -130,7 +136,9 @@ private slots:
     void windowLoadsBeforeItIsDrawn();
 };
 
-void TestFrmMain::initTestCase() { isolateSettings(); }
+void TestFrmMain::initTestCase() {
+    isolateSettings();
+}
 
 void TestFrmMain::everyControlSitsInItsPlace() {
     frmMain window(folder.path());
@@ -141,8 +149,7 @@ void TestFrmMain::everyControlSitsInItsPlace() {
         const QString expectedParent =
             p.page < 0 ? u"frmMain"_s : u"Frame1_"_s + QString::number(p.page);
         QVERIFY2(widget->parentWidget()->objectName() == expectedParent, p.name);
-        QVERIFY2(widget->geometry() ==
-                     QRect(px(p.left), px(p.top), px(p.width), px(p.height)),
+        QVERIFY2(widget->geometry() == QRect(px(p.left), px(p.top), px(p.width), px(p.height)),
                  p.name);
         if (p.text)
             QVERIFY2(captionOf(widget) == QString::fromLatin1(p.text), p.name);
@@ -156,8 +163,7 @@ void TestFrmMain::everyControlSitsInItsPlace() {
 }
 
 void TestFrmMain::captionsFitTheirBoxes() {
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     for (const Placed& p : Form) {
         if (!p.text || !*p.text)
             continue;
@@ -213,10 +219,10 @@ void TestFrmMain::controlsStartAsDesigned() {
 }
 
 void TestFrmMain::rawTextViewShowsTheNotice() {
-    frmMain window(folder.path()); // no bots.ini there
-    window.show();
-    QCOMPARE(window.text1(), u"Bots.ini file not found.\r\nMake sure this program is in the vantrel "
-                             u"folder along with the Bots.ini file.\r\n"_s);
+    ShownWindow window(folder.path()); // no bots.ini there
+    QCOMPARE(window.text1(),
+             u"Bots.ini file not found.\r\nMake sure this program is in the vantrel "
+             u"folder along with the Bots.ini file.\r\n"_s);
     auto* tabs = control<QTabBar>(window, "TabStrip1");
     tabs->setCurrentIndex(2);
     const auto* text1 = control<QPlainTextEdit>(window, "Text1");
@@ -229,37 +235,24 @@ void TestFrmMain::rawTextViewShowsTheNotice() {
 }
 
 void TestFrmMain::tabKeyWalksOnlyTheVisiblePage() {
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     control<QTabBar>(window, "TabStrip1")->setCurrentIndex(2);
     control<QWidget>(window, "Text1")->setFocus();
-    QStringList order;
-    for (int i = 0; i < 6; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(order, (QStringList{u"Text1"_s, u"TabStrip1"_s, u"txtExecutable"_s,
-                                 u"txtParameters"_s, u"cmdSaveINI"_s, u"Text1"_s}));
+    QCOMPARE(focusWalk(6), (QStringList{u"Text1"_s, u"TabStrip1"_s, u"txtExecutable"_s,
+                                        u"txtParameters"_s, u"cmdSaveINI"_s, u"Text1"_s}));
 
     control<QTabBar>(window, "TabStrip1")->setCurrentIndex(0);
     control<QWidget>(window, "txtBotName")->setFocus();
-    order.clear();
-    for (int i = 0; i < 8; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(order, (QStringList{u"txtBotName"_s, u"cmbModel"_s, u"txtTopColor"_s,
-                                 u"txtBottomColor"_s, u"Command4"_s, u"Command5"_s, u"Command6"_s,
-                                 u"TabStrip1"_s}));
+    QCOMPARE(focusWalk(8),
+             (QStringList{u"txtBotName"_s, u"cmbModel"_s, u"txtTopColor"_s, u"txtBottomColor"_s,
+                          u"Command4"_s, u"Command5"_s, u"Command6"_s, u"TabStrip1"_s}));
 }
 
 void TestFrmMain::changeHandlersRunNestedAndOnlyOnRealChanges() {
-    writeBytes(folder.filePath(u"bots.ini"_s), "[Bot]\r\nname=A\r\nmodel=m\r\n[Bot]\r\nname=B\r\n"
-                                               "model=m\r\n[Bot]\r\nname=C\r\nmodel=m\r\n");
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(programFolderWith(folder, "[Bot]\r\nname=A\r\nmodel=m\r\n[Bot]\r\nname=B\r\n"
+                                                 "model=m\r\n[Bot]\r\nname=C\r\nmodel=m\r\n"));
     auto* scroll = control<QScrollBar>(window, "HScroll2");
     QSignalSpy changes(scroll, &QScrollBar::valueChanged);
     scroll->setValue(1); // already there
@@ -273,8 +266,7 @@ void TestFrmMain::changeHandlersRunNestedAndOnlyOnRealChanges() {
 }
 
 void TestFrmMain::slidersSetFromCodeRaiseNoUserSignal() {
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     auto* slider = control<QSlider>(window, "sldTopColor");
     auto* text = control<QLineEdit>(window, "txtTopColor");
     const QString before = text->text();
@@ -288,8 +280,7 @@ void TestFrmMain::slidersSetFromCodeRaiseNoUserSignal() {
 }
 
 void TestFrmMain::windowLoadsBeforeItIsDrawn() {
-    writeBytes(folder.filePath(u"bots.ini"_s), "[Bot]\r\nname=Drawn\r\nmodel=gina\r\n");
-    frmMain window(folder.path());
+    frmMain window(programFolderWith(folder, "[Bot]\r\nname=Drawn\r\nmodel=gina\r\n"));
     QCOMPARE(window.module().BotCount, 0); // nothing is loaded before the first show
 
     struct FirstPaint : QObject {

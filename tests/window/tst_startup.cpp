@@ -22,10 +22,6 @@ QString stored(const QString& key) {
     return ReadStoredSetting(key, u"<absent>"_s);
 }
 
-template <typename T> T* control(frmMain& window, const QString& name) {
-    return window.findChild<T*>(name);
-}
-
 } // namespace
 
 class TestStartup : public QObject {
@@ -38,7 +34,7 @@ private slots:
     void initTestCase() { isolateSettings(); }
     void init() {
         clearSettings();
-        writeBytes(iniPath(), Roster);
+        programFolderWith(folder, Roster);
     }
     void firstStartWithAnEmptyStore();
     void storedValuesComeBack();
@@ -51,24 +47,23 @@ private slots:
 };
 
 void TestStartup::firstStartWithAnEmptyStore() {
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     // 1000 twips at 15 twips a pixel.
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(66, 66));
     QCOMPARE(window.size(), QSize(250, 178));
-    QCOMPARE(control<QLineEdit>(window, u"txtExecutable"_s)->text(), u"C:\\Half-Life\\HL.exe"_s);
-    QCOMPARE(control<QLineEdit>(window, u"txtParameters"_s)->text(), u"-nointro"_s);
-    QVERIFY(control<QFrame>(window, u"Frame1_0"_s)->isVisible());
-    QVERIFY(!control<QFrame>(window, u"Frame1_1"_s)->isVisible());
-    QVERIFY(!control<QFrame>(window, u"Frame1_2"_s)->isVisible());
-    QCOMPARE(control<QTabBar>(window, u"TabStrip1"_s)->currentIndex(), 0);
+    QCOMPARE(control<QLineEdit>(window, "txtExecutable")->text(), u"C:\\Half-Life\\HL.exe"_s);
+    QCOMPARE(control<QLineEdit>(window, "txtParameters")->text(), u"-nointro"_s);
+    QVERIFY(control<QFrame>(window, "Frame1_0")->isVisible());
+    QVERIFY(!control<QFrame>(window, "Frame1_1")->isVisible());
+    QVERIFY(!control<QFrame>(window, "Frame1_2")->isVisible());
+    QCOMPARE(control<QTabBar>(window, "TabStrip1")->currentIndex(), 0);
     QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  1 of 3)"_s);
     QCOMPARE(window.module().CurrentBot, 1);
     QCOMPARE(window.module().CurrentMap, 1);
-    QCOMPARE(control<QLineEdit>(window, u"txtBotName"_s)->text(), u"A"_s);
+    QCOMPARE(control<QLineEdit>(window, "txtBotName")->text(), u"A"_s);
     // The lists hold the stock names (there is no game folder); the boxes show entry 1.
-    const auto* models = control<QComboBox>(window, u"cmbModel"_s);
-    const auto* maps = control<QComboBox>(window, u"cmbMaps"_s);
+    const auto* models = control<QComboBox>(window, "cmbModel");
+    const auto* maps = control<QComboBox>(window, "cmbMaps");
     QCOMPARE(models->count(), 5);
     QCOMPARE(maps->count(), 9);
     QCOMPARE(models->currentText(), u"Barney"_s);
@@ -85,10 +80,9 @@ void TestStartup::storedValuesComeBack() {
     WriteStoredSetting(SettingsKeys::MainTop, u"3000"_s);
     WriteStoredSetting(SettingsKeys::MainWidth, u"99990"_s);
     WriteStoredSetting(SettingsKeys::MainHeight, u"99990"_s);
-    frmMain window(folder.path());
-    window.show();
-    QCOMPARE(control<QLineEdit>(window, u"txtExecutable"_s)->text(), QString());
-    QCOMPARE(control<QLineEdit>(window, u"txtParameters"_s)->text(), u"+map crossfire"_s);
+    ShownWindow window(folder.path());
+    QCOMPARE(control<QLineEdit>(window, "txtExecutable")->text(), QString());
+    QCOMPARE(control<QLineEdit>(window, "txtParameters")->text(), u"+map crossfire"_s);
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(100, 200));
     QCOMPARE(window.size(), QSize(250, 178));
 }
@@ -110,17 +104,15 @@ void TestStartup::unusablePlaceGivesTheDefault() {
     QFETCH(QPoint, expected);
     WriteStoredSetting(SettingsKeys::MainLeft, left);
     WriteStoredSetting(SettingsKeys::MainTop, top);
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     QCOMPARE(window.frameGeometry().topLeft(), expected);
 }
 
 void TestStartup::closeStoresPathParametersAndPlacement() {
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     window.move(40, 50);
-    control<QLineEdit>(window, u"txtExecutable"_s)->setText(QString());
-    control<QLineEdit>(window, u"txtParameters"_s)->setText(u"-dev"_s);
+    control<QLineEdit>(window, "txtExecutable")->setText(QString());
+    control<QLineEdit>(window, "txtParameters")->setText(u"-dev"_s);
     QVERIFY(window.close());
     QCOMPARE(stored(SettingsKeys::HLPath), QString());
     QCOMPARE(stored(SettingsKeys::HLParameters), u"-dev"_s);
@@ -132,19 +124,17 @@ void TestStartup::closeStoresPathParametersAndPlacement() {
     QCOMPARE(stored(SettingsKeys::MainLeft), u"600"_s);
 
     // The next start opens at the stored place, with the stored (empty) path.
-    frmMain again(folder.path());
-    again.show();
+    ShownWindow again(folder.path());
     QCOMPARE(again.frameGeometry().topLeft(), QPoint(40, 50));
-    QCOMPARE(control<QLineEdit>(again, u"txtExecutable"_s)->text(), QString());
+    QCOMPARE(control<QLineEdit>(again, "txtExecutable")->text(), QString());
 }
 
 void TestStartup::closeWhileMinimisedKeepsTheStoredPlacement() {
     WriteStoredSetting(SettingsKeys::MainLeft, u"1200"_s);
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     window.move(10, 10);
     window.setWindowState(Qt::WindowMinimized);
-    control<QLineEdit>(window, u"txtParameters"_s)->setText(u"-console"_s);
+    control<QLineEdit>(window, "txtParameters")->setText(u"-console"_s);
     QVERIFY(window.close());
     QCOMPARE(stored(SettingsKeys::HLParameters), u"-console"_s);
     QCOMPARE(stored(SettingsKeys::HLPath), u"C:\\Half-Life\\HL.exe"_s);
@@ -154,26 +144,22 @@ void TestStartup::closeWhileMinimisedKeepsTheStoredPlacement() {
 }
 
 void TestStartup::closeWhileMaximisedStoresThatPlacement() {
-    frmMain window(folder.path());
-    window.show();
+    ShownWindow window(folder.path());
     window.setWindowState(Qt::WindowMaximized);
     QVERIFY(window.close());
     const QRect outer = window.frameGeometry();
     QCOMPARE(stored(SettingsKeys::MainLeft), QString::number(outer.x() * 15));
     QCOMPARE(stored(SettingsKeys::MainHeight), QString::number(outer.height() * 15));
 
-    frmMain again(folder.path());
-    again.show();
+    ShownWindow again(folder.path());
     QVERIFY(!again.isMaximized());
     QCOMPARE(again.size(), QSize(250, 178));
 }
 
 void TestStartup::closeNeverWritesTheRoster() {
-    frmMain window(folder.path());
-    window.show();
-    QTest::keyClicks(control<QLineEdit>(window, u"txtBotName"_s), u"xyz"_s);
-    auto* tabs = control<QTabBar>(window, u"TabStrip1"_s);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    ShownWindow window(folder.path());
+    QTest::keyClicks(control<QLineEdit>(window, "txtBotName"), u"xyz"_s);
+    clickTab(window, 2);
     QCOMPARE(window.module().Bots[1].Name, u"Axyz"_s);
     QVERIFY(window.close());
     QCOMPARE(readBytes(iniPath()), Roster);
