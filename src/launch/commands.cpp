@@ -17,8 +17,13 @@ void WriteStoredSetting(const QString& key, const QString& value) {
 }
 
 bool WriteBotsIni(Module1& m, const QString& programFolder, QString* error) {
-    const QString text = SaveBotsIni(m) + m.LineBreak;
-    return writeFileAtomically(botsIniPath(programFolder), encodeCodePage(text), error);
+    const QString text = SaveBotsIni(m);
+    // Encoded straight into one buffer: the roster's text, then one more line break.
+    QByteArray bytes;
+    bytes.reserve(text.size() + m.LineBreak.size());
+    appendCodePage(bytes, text);
+    appendCodePage(bytes, m.LineBreak);
+    return writeFileAtomically(botsIniPath(programFolder), bytes, error);
 }
 
 bool LaunchStoredGame(Module1& m, QString* error) {

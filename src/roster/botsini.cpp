@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -15,8 +17,9 @@ const QString CrLf = u"\r\n"_s;
 
 enum class Section { None, Bot, Map };
 
+// Letter case ignored. Texts of different lengths never match, so their letters are not compared.
 bool same(QStringView a, QStringView b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 struct KeyLine {
@@ -24,13 +27,14 @@ struct KeyLine {
     QStringView value;
 };
 
-// Key and value of a line inside a section, or nothing when the line holds no usable key.
+// Key and value of a line inside a section, or nothing when the line holds no usable key: what
+// splitPart gives for the separator "=", with the separator looked for once.
 std::optional<KeyLine> keyLine(QStringView line) {
-    const auto key = splitPart(line, u"=", true);
-    if (!key)
-        return std::nullopt;
-    const auto value = splitPart(line, u"=", false);
-    return KeyLine{trimSpaces(*key), value ? trimSpaces(*value) : QStringView()};
+    const qsizetype p = line.indexOf(u'=');
+    if (p <= 0)
+        return std::nullopt; // no separator, or nothing in front of it
+    const QStringView back = line.mid(p + 1);
+    return KeyLine{trimSpaces(line.left(p)), back.isEmpty() ? QStringView() : trimSpaces(back)};
 }
 
 void storeBotKey(BotEntry& bot, const KeyLine& kv) {
@@ -63,9 +67,39 @@ void storeMapKey(MapEntry& map, const KeyLine& kv) {
         map.KeepServerFull = value;
 }
 
+// What Text1 shows of the file: every line as read (a line inside a section trimmed of spaces,
+// unless it is a header), each ended by CR LF. For a file that already reads that way, as any
+// file the program wrote does, that is the file's text itself, kept without a copy; a copy is
+// made from the first line that differs on.
+class ShownText {
+public:
+    explicit ShownText(const QString& fileText) : text(fileText) {}
+
+    // line: what to show of the line text[start, end); next: where the following line starts.
+    void add(QStringView line, qsizetype start, qsizetype end, qsizetype next) {
+        if (!copying) {
+            const bool asRead = line.size() == end - start && next == end + 2; // ended by CR LF
+            if (asRead)
+                return;
+            copying = true;
+            shown.reserve(text.size() + text.size() / 16);
+            shown.append(QStringView(text).left(start));
+        }
+        shown += line;
+        shown += CrLf;
+    }
+
+    QString result() const { return copying ? shown : text; }
+
+private:
+    const QString& text;
+    QString shown;
+    bool copying = false;
+};
+
 // Reads the lines of text into the roster and collects them for Text1. Returns false when it had
 // to stop early (a list would pass its limit).
-bool readLines(Module1& m, const QString& text, QString& shown, qint16& maps, qint16& bots) {
+bool readLines(Module1& m, const QString& text, ShownText& shown, qint16& maps, qint16& bots) {
     Section section = Section::None;
     const qsizetype size = text.size();
     qsizetype start = 0;
@@ -80,11 +114,11 @@ bool readLines(Module1& m, const QString& text, QString& shown, qint16& maps, qi
             next = (end + 1 < size && text.at(end + 1) == u'\n') ? end + 2 : end + 1;
         }
         QStringView line = QStringView(text).mid(start, end - start);
-        start = next;
 
-        const bool isBot = same(line, u"[Bot]");
-        const bool isDefaultMap = same(line, u"[DefaultMap]");
-        const bool isMap = isDefaultMap || same(line, u"[Map]");
+        const bool maybeHeader = !line.isEmpty() && line.front() == u'[';
+        const bool isBot = maybeHeader && same(line, u"[Bot]");
+        const bool isDefaultMap = maybeHeader && same(line, u"[DefaultMap]");
+        const bool isMap = isDefaultMap || (maybeHeader && same(line, u"[Map]"));
         if (isBot) {
             if (bots >= Module1::MaxEntries)
                 return false;
@@ -106,8 +140,8 @@ bool readLines(Module1& m, const QString& text, QString& shown, qint16& maps, qi
                     storeMapKey(m.Maps[maps], *kv);
             }
         }
-        shown += line;
-        shown += CrLf;
+        shown.add(line, start, end, next);
+        start = next;
     }
     return true;
 }
@@ -168,10 +202,14 @@ void readBotsIni(Module1& m, const QByteArray& bytes, bool opened) {
     qint16 bots = 0;
     if (opened) {
         const QString text = decodeCodePage(bytes);
-        QString shown;
-        shown.reserve(text.size() + text.size() / 16);
+        // Room for every entry the text could hold (each header starts with "["), so the lists
+        // never move while they fill. Room not filled is never touched.
+        const qsizetype most = std::min<qsizetype>(text.count(u'['), Module1::MaxEntries) + 1;
+        m.Maps.reserve(most);
+        m.Bots.reserve(most);
+        ShownText shown(text);
         if (readLines(m, text, shown, maps, bots))
-            m.view->setText1(shown);
+            m.view->setText1(shown.result());
     }
 
     m.MapCount = maps;
@@ -205,7 +243,8 @@ void LoadBotsIni(Module1& m, const QString& programFolder) {
 QString composeBotsIni(const Module1& m) {
     QString text;
     text.reserve(qsizetype(m.MapCount) * 200 + qsizetype(m.BotCount) * 120);
-    for (qint16 i = 1; i <= m.MapCount; ++i) {
+    // int, not qint16: a full list ends at 32767, where a qint16 would wrap around and never end.
+    for (int i = 1; i <= m.MapCount; ++i) {
         const MapEntry& map = m.Maps.at(i);
         if (same(map.Name, u"Default")) {
             text += u"[DefaultMap]"_s + CrLf;
@@ -221,7 +260,7 @@ QString composeBotsIni(const Module1& m) {
         appendKey(text, "KeepServerFull  = "_L1, map.KeepServerFull);
         text += CrLf;
     }
-    for (qint16 i = 1; i <= m.BotCount; ++i) {
+    for (int i = 1; i <= m.BotCount; ++i) {
         const BotEntry& bot = m.Bots.at(i);
         text += u"[Bot]"_s + CrLf;
         appendKey(text, "Name            = "_L1, bot.Name);

@@ -23,18 +23,22 @@ char encodeOne(char16_t c) {
 } // namespace
 
 QString decodeCodePage(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(HighControls[b - 0x80]) : QChar(b);
+    // Latin-1 gives every byte but 0x80..0x9F its Windows-1252 character, and Qt widens it fast;
+    // those 32 then get theirs.
+    QString text = QString::fromLatin1(bytes);
+    char16_t* c = reinterpret_cast<char16_t*>(text.data());
+    char16_t* const end = c + text.size();
+    for (; c != end; ++c) {
+        if (*c >= 0x80 && *c <= 0x9F)
+            *c = HighControls[*c - 0x80];
     }
     return text;
 }
 
-QByteArray encodeCodePage(const QString& text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
+void appendCodePage(QByteArray& bytes, QStringView text) {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         // A pair of surrogates is one character the code page cannot hold: one "?".
@@ -42,6 +46,11 @@ QByteArray encodeCodePage(const QString& text) {
             ++i;
         *out++ = encodeOne(c.unicode());
     }
-    bytes.truncate(out - bytes.data());
+    bytes.truncate(out - bytes.constData());
+}
+
+QByteArray encodeCodePage(const QString& text) {
+    QByteArray bytes;
+    appendCodePage(bytes, text);
     return bytes;
 }

@@ -55,12 +55,36 @@ QByteArray randomBytes(quint32 seed, qsizetype size) {
 // Random text made of the pieces a bots.ini is made of, so headers, keys and line ends meet in
 // every order: far more of the reader is reached than by random bytes alone.
 QByteArray randomRosterText(quint32 seed, int pieces) {
-    static const char* const parts[] = {
-        "[Bot]",   "[Map]",       "[DefaultMap]", "[bot]", "[DEFAULTMAP]",     "\r\n",
-        "\r",      "\n",          "=",            " ",     "\t",               "\0",
-        "name",    "Name",        "model",        "Quantity", "random",        "initialdelay",
-        "default", "SpawnDelay ", "waitforplayers", "keepserverfull", "topcolor", "bottomcolor",
-        "\x80",    "\xff",        "\x9d",         "x",     "[",                "]"};
+    static const char* const parts[] = {"[Bot]",
+                                        "[Map]",
+                                        "[DefaultMap]",
+                                        "[bot]",
+                                        "[DEFAULTMAP]",
+                                        "\r\n",
+                                        "\r",
+                                        "\n",
+                                        "=",
+                                        " ",
+                                        "\t",
+                                        "\0",
+                                        "name",
+                                        "Name",
+                                        "model",
+                                        "Quantity",
+                                        "random",
+                                        "initialdelay",
+                                        "default",
+                                        "SpawnDelay ",
+                                        "waitforplayers",
+                                        "keepserverfull",
+                                        "topcolor",
+                                        "bottomcolor",
+                                        "\x80",
+                                        "\xff",
+                                        "\x9d",
+                                        "x",
+                                        "[",
+                                        "]"};
     constexpr int partCount = int(sizeof(parts) / sizeof(parts[0]));
     QRandomGenerator random(seed);
     QByteArray text;
@@ -83,9 +107,13 @@ private slots:
     void randomBytesGiveAUsableRoster();
     void randomRosterPiecesGiveAUsableRoster();
     void nulBytesStayInsideLinesAndValues();
+    void text1ShowsEveryLineEndedByCrLf_data();
+    void text1ShowsEveryLineEndedByCrLf();
     void tenMegabyteSingleLine();
     void tooManyHeadersStopAtTheLimit_data();
     void tooManyHeadersStopAtTheLimit();
+    void fullListsAreWrittenWhole();
+    void codePageAppendsToWhatIsThere();
     void linkedBotsIniKeepsTheLink();
     void danglingLinkCreatesItsTarget();
     void garbageSettingsFileReadsDefaults();
@@ -178,6 +206,39 @@ void TestBadInput::nulBytesStayInsideLinesAndValues() {
     verifyWrittenTextIsStable(r);
 }
 
+// Text1 shows each line as read (inside a section trimmed of spaces, unless it is a header) and
+// ended by CR LF, whatever ended it in the file; a file already in that form is shown unchanged.
+void TestBadInput::text1ShowsEveryLineEndedByCrLf_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("shown");
+    const QByteArray written =
+        "[Map]\r\nName            = x\r\n\r\n[Bot]\r\nName            = B\r\n\r\n";
+    QTest::newRow("as written") << written << written;
+    QTest::newRow("mixed line ends")
+        << QByteArray(
+               "[Bot]\r\nname = A\r\nmodel=x\rtop=1\n2\r\n  [Map]  \r\n[Map]\r\n  name = m  ")
+        << QByteArray("[Bot]\r\nname = A\r\nmodel=x\r\ntop=1\n2\r\n[Map]\r\n[Map]\r\nname = m\r\n");
+    QTest::newRow("spaces kept before the first section")
+        << QByteArray("  a  \r\n [Bot] \r\n[Bot]\r\n")
+        << QByteArray("  a  \r\n [Bot] \r\n[Bot]\r\n");
+    QTest::newRow("lone CR after many lines as read")
+        << QByteArray("[Bot]\r\nname=a\r\n").repeated(1000) + "x\r[Bot]"
+        << QByteArray("[Bot]\r\nname=a\r\n").repeated(1000) + "x\r\n[Bot]\r\n";
+    QTest::newRow("trimmed after many lines as read")
+        << QByteArray("[Map]\r\nname=a\r\n").repeated(1000) + "  x  \r\n"
+        << QByteArray("[Map]\r\nname=a\r\n").repeated(1000) + "x\r\n";
+    QTest::newRow("CR CR LF") << QByteArray("[Bot]\r\r\n") << QByteArray("[Bot]\r\n\r\n");
+}
+
+void TestBadInput::text1ShowsEveryLineEndedByCrLf() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, shown);
+    Loaded loaded;
+    readBotsIni(loaded.roster, file);
+    QCOMPARE(loaded.view.text1Sets, 1);
+    QCOMPARE(loaded.view.text1, decodeCodePage(shown));
+}
+
 void TestBadInput::tenMegabyteSingleLine() {
     constexpr qsizetype length = 10 * 1024 * 1024;
     {
@@ -242,6 +303,42 @@ void TestBadInput::tooManyHeadersStopAtTheLimit() {
     Module1& roster = loaded.roster;
     QVERIFY(isBot ? !roster.AddBot() : !roster.AddMap());
     verifyShape(roster);
+}
+
+// Writing a roster whose lists are both full once ran past the end of the lists (the entry index
+// wrapped around at 32767) instead of stopping at the last entry.
+void TestBadInput::fullListsAreWrittenWhole() {
+    const QByteArray file =
+        QByteArray("[Map]\r").repeated(32767) + QByteArray("[Bot]\r").repeated(32768);
+    QCOMPARE(file, readBytes(QStringLiteral(ZELVIK_TEST_DATA "/fuzz-seed/full-roster.ini")));
+    Loaded loaded;
+    readBotsIni(loaded.roster, file);
+    const Module1& r = loaded.roster;
+    QCOMPARE(r.MapCount, 32767);
+    QCOMPARE(r.BotCount, 32767);
+
+    const QString written = composeBotsIni(r);
+    QCOMPARE(written.count(u"[Map]\r\nName            = \r\n"_s), 32767);
+    QCOMPARE(written.count(u"[Bot]\r\nName            = \r\n"_s), 32767);
+    QVERIFY(written.endsWith(u"BottomColor     = \r\n\r\n"_s));
+    QCOMPARE(written.size(), 32767 * (7 + 7 * 20 + 2) + 32767 * (7 + 4 * 20 + 2));
+
+    Loaded again;
+    readBotsIni(again.roster, encodeCodePage(written + u"\r\n"_s));
+    QCOMPARE(again.roster.MapCount, 32767);
+    QCOMPARE(again.roster.BotCount, 32767);
+    QCOMPARE(again.view.text1Sets, 1); // exactly full is no failure
+    QCOMPARE(composeBotsIni(again.roster), written);
+}
+
+void TestBadInput::codePageAppendsToWhatIsThere() {
+    QByteArray bytes = raw("a\0");
+    bytes.reserve(64);
+    appendCodePage(bytes, u"\u20ac\U0001F600\u00e9\0x"_s);
+    QCOMPARE(bytes, raw("a\0\x80?\xe9\0x"));
+    appendCodePage(bytes, QStringView());
+    QCOMPARE(bytes.size(), 7);
+    QCOMPARE(encodeCodePage(u"\r\n"_s), QByteArray("\r\n"));
 }
 
 void TestBadInput::linkedBotsIniKeepsTheLink() {
