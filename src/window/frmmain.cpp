@@ -5,6 +5,7 @@
 #include "roster/botsini.h"
 #include "ui_frmmain.h"
 #include "window/fonts.h"
+#include "window/rawtextview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -217,17 +218,19 @@ void frmMain::setScrollMaximum(RosterControl control, int maximum) {
 void frmMain::setText1(const QString& text) {
     text1Raw = text;
     text1Stale = true;
+    // What was still to come of the previous text would only be replaced.
+    stopRawTextFill(ui->Text1);
     if (Frame1[2] && Frame1[2]->isVisible())
         refreshText1View();
 }
 
+// Text1 is filled only while the INI page shows. A long text goes in slices from the event
+// loop (see rawtextview.h), so showing the page never holds the window up.
 void frmMain::refreshText1View() {
     if (!text1Stale)
         return;
     text1Stale = false;
-    QString shown = text1Raw;
-    shown.replace(u"\r\n"_s, u"\n"_s);
-    ui->Text1->setPlainText(shown);
+    fillRawTextView(ui->Text1, text1Raw);
 }
 
 void frmMain::FillModelList() {
