@@ -16,6 +16,10 @@ void WriteStoredSetting(const QString& key, const QString& value) {
     WriteSetting(SettingsKeys::Application, SettingsKeys::Section, key, value);
 }
 
+void WriteStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues) {
+    WriteSettings(SettingsKeys::Application, SettingsKeys::Section, keysAndValues);
+}
+
 bool WriteBotsIni(Module1& m, const QString& programFolder, QString* error) {
     const QString text = SaveBotsIni(m);
     // Encoded straight into one buffer: the roster's text, then one more line break.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class Module1;
 
@@ -19,6 +22,7 @@ inline const QString DefaultHLPath = QStringLiteral("C:\\Half-Life\\HL.exe");
 
 QString ReadStoredSetting(const QString& key, const QString& defaultValue);
 void WriteStoredSetting(const QString& key, const QString& value);
+void WriteStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
 
 // Replaces bots.ini in the program folder with the roster's text and one more line break,
 // refreshing Text1. On failure the old file is left whole and *error says why.

@@ -37,9 +37,15 @@ QString ReadSetting(const QString& application, const QString& section, const QS
 
 void WriteSetting(const QString& application, const QString& section, const QString& key,
                   const QString& value) {
+    WriteSettings(application, section, {{key, value}});
+}
+
+void WriteSettings(const QString& application, const QString& section,
+                   const QList<std::pair<QString, QString>>& keysAndValues) {
     const auto store = openStore(application);
     store->beginGroup(section);
-    store->setValue(key, value);
+    for (const auto& [key, value] : keysAndValues)
+        store->setValue(key, value);
 }
 
 QString SettingsLocation(const QString& application) {

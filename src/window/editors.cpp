@@ -203,8 +203,8 @@ void frmMain::Command5_Click() {
 }
 
 void frmMain::cmdSaveINI_Click() {
-    WriteStoredSetting(SettingsKeys::HLPath, ui->txtExecutable->text());
-    WriteStoredSetting(SettingsKeys::HLParameters, ui->txtParameters->text());
+    WriteStoredSettings({{SettingsKeys::HLPath, ui->txtExecutable->text()},
+                         {SettingsKeys::HLParameters, ui->txtParameters->text()}});
     ui->cmbModel->clear();
     ui->cmbModel->clearEditText();
     ui->cmbMaps->clear();

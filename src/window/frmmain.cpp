@@ -166,16 +166,19 @@ void frmMain::Form_Unload(qint16& Cancel) {
         if (*it != this && (*it)->isVisible())
             (*it)->close();
     }
-    WriteStoredSetting(SettingsKeys::HLPath, ui->txtExecutable->text());
-    WriteStoredSetting(SettingsKeys::HLParameters, ui->txtParameters->text());
+    QList<std::pair<QString, QString>> settings{
+        {SettingsKeys::HLPath, ui->txtExecutable->text()},
+        {SettingsKeys::HLParameters, ui->txtParameters->text()}};
+    // A minimised window keeps the placement stored before.
     if (!isMinimized()) {
         const QRect outer = frameGeometry();
-        WriteStoredSetting(SettingsKeys::MainLeft, QString::number(outer.x() * TwipsPerPixel));
-        WriteStoredSetting(SettingsKeys::MainTop, QString::number(outer.y() * TwipsPerPixel));
-        WriteStoredSetting(SettingsKeys::MainWidth, QString::number(outer.width() * TwipsPerPixel));
-        WriteStoredSetting(SettingsKeys::MainHeight,
-                           QString::number(outer.height() * TwipsPerPixel));
+        const auto twips = [](int pixels) { return QString::number(pixels * TwipsPerPixel); };
+        settings.append({{SettingsKeys::MainLeft, twips(outer.x())},
+                         {SettingsKeys::MainTop, twips(outer.y())},
+                         {SettingsKeys::MainWidth, twips(outer.width())},
+                         {SettingsKeys::MainHeight, twips(outer.height())}});
     }
+    WriteStoredSettings(settings);
 }
 
 QScrollBar* frmMain::scrollBar(RosterControl control) const {
