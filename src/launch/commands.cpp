@@ -8,6 +8,10 @@
 #include "roster/codepage.h"
 #include "roster/module1.h"
 
+#include <QIODevice>
+
+#include <algorithm>
+
 QString ReadStoredSetting(const QString& key, const QString& defaultValue) {
     return ReadSetting(SettingsKeys::Application, SettingsKeys::Section, key, defaultValue);
 }
@@ -22,12 +26,31 @@ void WriteStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues
 
 bool WriteBotsIni(Module1& m, const QString& programFolder, QString* error) {
     const QString text = SaveBotsIni(m);
-    // Encoded straight into one buffer: the roster's text, then one more line break.
-    QByteArray bytes;
-    bytes.reserve(text.size() + m.LineBreak.size());
-    appendCodePage(bytes, text);
-    appendCodePage(bytes, m.LineBreak);
-    return writeFileAtomically(botsIniPath(programFolder), bytes, error);
+    // Encoded a piece at a time into one small buffer: a full roster's text would otherwise take
+    // another 9 MB, all of it new memory to the system.
+    return writeFileAtomically(
+        botsIniPath(programFolder),
+        [&](QIODevice& file) {
+            constexpr qsizetype Piece = 64 * 1024;
+            QByteArray bytes;
+            const auto put = [&](QStringView part) {
+                for (qsizetype at = 0; at < part.size();) {
+                    qsizetype length = std::min(Piece, part.size() - at);
+                    // A surrogate pair cut in two would be written as two "?" instead of one.
+                    if (at + length < part.size() && part.at(at + length - 1).isHighSurrogate())
+                        ++length;
+                    bytes.clear();
+                    appendCodePage(bytes, part.sliced(at, length));
+                    if (file.write(bytes) != bytes.size())
+                        return false;
+                    at += length;
+                }
+                return true;
+            };
+            // The roster's text, then one more line break.
+            return put(text) && put(m.LineBreak);
+        },
+        error);
 }
 
 bool LaunchStoredGame(Module1& m, QString* error) {

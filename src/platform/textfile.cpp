@@ -7,6 +7,12 @@
 using namespace Qt::StringLiterals;
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    return writeFileAtomically(
+        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); }, error);
+}
+
+bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
+                         QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error)
             *error = u"Could not write %1: %2"_s.arg(QDir::toNativeSeparators(path), reason);
@@ -31,7 +37,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     QSaveFile file(target.filePath());
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    if (!write(file)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return fail(reason);

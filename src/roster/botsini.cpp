@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -22,103 +24,159 @@ bool same(QStringView a, QStringView b) {
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The reader works on the file's bytes and decodes only the values it keeps: the code page gives
+// every byte one character, so positions and lengths are the same in bytes and in text. Keys and
+// headers are ASCII, and no character of the code page other than an ASCII letter has an ASCII
+// letter as its case-insensitive match, so comparing bytes with ASCII case folding finds what
+// comparing the decoded text would.
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+// b is lower case.
+bool same(QByteArrayView a, QLatin1StringView b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != b[i])
+            return false;
+    }
+    return true;
+}
+
+QByteArrayView trimSpaces(QByteArrayView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == ' ')
+        ++first;
+    while (last > first && text[last - 1] == ' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+
+// Values that repeat (numbers, "Yes" and "No", stock models and maps) share one string instead
+// of each entry holding a copy: a full roster takes far less memory and reads faster.
+class ValueCache {
+public:
+    QString value(QByteArrayView bytes) {
+        if (bytes.size() > LongestShared)
+            return decodeCodePage(bytes);
+        const auto found = cache.constFind(bytes);
+        if (found != cache.cend())
+            return *found;
+        QString text = decodeCodePage(bytes);
+        if (cache.size() < MostShared)
+            cache.insert(bytes, text);
+        return text;
+    }
+
+private:
+    static constexpr qsizetype LongestShared = 16;
+    static constexpr qsizetype MostShared = 1024;
+    QHash<QByteArrayView, QString> cache; // the keys point into the bytes being read
+};
+
 struct KeyLine {
-    QStringView key;
-    QStringView value;
+    QByteArrayView key;
+    QByteArrayView value;
 };
 
 // Key and value of a line inside a section, or nothing when the line holds no usable key: what
 // splitPart gives for the separator "=", with the separator looked for once.
-std::optional<KeyLine> keyLine(QStringView line) {
-    const qsizetype p = line.indexOf(u'=');
+std::optional<KeyLine> keyLine(QByteArrayView line) {
+    const qsizetype p = line.indexOf('=');
     if (p <= 0)
         return std::nullopt; // no separator, or nothing in front of it
-    const QStringView back = line.mid(p + 1);
-    return KeyLine{trimSpaces(line.left(p)), back.isEmpty() ? QStringView() : trimSpaces(back)};
+    return KeyLine{trimSpaces(line.first(p)), trimSpaces(line.sliced(p + 1))};
 }
 
-void storeBotKey(BotEntry& bot, const KeyLine& kv) {
-    const QString value = kv.value.toString();
-    if (same(kv.key, u"name"))
-        bot.Name = value;
-    else if (same(kv.key, u"model"))
-        bot.Model = value;
-    else if (same(kv.key, u"topcolor"))
-        bot.TopColor = value;
-    else if (same(kv.key, u"bottomcolor"))
-        bot.BottomColor = value;
+void storeBotKey(BotEntry& bot, const KeyLine& kv, ValueCache& values) {
+    QString* field = nullptr;
+    if (same(kv.key, "name"_L1))
+        field = &bot.Name;
+    else if (same(kv.key, "model"_L1))
+        field = &bot.Model;
+    else if (same(kv.key, "topcolor"_L1))
+        field = &bot.TopColor;
+    else if (same(kv.key, "bottomcolor"_L1))
+        field = &bot.BottomColor;
+    if (field)
+        *field = values.value(kv.value);
 }
 
-void storeMapKey(MapEntry& map, const KeyLine& kv) {
-    const QString value = kv.value.toString();
-    if (same(kv.key, u"name"))
-        map.Name = value;
-    else if (same(kv.key, u"random"))
-        map.Random = value;
-    else if (same(kv.key, u"quantity"))
-        map.Quantity = value;
-    else if (same(kv.key, u"initialdelay"))
-        map.InitialDelay = value;
-    else if (same(kv.key, u"spawndelay"))
-        map.SpawnDelay = value;
-    else if (same(kv.key, u"waitforplayers"))
-        map.WaitForPlayers = value;
-    else if (same(kv.key, u"keepserverfull"))
-        map.KeepServerFull = value;
+void storeMapKey(MapEntry& map, const KeyLine& kv, ValueCache& values) {
+    QString* field = nullptr;
+    if (same(kv.key, "name"_L1))
+        field = &map.Name;
+    else if (same(kv.key, "random"_L1))
+        field = &map.Random;
+    else if (same(kv.key, "quantity"_L1))
+        field = &map.Quantity;
+    else if (same(kv.key, "initialdelay"_L1))
+        field = &map.InitialDelay;
+    else if (same(kv.key, "spawndelay"_L1))
+        field = &map.SpawnDelay;
+    else if (same(kv.key, "waitforplayers"_L1))
+        field = &map.WaitForPlayers;
+    else if (same(kv.key, "keepserverfull"_L1))
+        field = &map.KeepServerFull;
+    if (field)
+        *field = values.value(kv.value);
 }
 
 // What Text1 shows of the file: every line as read (a line inside a section trimmed of spaces,
 // unless it is a header), each ended by CR LF. For a file that already reads that way, as any
-// file the program wrote does, that is the file's text itself, kept without a copy; a copy is
-// made from the first line that differs on.
+// file the program wrote does, that is the file's bytes themselves, kept without a copy; a copy
+// is made from the first line that differs on.
 class ShownText {
 public:
-    explicit ShownText(const QString& fileText) : text(fileText) {}
+    explicit ShownText(const QByteArray& fileBytes) : bytes(fileBytes) {}
 
-    // line: what to show of the line text[start, end); next: where the following line starts.
-    void add(QStringView line, qsizetype start, qsizetype end, qsizetype next) {
+    // line: what to show of the line bytes[start, end); next: where the following line starts.
+    void add(QByteArrayView line, qsizetype start, qsizetype end, qsizetype next) {
         if (!copying) {
             const bool asRead = line.size() == end - start && next == end + 2; // ended by CR LF
             if (asRead)
                 return;
             copying = true;
-            shown.reserve(text.size() + text.size() / 16);
-            shown.append(QStringView(text).left(start));
+            shown.reserve(bytes.size() + bytes.size() / 16);
+            shown.append(QByteArrayView(bytes).first(start));
         }
         shown += line;
-        shown += CrLf;
+        shown += "\r\n";
     }
 
-    QString result() const { return copying ? shown : text; }
+    QByteArray result() const { return copying ? shown : bytes; }
 
 private:
-    const QString& text;
-    QString shown;
+    const QByteArray& bytes;
+    QByteArray shown;
     bool copying = false;
 };
 
-// Reads the lines of text into the roster and collects them for Text1. Returns false when it had
-// to stop early (a list would pass its limit).
-bool readLines(Module1& m, const QString& text, ShownText& shown, qint16& maps, qint16& bots) {
+// Reads the lines of the file into the roster and collects them for Text1. Returns false when it
+// had to stop early (a list would pass its limit).
+bool readLines(Module1& m, const QByteArray& bytes, ShownText& shown, qint16& maps, qint16& bots) {
     Section section = Section::None;
-    const qsizetype size = text.size();
+    ValueCache values;
+    const char* const data = bytes.constData();
+    const qsizetype size = bytes.size();
     qsizetype start = 0;
     while (start < size) {
         // A line ends at CR LF or at a lone CR; a lone LF belongs to the line.
-        qsizetype end = text.indexOf(u'\r', start);
-        qsizetype next = 0;
-        if (end < 0) {
-            end = size;
-            next = size;
-        } else {
-            next = (end + 1 < size && text.at(end + 1) == u'\n') ? end + 2 : end + 1;
+        const void* cr = std::memchr(data + start, '\r', size_t(size - start));
+        qsizetype end = size;
+        qsizetype next = size;
+        if (cr) {
+            end = static_cast<const char*>(cr) - data;
+            next = (end + 1 < size && data[end + 1] == '\n') ? end + 2 : end + 1;
         }
-        QStringView line = QStringView(text).mid(start, end - start);
+        QByteArrayView line(data + start, end - start);
 
-        const bool maybeHeader = !line.isEmpty() && line.front() == u'[';
-        const bool isBot = maybeHeader && same(line, u"[Bot]");
-        const bool isDefaultMap = maybeHeader && same(line, u"[DefaultMap]");
-        const bool isMap = isDefaultMap || (maybeHeader && same(line, u"[Map]"));
+        const bool maybeHeader = !line.isEmpty() && line.front() == '[';
+        const bool isBot = maybeHeader && same(line, "[bot]"_L1);
+        const bool isDefaultMap = maybeHeader && same(line, "[defaultmap]"_L1);
+        const bool isMap = isDefaultMap || (maybeHeader && same(line, "[map]"_L1));
         if (isBot) {
             if (bots >= Module1::MaxEntries)
                 return false;
@@ -135,9 +193,9 @@ bool readLines(Module1& m, const QString& text, ShownText& shown, qint16& maps, 
             line = trimSpaces(line);
             if (const auto kv = keyLine(line)) {
                 if (section == Section::Bot)
-                    storeBotKey(m.Bots[bots], *kv);
+                    storeBotKey(m.Bots[bots], *kv, values);
                 else
-                    storeMapKey(m.Maps[maps], *kv);
+                    storeMapKey(m.Maps[maps], *kv, values);
             }
         }
         shown.add(line, start, end, next);
@@ -201,15 +259,14 @@ void readBotsIni(Module1& m, const QByteArray& bytes, bool opened) {
     qint16 maps = 0;
     qint16 bots = 0;
     if (opened) {
-        const QString text = decodeCodePage(bytes);
-        // Room for every entry the text could hold (each header starts with "["), so the lists
+        // Room for every entry the file could hold (each header starts with "["), so the lists
         // never move while they fill. Room not filled is never touched.
-        const qsizetype most = std::min<qsizetype>(text.count(u'['), Module1::MaxEntries) + 1;
+        const qsizetype most = std::min<qsizetype>(bytes.count('['), Module1::MaxEntries) + 1;
         m.Maps.reserve(most);
         m.Bots.reserve(most);
-        ShownText shown(text);
-        if (readLines(m, text, shown, maps, bots))
-            m.view->setText1(shown.result());
+        ShownText shown(bytes);
+        if (readLines(m, bytes, shown, maps, bots))
+            m.view->setText1FromFile(shown.result());
     }
 
     m.MapCount = maps;

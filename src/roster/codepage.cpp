@@ -22,7 +22,7 @@ char encodeOne(char16_t c) {
 
 } // namespace
 
-QString decodeCodePage(const QByteArray& bytes) {
+QString decodeCodePage(QByteArrayView bytes) {
     // Latin-1 gives every byte but 0x80..0x9F its Windows-1252 character, and Qt widens it fast;
     // those 32 then get theirs.
     QString text = QString::fromLatin1(bytes);

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
 // The 8-bit code page of bots.ini: Windows-1252, with its five unassigned bytes kept as the C1
 // control characters of the same value, so any byte read comes back unchanged when written.
-QString decodeCodePage(const QByteArray& bytes);
+QString decodeCodePage(QByteArrayView bytes);
 // A character the code page cannot hold is written as "?".
 QByteArray encodeCodePage(const QString& text);
 // The same, added to the end of bytes.

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QtGlobal>
+#include "roster/codepage.h"
 
-class QString;
+#include <QByteArray>
+#include <QString>
 
 // The controls the roster operations touch.
 enum class RosterControl { HScroll1, HScroll2, Command2, Command5, txtBotName, cmbModel };
@@ -21,4 +22,9 @@ public:
     virtual void ShowMap(qint16 index) = 0;
     virtual void ShowBot(qint16 index) = 0;
     virtual void setText1(const QString& text) = 0;
+    // Text1 set to text read from the file, still in the file's code page. A view that shows it
+    // only later may keep the bytes, which take half the room of the decoded text.
+    virtual void setText1FromFile(const QByteArray& codePageText) {
+        setText1(decodeCodePage(codePageText));
+    }
 };

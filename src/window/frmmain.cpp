@@ -3,6 +3,7 @@
 #include "catalog/catalog.h"
 #include "launch/commands.h"
 #include "roster/botsini.h"
+#include "roster/codepage.h"
 #include "ui_frmmain.h"
 #include "window/fonts.h"
 #include "window/rawtextview.h"
@@ -218,8 +219,24 @@ void frmMain::setScrollMaximum(RosterControl control, int maximum) {
     scrollBar(control)->setMaximum(maximum);
 }
 
+QString frmMain::text1() const {
+    return text1File.isNull() ? text1Raw : decodeCodePage(text1File);
+}
+
 void frmMain::setText1(const QString& text) {
     text1Raw = text;
+    text1File = QByteArray();
+    text1Changed();
+}
+
+void frmMain::setText1FromFile(const QByteArray& codePageText) {
+    // Not null even when empty, so that text1() knows which one holds the text.
+    text1File = codePageText.isNull() ? QByteArray("") : codePageText;
+    text1Raw = QString();
+    text1Changed();
+}
+
+void frmMain::text1Changed() {
     text1Stale = true;
     // What was still to come of the previous text would only be replaced.
     stopRawTextFill(ui->Text1);
@@ -233,7 +250,10 @@ void frmMain::refreshText1View() {
     if (!text1Stale)
         return;
     text1Stale = false;
-    fillRawTextView(ui->Text1, text1Raw);
+    if (text1File.isNull())
+        fillRawTextView(ui->Text1, text1Raw);
+    else
+        fillRawTextViewFromFile(ui->Text1, text1File);
 }
 
 void frmMain::FillModelList() {

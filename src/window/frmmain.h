@@ -37,7 +37,7 @@ public:
     const Module1& module() const { return m; }
     QString programFolder() const { return folder; }
     // The raw text of bots.ini as last shown in Text1, line ends included.
-    QString text1() const { return text1Raw; }
+    QString text1() const;
 
     // RosterView
     void setControlEnabled(RosterControl control, bool enabled) override;
@@ -46,6 +46,7 @@ public:
     void ShowMap(qint16 index) override;
     void ShowBot(qint16 index) override;
     void setText1(const QString& text) override;
+    void setText1FromFile(const QByteArray& codePageText) override;
 
     void StoreMap(qint16 index);
     void StoreBot(qint16 index);
@@ -87,6 +88,7 @@ private:
     void FillModelList();
     void FillMapList();
     void launchGame();
+    void text1Changed();
     void refreshText1View();
 
     void setBotsCaption();
@@ -98,7 +100,10 @@ private:
     Ui::frmMain* ui;
     Module1 m;
     QString folder;
+    // Text1's text: composed or design-time text, or the file's text still in its code page
+    // (whichever was set last; the other one is null).
     QString text1Raw;
+    QByteArray text1File;
     bool text1Stale = false;
     bool loaded = false;
     std::array<QFrame*, 3> Frame1{};

@@ -1,5 +1,7 @@
 #include "window/rawtextview.h"
 
+#include "roster/codepage.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -12,9 +14,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Slices aim at this much time each. The odd slice takes longer (the document growing its arrays,
-// a page drawn in the same turn): aiming low keeps even those well under the 50 ms a player
-// would notice.
+// Slices aim at this much time each. The odd slice takes several times longer (the document
+// growing its arrays into memory new to the process, a page drawn in the same turn): aiming low
+// keeps even those within the tenth of a second in which a window still answers at once.
 constexpr qint64 SliceTargetNs = 12'000'000;
 constexpr qsizetype MinSliceChars = 4 * 1024;
 constexpr qsizetype MaxSliceChars = 4 * 1024 * 1024;
@@ -33,76 +35,99 @@ public:
 
     static inline const QString ObjectName = u"zelvik_rawTextFiller"_s;
 
-    void start(const QString& rawText) {
+    // One of the two is set: the text, or the bytes of the file's code page.
+    void start(const QString& rawText, const QByteArray& codePageText) {
         stop();
-        if (rawText.size() <= FirstSliceChars) {
-            editor->setPlainText(lineBreaks(rawText));
+        text = rawText;
+        bytes = codePageText;
+        size = text.isNull() ? bytes.size() : text.size();
+        if (size <= FirstSliceChars) {
+            editor->setPlainText(shownText(0, size));
+            stop();
             return;
         }
-        text = rawText;
+        filling = true;
         position = sliceEnd(0, FirstSliceChars);
         // Like setPlainText: the view starts at the top and nothing is left to undo. Undo stays
         // off while the rest goes in, so the slices do not pile up in the undo stack.
-        editor->setPlainText(lineBreaks(QStringView(text).left(position)));
+        editor->setPlainText(shownText(0, position));
         editor->document()->setUndoRedoEnabled(false);
         timer.start();
     }
 
     void stop() {
         timer.stop();
-        if (!text.isNull()) {
-            text = QString();
+        text = QString();
+        bytes = QByteArray();
+        if (filling) {
+            filling = false;
             editor->document()->setUndoRedoEnabled(true);
         }
     }
 
-    bool busy() const { return !text.isNull(); }
+    bool busy() const { return filling; }
 
     void finish() {
         if (!busy())
             return;
         timer.stop();
-        append(QStringView(text).mid(position));
+        append(position, size);
         stop();
     }
 
 private:
     // The slice ends just after a line break, so a CR LF pair is never cut in two (a line longer
     // than a slice goes in whole).
+    // (The code page gives each byte one character: positions are the same in both forms.)
     qsizetype sliceEnd(qsizetype from, qsizetype chars) const {
         const qsizetype limit = from + chars;
-        if (limit >= text.size())
-            return text.size();
-        const qsizetype lastBreak = text.lastIndexOf(u'\n', limit - 1);
+        if (limit >= size)
+            return size;
+        const qsizetype lastBreak = lastLineFeed(from, limit);
         if (lastBreak >= from)
             return lastBreak + 1;
-        const qsizetype nextBreak = text.indexOf(u'\n', limit);
-        return nextBreak < 0 ? text.size() : nextBreak + 1;
+        const qsizetype nextBreak =
+            text.isNull() ? bytes.indexOf('\n', limit) : text.indexOf(u'\n', limit);
+        return nextBreak < 0 ? size : nextBreak + 1;
     }
 
-    static QString lineBreaks(QStringView raw) {
-        QString shown = raw.toString();
+    // The last line feed in [from, before), or -1.
+    qsizetype lastLineFeed(qsizetype from, qsizetype before) const {
+        if (text.isNull()) {
+            const qsizetype at =
+                QByteArrayView(bytes).sliced(from, before - from).lastIndexOf('\n');
+            return at < 0 ? -1 : from + at;
+        }
+        const qsizetype at = text.lastIndexOf(u'\n', before - 1);
+        return at >= from ? at : -1;
+    }
+
+    // What the editor shows of [from, to): CR LF as a line break.
+    QString shownText(qsizetype from, qsizetype to) const {
+        QString shown = text.isNull()
+                            ? decodeCodePage(QByteArrayView(bytes).sliced(from, to - from))
+                            : text.sliced(from, to - from);
         shown.replace(u"\r\n"_s, u"\n"_s);
         return shown;
     }
 
-    void append(QStringView raw) {
+    void append(qsizetype from, qsizetype to) {
         QTextCursor cursor(editor->document());
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(lineBreaks(raw));
+        cursor.insertText(shownText(from, to));
     }
 
     void nextSlice() {
         QElapsedTimer clock;
         clock.start();
         const qsizetype end = sliceEnd(position, sliceChars);
-        append(QStringView(text).mid(position, end - position));
+        append(position, end);
         const qint64 spent = std::max<qint64>(clock.nsecsElapsed(), 1);
         // Sizes the next slice from the pace of this one.
         const double scaled = double(end - position) * double(SliceTargetNs) / double(spent);
         sliceChars = std::clamp(qsizetype(scaled), MinSliceChars, MaxSliceChars);
         position = end;
-        if (position >= text.size())
+        if (position >= size)
             stop();
         else
             timer.start();
@@ -110,7 +135,10 @@ private:
 
     QPlainTextEdit* editor;
     QTimer timer;
-    QString text; // null when there is nothing still to come
+    QString text;
+    QByteArray bytes;
+    qsizetype size = 0;
+    bool filling = false; // slices still to come
     qsizetype position = 0;
     qsizetype sliceChars = FirstSliceChars;
 };
@@ -119,13 +147,19 @@ RawTextFiller* fillerOf(const QPlainTextEdit* editor) {
     return editor->findChild<RawTextFiller*>(RawTextFiller::ObjectName, Qt::FindDirectChildrenOnly);
 }
 
+RawTextFiller* ensureFiller(QPlainTextEdit* editor) {
+    RawTextFiller* filler = fillerOf(editor);
+    return filler ? filler : new RawTextFiller(editor);
+}
+
 } // namespace
 
 void fillRawTextView(QPlainTextEdit* editor, const QString& rawText) {
-    RawTextFiller* filler = fillerOf(editor);
-    if (!filler)
-        filler = new RawTextFiller(editor);
-    filler->start(rawText);
+    ensureFiller(editor)->start(rawText, {});
+}
+
+void fillRawTextViewFromFile(QPlainTextEdit* editor, const QByteArray& codePageText) {
+    ensureFiller(editor)->start({}, codePageText);
 }
 
 void stopRawTextFill(QPlainTextEdit* editor) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QPlainTextEdit;
@@ -10,6 +11,8 @@ class QPlainTextEdit;
 // in slices of a few tens of milliseconds each. A text of up to FirstSliceChars goes in whole.
 // A new call, or stopRawTextFill, drops what was still to come of the previous text.
 void fillRawTextView(QPlainTextEdit* editor, const QString& rawText);
+// The same for text still in the code page of bots.ini, decoded a slice at a time.
+void fillRawTextViewFromFile(QPlainTextEdit* editor, const QByteArray& codePageText);
 void stopRawTextFill(QPlainTextEdit* editor);
 // True while slices of a text are still to come.
 bool rawTextFilling(const QPlainTextEdit* editor);

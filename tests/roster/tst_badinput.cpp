@@ -114,6 +114,7 @@ private slots:
     void tooManyHeadersStopAtTheLimit();
     void fullListsAreWrittenWhole();
     void codePageAppendsToWhatIsThere();
+    void longValuesAreWrittenWhole();
     void linkedBotsIniKeepsTheLink();
     void danglingLinkCreatesItsTarget();
     void garbageSettingsFileReadsDefaults();
@@ -339,6 +340,27 @@ void TestBadInput::codePageAppendsToWhatIsThere() {
     appendCodePage(bytes, QStringView());
     QCOMPARE(bytes.size(), 7);
     QCOMPARE(encodeCodePage(u"\r\n"_s), QByteArray("\r\n"));
+}
+
+// The file is written a piece at a time: values far longer than a piece, full of characters the
+// code page cannot hold (each a surrogate pair, one "?"), come out as one encoding of the whole.
+void TestBadInput::longValuesAreWrittenWhole() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Loaded loaded;
+    LoadBotsIni(loaded.roster, dir.path());
+    QString faces;
+    for (int i = 0; i < 100'000; ++i)
+        faces += u"\U0001F600"_s;
+    loaded.roster.Bots[1].Name = faces;                         // pairs at even offsets
+    loaded.roster.Bots[1].Model = u"x"_s + faces + u"\u00e9"_s; // and at odd ones
+    QString error;
+    QVERIFY2(WriteBotsIni(loaded.roster, dir.path(), &error), qPrintable(error));
+    const QByteArray written = readBytes(dir.filePath(u"bots.ini"_s));
+    QCOMPARE(written, encodeCodePage(composeBotsIni(loaded.roster) + u"\r\n"_s));
+    QVERIFY(written.contains("Name            = " + QByteArray(100'000, '?') + "\r\n"));
+    QVERIFY(written.contains("Model           = x" + QByteArray(100'000, '?') + "\xe9\r\n"));
+    QVERIFY(written.endsWith("\r\n\r\n\r\n"));
 }
 
 void TestBadInput::linkedBotsIniKeepsTheLink() {

@@ -49,6 +49,7 @@ private slots:
     void writtenRosterReadsBackTheSame();
     void emptyValuesSurviveARoundTrip();
     void codePageBytesComeBackUnchanged();
+    void onlyLettersMatchingInAnyCaseMakeHeadersAndKeys();
 };
 
 void TestBotsIni::composesTheWrittenLayoutByteForByte() {
@@ -318,3 +319,23 @@ void TestBotsIni::codePageBytesComeBackUnchanged() {
 
 QTEST_GUILESS_MAIN(TestBotsIni)
 #include "tst_botsini.moc"
+
+// Every byte in place of one letter of a header and of a key: it counts only where the text it
+// stands for matches that letter with case ignored (by Qt's own case folding of the decoded text).
+void TestBotsIni::onlyLettersMatchingInAnyCaseMakeHeadersAndKeys() {
+    for (int b = 1; b < 256; ++b) {
+        if (b == '\r' || b == '\n' || b == '=' || b == ' ')
+            continue;
+        const QByteArray byte(1, char(b));
+        const bool matchesO =
+            QString::compare(decodeCodePage(byte), u"o"_s, Qt::CaseInsensitive) == 0;
+        const bool matchesM =
+            QString::compare(decodeCodePage(byte), u"m"_s, Qt::CaseInsensitive) == 0;
+        Loaded loaded;
+        readText(loaded, "[B" + byte + "t]\r\nName = A\r\n[Map]\r\nNa" + byte + "e = x\r\n");
+        QVERIFY2(loaded.roster.Bots[1].Name == (matchesO ? u"A"_s : u"Bot1"_s),
+                 qPrintable(u"byte %1 in a header"_s.arg(b)));
+        QVERIFY2(loaded.roster.Maps[1].Name == (matchesM ? u"x"_s : QString()),
+                 qPrintable(u"byte %1 in a key"_s.arg(b)));
+    }
+}

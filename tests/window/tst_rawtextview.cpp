@@ -2,6 +2,8 @@
 // slices from the event loop that end with the whole text in place.
 #include "window/rawtextview.h"
 
+#include "roster/codepage.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -36,6 +38,7 @@ private slots:
     void stopKeepsWhatIsInAndAddsNothing();
     void finishPutsInTheRestAtOnce();
     void lineLongerThanASliceGoesInWhole();
+    void fileTextIsDecodedSliceBySlice();
 };
 
 void TestRawTextView::shortTextGoesInAtOnce() {
@@ -133,6 +136,31 @@ void TestRawTextView::lineLongerThanASliceGoesInWhole() {
     QTRY_VERIFY_WITH_TIMEOUT(!rawTextFilling(&editor), 30000);
     QCOMPARE(editor.toPlainText(), withLineFeeds(raw));
     QCOMPARE(editor.document()->findBlockByNumber(1).text(), longLine);
+}
+
+void TestRawTextView::fileTextIsDecodedSliceBySlice() {
+    // Bytes of the file's code page (Windows-1252): 0x80 is the euro sign, 0x9F a Y with
+    // diaeresis, 0xE9 an e with acute accent; a lone LF is a line break in the editor too.
+    QByteArray file;
+    QString expected;
+    for (int i = 0; i < 40000; ++i) {
+        file += "Name = \x80\x9f\xe9 " + QByteArray::number(i) + (i % 7 ? "\r\n" : "\n");
+        expected += u"Name = \u20ac\u0178\u00e9 "_s + QString::number(i) + u"\n"_s;
+    }
+    QVERIFY(file.size() > 4 * FirstSliceChars);
+    QPlainTextEdit editor;
+    fillRawTextViewFromFile(&editor, file);
+    QVERIFY(rawTextFilling(&editor));
+    QVERIFY(expected.startsWith(editor.toPlainText()));
+    QTRY_VERIFY_WITH_TIMEOUT(!rawTextFilling(&editor), 30000);
+    QCOMPARE(editor.toPlainText(), expected);
+
+    // A short one goes in at once; an empty one empties the editor.
+    fillRawTextViewFromFile(&editor, "[Bot]\r\nName = Andr\xe9\r\n");
+    QVERIFY(!rawTextFilling(&editor));
+    QCOMPARE(editor.toPlainText(), u"[Bot]\nName = Andr\u00e9\n"_s);
+    fillRawTextViewFromFile(&editor, QByteArray());
+    QCOMPARE(editor.toPlainText(), QString());
 }
 
 QTEST_MAIN(TestRawTextView)
