@@ -3,6 +3,7 @@
 #include "roster/codepage.h"
 
 #include <QElapsedTimer>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -41,6 +42,7 @@ public:
         text = rawText;
         bytes = codePageText;
         size = text.isNull() ? bytes.size() : text.size();
+        freshDocument();
         if (size <= FirstSliceChars) {
             editor->setPlainText(shownText(0, size));
             stop();
@@ -76,6 +78,20 @@ public:
     }
 
 private:
+    // Emptying a document of a full roster's text takes tens of milliseconds. The new text goes
+    // into a new document instead, and the old one is deleted in a later turn of the event loop,
+    // on its own. (The editor's first document belongs to the editor, which deletes it at once.)
+    void freshDocument() {
+        QTextDocument* old = editor->document();
+        const bool ours = old->parent() == editor; // asked now: setDocument may delete it
+        auto* fresh = new QTextDocument(editor);
+        fresh->setDocumentLayout(new QPlainTextDocumentLayout(fresh));
+        fresh->setDefaultFont(editor->font());
+        editor->setDocument(fresh);
+        if (ours)
+            old->deleteLater();
+    }
+
     // The slice ends just after a line break, so a CR LF pair is never cut in two (a line longer
     // than a slice goes in whole).
     // (The code page gives each byte one character: positions are the same in both forms.)

@@ -5,6 +5,7 @@
 #include "roster/codepage.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -39,6 +40,7 @@ private slots:
     void finishPutsInTheRestAtOnce();
     void lineLongerThanASliceGoesInWhole();
     void fileTextIsDecodedSliceBySlice();
+    void oldTextGoesWithItsDocumentLater();
 };
 
 void TestRawTextView::shortTextGoesInAtOnce() {
@@ -161,6 +163,31 @@ void TestRawTextView::fileTextIsDecodedSliceBySlice() {
     QCOMPARE(editor.toPlainText(), u"[Bot]\nName = Andr\u00e9\n"_s);
     fillRawTextViewFromFile(&editor, QByteArray());
     QCOMPARE(editor.toPlainText(), QString());
+}
+
+// Each text goes into a new document in the editor's font; the one it replaces is deleted in a
+// later turn of the event loop, and none is left behind.
+void TestRawTextView::oldTextGoesWithItsDocumentLater() {
+    QPlainTextEdit editor;
+    editor.setFont(QFont(u"Courier New"_s, 11));
+    fillRawTextView(&editor, rawLines(10));
+    QPointer<QTextDocument> first = editor.document();
+    QCOMPARE(first->defaultFont(), editor.font());
+
+    fillRawTextViewFromFile(&editor, "[Bot]\r\n");
+    QVERIFY(editor.document() != first);
+    QVERIFY(first); // not deleted inside the call
+    QCOMPARE(editor.document()->defaultFont(), editor.font());
+    QCOMPARE(editor.toPlainText(), u"[Bot]\n"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);
+    QCOMPARE(editor.findChildren<QTextDocument*>().size(), 1);
+
+    // The player can type into the new document and undo it.
+    QTest::keyClicks(&editor, u"ab"_s);
+    QCOMPARE(editor.toPlainText(), u"ab[Bot]\n"_s);
+    editor.undo();
+    QCOMPARE(editor.toPlainText(), u"[Bot]\n"_s);
 }
 
 QTEST_MAIN(TestRawTextView)
