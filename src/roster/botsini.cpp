@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -90,38 +92,31 @@ std::optional<KeyLine> keyLine(QByteArrayView line) {
     return KeyLine{trimSpaces(line.first(p)), trimSpaces(line.sliced(p + 1))};
 }
 
-void storeBotKey(BotEntry& bot, const KeyLine& kv, ValueCache& values) {
-    QString* field = nullptr;
-    if (same(kv.key, "name"_L1))
-        field = &bot.Name;
-    else if (same(kv.key, "model"_L1))
-        field = &bot.Model;
-    else if (same(kv.key, "topcolor"_L1))
-        field = &bot.TopColor;
-    else if (same(kv.key, "bottomcolor"_L1))
-        field = &bot.BottomColor;
-    if (field)
-        *field = values.value(kv.value);
-}
+// The keys of each section and the field each one fills.
+template <typename Entry>
+using KeyFields = std::initializer_list<std::pair<QLatin1StringView, QString Entry::*>>;
 
-void storeMapKey(MapEntry& map, const KeyLine& kv, ValueCache& values) {
-    QString* field = nullptr;
-    if (same(kv.key, "name"_L1))
-        field = &map.Name;
-    else if (same(kv.key, "random"_L1))
-        field = &map.Random;
-    else if (same(kv.key, "quantity"_L1))
-        field = &map.Quantity;
-    else if (same(kv.key, "initialdelay"_L1))
-        field = &map.InitialDelay;
-    else if (same(kv.key, "spawndelay"_L1))
-        field = &map.SpawnDelay;
-    else if (same(kv.key, "waitforplayers"_L1))
-        field = &map.WaitForPlayers;
-    else if (same(kv.key, "keepserverfull"_L1))
-        field = &map.KeepServerFull;
-    if (field)
-        *field = values.value(kv.value);
+const KeyFields<BotEntry> BotKeys = {{"name"_L1, &BotEntry::Name},
+                                     {"model"_L1, &BotEntry::Model},
+                                     {"topcolor"_L1, &BotEntry::TopColor},
+                                     {"bottomcolor"_L1, &BotEntry::BottomColor}};
+const KeyFields<MapEntry> MapKeys = {{"name"_L1, &MapEntry::Name},
+                                     {"random"_L1, &MapEntry::Random},
+                                     {"quantity"_L1, &MapEntry::Quantity},
+                                     {"initialdelay"_L1, &MapEntry::InitialDelay},
+                                     {"spawndelay"_L1, &MapEntry::SpawnDelay},
+                                     {"waitforplayers"_L1, &MapEntry::WaitForPlayers},
+                                     {"keepserverfull"_L1, &MapEntry::KeepServerFull}};
+
+// A key the section does not know is ignored.
+template <typename Entry>
+void storeKey(Entry& entry, const KeyLine& kv, const KeyFields<Entry>& keys, ValueCache& values) {
+    for (const auto& [key, field] : keys) {
+        if (same(kv.key, key)) {
+            entry.*field = values.value(kv.value);
+            return;
+        }
+    }
 }
 
 // What Text1 shows of the file: every line as read (a line inside a section trimmed of spaces,
@@ -193,9 +188,9 @@ bool readLines(Module1& m, const QByteArray& bytes, ShownText& shown, qint16& ma
             line = trimSpaces(line);
             if (const auto kv = keyLine(line)) {
                 if (section == Section::Bot)
-                    storeBotKey(m.Bots[bots], *kv, values);
+                    storeKey(m.Bots[bots], *kv, BotKeys, values);
                 else
-                    storeMapKey(m.Maps[maps], *kv, values);
+                    storeKey(m.Maps[maps], *kv, MapKeys, values);
             }
         }
         shown.add(line, start, end, next);
