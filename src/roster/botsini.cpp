@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +47,7 @@ bool same(QByteArrayView a, QLatin1StringView b) {
     return true;
 }
 
+// Removes the space character (only) from both ends.
 QByteArrayView trimSpaces(QByteArrayView text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -205,8 +207,7 @@ void appendKey(QString& text, QLatin1StringView label, const QString& value) {
     text += CrLf;
 }
 
-} // namespace
-
+// The front or back of a key line, or nothing where SplitSetting reports an error.
 std::optional<QStringView> splitPart(QStringView line, QStringView separator, bool front) {
     if (line.isEmpty() || separator.isEmpty())
         return std::nullopt;
@@ -218,6 +219,8 @@ std::optional<QStringView> splitPart(QStringView line, QStringView separator, bo
         return std::nullopt;
     return result;
 }
+
+} // namespace
 
 QString SplitSetting(const QString& line, const QString& separator, const QString& part) {
     if (line.isEmpty())
@@ -233,16 +236,6 @@ QString SplitSetting(const QString& line, const QString& separator, const QStrin
         return back ? back->toString() : u"Err4"_s;
     }
     return u"Err1"_s;
-}
-
-QStringView trimSpaces(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
 }
 
 QString botsIniPath(const QString& programFolder) {

@@ -2,9 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringView>
-
-#include <optional>
 
 class Module1;
 
@@ -12,12 +9,6 @@ class Module1;
 // the back. Failures come back in place of the part: "Err1" unknown part, "Err2" no separator,
 // "Err3" empty front, "Err4" empty back, "Err5" empty line.
 QString SplitSetting(const QString& line, const QString& separator, const QString& part);
-
-// The front or back of a key line, or nothing where SplitSetting reports an error.
-std::optional<QStringView> splitPart(QStringView line, QStringView separator, bool front);
-
-// Removes the space character (only) from both ends.
-QStringView trimSpaces(QStringView text);
 
 // bots.ini in the given folder.
 QString botsIniPath(const QString& programFolder);

@@ -93,8 +93,8 @@ private:
     }
 
     // The slice ends just after a line break, so a CR LF pair is never cut in two (a line longer
-    // than a slice goes in whole).
-    // (The code page gives each byte one character: positions are the same in both forms.)
+    // than a slice goes in whole). The code page gives each byte one character, so positions are
+    // the same in text and in bytes.
     qsizetype sliceEnd(qsizetype from, qsizetype chars) const {
         const qsizetype limit = from + chars;
         if (limit >= size)
