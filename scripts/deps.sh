@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
     xvfb xauth xdotool imagemagick
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
 )
 [ "${ZELVIK_EXTRA_PACKAGES:-}" ] && read -r -a extra <<<"$ZELVIK_EXTRA_PACKAGES" && packages+=("${extra[@]}")
 

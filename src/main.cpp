@@ -1,10 +1,11 @@
-#include "window/mainroutine.h"
+#include "window/mainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvik"));
-    Main();
+    MainWindow window;
+    window.show();
     return QApplication::exec();
 }

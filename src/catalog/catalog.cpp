@@ -7,14 +7,14 @@ namespace {
 
 // "<gameFolder><sep>valve<sep><leaf>" with the platform's own separator. An empty game folder
 // deliberately yields a path from the root.
-QString GameSubFolder(const QString& gameFolder, const QString& leaf) {
+QString gameSubFolder(const QString& gameFolder, const QString& leaf) {
     const QString sep = QDir::separator();
     return gameFolder + sep + QStringLiteral("valve") + sep + leaf;
 }
 
 } // namespace
 
-QString GameFolderFromPath(const QString& path) {
+QString gameFolderFromPath(const QString& path) {
     QString folder = path;
     if (folder.endsWith(QStringLiteral("hl.exe"), Qt::CaseInsensitive))
         folder.chop(6);
@@ -24,29 +24,29 @@ QString GameFolderFromPath(const QString& path) {
     return folder;
 }
 
-QStringList StockModelNames() {
+QStringList stockModelNames() {
     return {QStringLiteral("gina"), QStringLiteral("gordon"), QStringLiteral("helmet"),
             QStringLiteral("hgrunt"), QStringLiteral("scientist")};
 }
 
-QStringList StockMapNames() {
+QStringList stockMapNames() {
     return {
         QStringLiteral("boot_camp"),     QStringLiteral("bounce"),    QStringLiteral("datacore"),
         QStringLiteral("lambda_bunker"), QStringLiteral("snark_pit"), QStringLiteral("stalkyard"),
         QStringLiteral("subtransit"),    QStringLiteral("undertow"),  QStringLiteral("Default")};
 }
 
-QStringList FoundModelNames(const QString& gameFolder) {
+QStringList foundModelNames(const QString& gameFolder) {
     const QString sep = QDir::separator();
     const QDir player(
-        GameSubFolder(gameFolder, QStringLiteral("models") + sep + QStringLiteral("player")));
+        gameSubFolder(gameFolder, QStringLiteral("models") + sep + QStringLiteral("player")));
     // A missing or unreadable folder simply lists nothing. QDir::Name without LocaleAware sorts
     // by plain character codes, so the order does not depend on the user's locale.
     return player.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QStringList FoundMapNames(const QString& gameFolder) {
-    QDir maps(GameSubFolder(gameFolder, QStringLiteral("maps")));
+QStringList foundMapNames(const QString& gameFolder) {
+    QDir maps(gameSubFolder(gameFolder, QStringLiteral("maps")));
     maps.setNameFilters({QStringLiteral("*.bsp")}); // name filters ignore case by default
     // Hidden entries are asked for only so that a file called just ".bsp" (a dotfile on Unix)
     // is not lost; every other hidden file is dropped below.

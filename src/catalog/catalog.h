@@ -5,17 +5,17 @@
 
 // The game folder of an executable path: a trailing "hl.exe" (any case) is cut, then one trailing
 // path separator. Anything else is kept whole, so a path naming another file gives that path.
-QString GameFolderFromPath(const QString& path);
+QString gameFolderFromPath(const QString& path);
 
 // The stock player models and maps, in the order the combo boxes offer them.
-QStringList StockModelNames();
-QStringList StockMapNames();
+QStringList stockModelNames();
+QStringList stockMapNames();
 
 // The model folders below <gameFolder>/valve/models/player; empty when there are none or the
 // folder cannot be read.
-QStringList FoundModelNames(const QString& gameFolder);
+QStringList foundModelNames(const QString& gameFolder);
 
 // The .bsp files (extension in any case) in <gameFolder>/valve/maps, without their extension, at
 // most MaxFoundMaps of them; empty when there are none or the folder cannot be read.
 inline constexpr int MaxFoundMaps = 513;
-QStringList FoundMapNames(const QString& gameFolder);
+QStringList foundMapNames(const QString& gameFolder);

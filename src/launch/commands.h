@@ -5,29 +5,29 @@
 
 #include <utility>
 
-class Module1;
+struct Roster;
 
-// Settings store address and keys shared by start-up, close, "Save INI" and "Launch".
+// Where the program's settings live, and their keys: start-up, closing, "Save INI" and "Launch"
+// share them.
 namespace SettingsKeys {
 inline const QString Application = QStringLiteral("Zelvik");
 inline const QString Section = QStringLiteral("Settings");
-inline const QString HLPath = QStringLiteral("HLPath");
-inline const QString HLParameters = QStringLiteral("HLParameters");
-inline const QString MainLeft = QStringLiteral("MainLeft");
-inline const QString MainTop = QStringLiteral("MainTop");
-inline const QString MainWidth = QStringLiteral("MainWidth");
-inline const QString MainHeight = QStringLiteral("MainHeight");
-inline const QString DefaultHLPath = QStringLiteral("C:\\Half-Life\\HL.exe");
+inline const QString GamePath = QStringLiteral("HLPath");
+inline const QString Parameters = QStringLiteral("HLParameters");
+inline const QString WindowLeft = QStringLiteral("MainLeft");
+inline const QString WindowTop = QStringLiteral("MainTop");
+inline const QString WindowWidth = QStringLiteral("MainWidth");
+inline const QString WindowHeight = QStringLiteral("MainHeight");
+inline const QString DefaultGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
 } // namespace SettingsKeys
 
-QString ReadStoredSetting(const QString& key, const QString& defaultValue);
-void WriteStoredSetting(const QString& key, const QString& value);
-void WriteStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
+QString readStoredSetting(const QString& key, const QString& defaultValue);
+void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
 
-// Replaces bots.ini in the program folder with the roster's text and one more line break,
-// refreshing Text1. On failure the old file is left whole and *error says why.
-bool WriteBotsIni(Module1& m, const QString& programFolder, QString* error);
+// Replaces bots.ini in the program folder with text and one more line break. On failure the old
+// file is left whole and *error says why.
+bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error);
 
-// Starts the game named by the stored path with the stored parameters, after refreshing Text1.
-// bots.ini is not written. On failure *error names the program and folder tried.
-bool LaunchStoredGame(Module1& m, QString* error);
+// Starts the game named by the stored path with the stored parameters. bots.ini is not written.
+// On failure *error names the program and folder tried.
+bool launchStoredGame(QString* error);

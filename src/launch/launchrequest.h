@@ -2,21 +2,19 @@
 
 #include <QString>
 
-// What "Launch" hands to the platform: the game client or the dedicated server, chosen from the
-// stored game path, started from the path's folder with the stored parameters.
+// What "Launch" starts: the game client or the dedicated server, chosen from the stored game
+// path, started from the path's folder with the stored parameters.
 struct LaunchRequest {
-    QString operation;  // "Open"
     QString file;       // "hl.exe" or "hlds.exe"
     QString parameters; // passed unchanged
     QString directory;  // the path with the executable's name cut off
-    int showCommand = 1;
 
     bool operator==(const LaunchRequest&) const = default;
 };
 
 // "hlds.exe" when the path's last 8 characters are "hlds.exe" (any case), which are cut off;
 // otherwise "hl.exe", and the path loses its last 6 characters (fewer if it is shorter).
-LaunchRequest MakeLaunchRequest(const QString& hlPath, const QString& parameters);
+LaunchRequest makeLaunchRequest(const QString& gamePath, const QString& parameters);
 
 // The full path of the program to start: the directory joined with the file.
-QString LaunchProgramPath(const LaunchRequest& request);
+QString launchProgramPath(const LaunchRequest& request);

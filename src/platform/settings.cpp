@@ -8,8 +8,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The one place that knows where the store lives. On Windows it is the registry key the
-// program has always used, so existing players keep their game path and parameters.
+// The one place that knows where the store lives. On Windows it is the per-user registry key
+// under "VB and VBA Program Settings" where players' settings of this program already are.
 std::unique_ptr<QSettings> openStore(const QString& application) {
 #ifdef Q_OS_WIN
     auto store = std::make_unique<QSettings>(
@@ -26,7 +26,7 @@ std::unique_ptr<QSettings> openStore(const QString& application) {
 
 } // namespace
 
-QString ReadSetting(const QString& application, const QString& section, const QString& key,
+QString readSetting(const QString& application, const QString& section, const QString& key,
                     const QString& defaultValue) {
     const auto store = openStore(application);
     store->beginGroup(section);
@@ -35,12 +35,7 @@ QString ReadSetting(const QString& application, const QString& section, const QS
     return store->value(key).toString();
 }
 
-void WriteSetting(const QString& application, const QString& section, const QString& key,
-                  const QString& value) {
-    WriteSettings(application, section, {{key, value}});
-}
-
-void WriteSettings(const QString& application, const QString& section,
+void writeSettings(const QString& application, const QString& section,
                    const QList<std::pair<QString, QString>>& keysAndValues) {
     const auto store = openStore(application);
     store->beginGroup(section);
@@ -48,6 +43,6 @@ void WriteSettings(const QString& application, const QString& section,
         store->setValue(key, value);
 }
 
-QString SettingsLocation(const QString& application) {
+QString settingsLocation(const QString& application) {
     return openStore(application)->fileName();
 }

@@ -7,12 +7,10 @@
 
 // The per-user settings store, addressed by application, section and key. Values are text.
 // An absent key reads as the default; a key holding empty text reads as empty text.
-QString ReadSetting(const QString& application, const QString& section, const QString& key,
+QString readSetting(const QString& application, const QString& section, const QString& key,
                     const QString& defaultValue);
-void WriteSetting(const QString& application, const QString& section, const QString& key,
-                  const QString& value);
 // Several keys of one section at once: the store is written out once, not once a key.
-void WriteSettings(const QString& application, const QString& section,
+void writeSettings(const QString& application, const QString& section,
                    const QList<std::pair<QString, QString>>& keysAndValues);
 // Where the store lives (a file path, or a registry key on Windows), for messages and the guide.
-QString SettingsLocation(const QString& application);
+QString settingsLocation(const QString& application);

@@ -6,11 +6,6 @@
 
 using namespace Qt::StringLiterals;
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    return writeFileAtomically(
-        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); }, error);
-}
-
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                          QString* error) {
     const auto fail = [&](const QString& reason) {

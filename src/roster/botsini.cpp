@@ -1,12 +1,11 @@
 #include "roster/botsini.h"
 
 #include "roster/codepage.h"
-#include "roster/module1.h"
-#include "roster/rosterview.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QIODevice>
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString CrLf = u"\r\n"_s;
 
 enum class Section { None, Bot, Map };
 
@@ -94,26 +91,33 @@ std::optional<KeyLine> keyLine(QByteArrayView line) {
     return KeyLine{trimSpaces(line.first(p)), trimSpaces(line.sliced(p + 1))};
 }
 
-// The keys of each section and the field each one fills.
-template <typename Entry>
-using KeyFields = std::initializer_list<std::pair<QLatin1StringView, QString Entry::*>>;
+// One key of a section: how the reader knows it (lower case), how the writer lays it out, and
+// the field it fills. The writer puts the keys out in this order.
+template <typename Entry> struct KeyField {
+    QLatin1StringView key;
+    QLatin1StringView label;
+    QString Entry::*field;
+};
+template <typename Entry> using KeyTable = std::initializer_list<KeyField<Entry>>;
 
-const KeyFields<BotEntry> BotKeys = {{"name"_L1, &BotEntry::Name},
-                                     {"model"_L1, &BotEntry::Model},
-                                     {"topcolor"_L1, &BotEntry::TopColor},
-                                     {"bottomcolor"_L1, &BotEntry::BottomColor}};
-const KeyFields<MapEntry> MapKeys = {{"name"_L1, &MapEntry::Name},
-                                     {"random"_L1, &MapEntry::Random},
-                                     {"quantity"_L1, &MapEntry::Quantity},
-                                     {"initialdelay"_L1, &MapEntry::InitialDelay},
-                                     {"spawndelay"_L1, &MapEntry::SpawnDelay},
-                                     {"waitforplayers"_L1, &MapEntry::WaitForPlayers},
-                                     {"keepserverfull"_L1, &MapEntry::KeepServerFull}};
+const KeyTable<BotEntry> BotKeys = {
+    {"name"_L1, "Name            = "_L1, &BotEntry::name},
+    {"model"_L1, "Model           = "_L1, &BotEntry::model},
+    {"topcolor"_L1, "TopColor        = "_L1, &BotEntry::topColor},
+    {"bottomcolor"_L1, "BottomColor     = "_L1, &BotEntry::bottomColor}};
+const KeyTable<MapEntry> MapKeys = {
+    {"name"_L1, "Name            = "_L1, &MapEntry::name},
+    {"quantity"_L1, "Quantity        = "_L1, &MapEntry::quantity},
+    {"random"_L1, "Random          = "_L1, &MapEntry::random},
+    {"initialdelay"_L1, "InitialDelay    = "_L1, &MapEntry::initialDelay},
+    {"spawndelay"_L1, "SpawnDelay      = "_L1, &MapEntry::spawnDelay},
+    {"waitforplayers"_L1, "WaitForPlayers  = "_L1, &MapEntry::waitForPlayers},
+    {"keepserverfull"_L1, "KeepServerFull  = "_L1, &MapEntry::keepServerFull}};
 
 // A key the section does not know is ignored.
 template <typename Entry>
-void storeKey(Entry& entry, const KeyLine& kv, const KeyFields<Entry>& keys, ValueCache& values) {
-    for (const auto& [key, field] : keys) {
+void storeKey(Entry& entry, const KeyLine& kv, const KeyTable<Entry>& keys, ValueCache& values) {
+    for (const auto& [key, label, field] : keys) {
         if (same(kv.key, key)) {
             entry.*field = values.value(kv.value);
             return;
@@ -121,9 +125,21 @@ void storeKey(Entry& entry, const KeyLine& kv, const KeyFields<Entry>& keys, Val
     }
 }
 
-// What Text1 shows of the file: every line as read (a line inside a section trimmed of spaces,
-// unless it is a header), each ended by CR LF. For a file that already reads that way, as any
-// file the program wrote does, that is the file's bytes themselves, kept without a copy; a copy
+// The section's key lines in table order; the name line is left out where the header says it.
+template <typename Entry>
+void appendKeys(QString& text, const Entry& entry, const KeyTable<Entry>& keys, bool withName) {
+    for (const auto& [key, label, field] : keys) {
+        if (!withName && field == &Entry::name)
+            continue;
+        text += label;
+        text += entry.*field;
+        text += BotsIniLineBreak;
+    }
+}
+
+// What the INI page shows of the file: every line as read (a line inside a section trimmed of
+// spaces, unless it is a header), each ended by CR LF. For a file that already reads that way, as
+// any file the program wrote does, that is the file's bytes themselves, kept without a copy; a copy
 // is made from the first line that differs on.
 class ShownText {
 public:
@@ -151,9 +167,11 @@ private:
     bool copying = false;
 };
 
-// Reads the lines of the file into the roster and collects them for Text1. Returns false when it
-// had to stop early (a list would pass its limit).
-bool readLines(Module1& m, const QByteArray& bytes, ShownText& shown, qint16& maps, qint16& bots) {
+// Reads the lines of the file into the two lists (each with its spare slot in front) and collects
+// them for the INI page. Returns false when it had to stop early (a list would pass its limit).
+bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& bots,
+               ShownText& shown) {
+    constexpr qsizetype MostSlots = qsizetype(EntryList<BotEntry>::MaxEntries) + 1;
     Section section = Section::None;
     ValueCache values;
     const char* const data = bytes.constData();
@@ -175,24 +193,24 @@ bool readLines(Module1& m, const QByteArray& bytes, ShownText& shown, qint16& ma
         const bool isDefaultMap = maybeHeader && same(line, "[defaultmap]"_L1);
         const bool isMap = isDefaultMap || (maybeHeader && same(line, "[map]"_L1));
         if (isBot) {
-            if (bots >= Module1::MaxEntries)
+            if (bots.size() >= MostSlots)
                 return false;
-            m.resizeBots(++bots);
+            bots.emplace_back();
             section = Section::Bot;
         } else if (isMap) {
-            if (maps >= Module1::MaxEntries)
+            if (maps.size() >= MostSlots)
                 return false;
-            m.resizeMaps(++maps);
+            maps.emplace_back();
             section = Section::Map;
             if (isDefaultMap)
-                m.Maps[maps].Name = u"Default"_s;
+                maps.back().name = u"Default"_s;
         } else if (section != Section::None) {
             line = trimSpaces(line);
             if (const auto kv = keyLine(line)) {
                 if (section == Section::Bot)
-                    storeKey(m.Bots[bots], *kv, BotKeys, values);
+                    storeKey(bots.back(), *kv, BotKeys, values);
                 else
-                    storeKey(m.Maps[maps], *kv, MapKeys, values);
+                    storeKey(maps.back(), *kv, MapKeys, values);
             }
         }
         shown.add(line, start, end, next);
@@ -201,125 +219,90 @@ bool readLines(Module1& m, const QByteArray& bytes, ShownText& shown, qint16& ma
     return true;
 }
 
-void appendKey(QString& text, QLatin1StringView label, const QString& value) {
-    text += label;
-    text += value;
-    text += CrLf;
-}
-
-// The front or back of a key line, or nothing where SplitSetting reports an error.
-std::optional<QStringView> splitPart(QStringView line, QStringView separator, bool front) {
-    if (line.isEmpty() || separator.isEmpty())
-        return std::nullopt;
-    const qsizetype p = line.indexOf(separator, 0, Qt::CaseInsensitive);
-    if (p < 0)
-        return std::nullopt;
-    const QStringView result = front ? line.left(p) : line.mid(p + separator.size());
-    if (result.isEmpty())
-        return std::nullopt;
-    return result;
+// A list the file left empty gets the entry "Add" would have made, and no paging.
+template <typename Entry> EntryList<Entry> listOf(QList<Entry> withSpare) {
+    const bool empty = withSpare.size() == 1;
+    if (empty)
+        withSpare.append(Entry::numbered(1));
+    EntryList<Entry> list(std::move(withSpare));
+    if (empty)
+        list.setPagerEnabled(false);
+    return list;
 }
 
 } // namespace
-
-QString SplitSetting(const QString& line, const QString& separator, const QString& part) {
-    if (line.isEmpty())
-        return u"Err5"_s;
-    if (separator.isEmpty() || !line.contains(separator, Qt::CaseInsensitive))
-        return u"Err2"_s;
-    if (same(part, u"F")) {
-        const auto front = splitPart(line, separator, true);
-        return front ? front->toString() : u"Err3"_s;
-    }
-    if (same(part, u"B")) {
-        const auto back = splitPart(line, separator, false);
-        return back ? back->toString() : u"Err4"_s;
-    }
-    return u"Err1"_s;
-}
 
 QString botsIniPath(const QString& programFolder) {
     return QDir(programFolder).filePath(u"bots.ini"_s);
 }
 
-void readBotsIni(Module1& m, const QByteArray& bytes, bool opened) {
-    m.LineBreak = CrLf;
-    qint16 maps = 0;
-    qint16 bots = 0;
+BotsIniRead readBotsIni(const QByteArray& bytes, bool opened) {
+    BotsIniRead read;
+    QList<MapEntry> maps(1);
+    QList<BotEntry> bots(1);
     if (opened) {
         // Room for every entry the file could hold (each header starts with "["), so the lists
         // never move while they fill. Room not filled is never touched.
-        const qsizetype most = std::min<qsizetype>(bytes.count('['), Module1::MaxEntries) + 1;
-        m.Maps.reserve(most);
-        m.Bots.reserve(most);
+        const qsizetype most =
+            std::min<qsizetype>(bytes.count('['), EntryList<MapEntry>::MaxEntries) + 1;
+        maps.reserve(most);
+        bots.reserve(most);
         ShownText shown(bytes);
-        if (readLines(m, bytes, shown, maps, bots))
-            m.view->setText1FromFile(shown.result());
+        read.readToEnd = readLines(bytes, maps, bots, shown);
+        if (read.readToEnd)
+            read.text = shown.result();
     }
-
-    m.MapCount = maps;
-    if (maps == 0) {
-        m.AddMap();
-        m.view->setControlEnabled(RosterControl::HScroll1, false);
-    } else {
-        m.view->setScrollMaximum(RosterControl::HScroll1, maps + 1);
-    }
-    m.BotCount = bots;
-    if (bots == 0) {
-        m.AddBot();
-        m.view->setControlEnabled(RosterControl::HScroll2, false);
-    } else {
-        m.view->setScrollMaximum(RosterControl::HScroll2, bots + 1);
-    }
+    read.roster.maps = listOf(std::move(maps));
+    read.roster.bots = listOf(std::move(bots));
+    return read;
 }
 
-void LoadBotsIni(Module1& m, const QString& programFolder) {
+BotsIniRead readBotsIniFile(const QString& programFolder) {
     QFile file(botsIniPath(programFolder));
-    if (!file.open(QIODevice::ReadOnly)) {
-        readBotsIni(m, {}, false);
-        return;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return readBotsIni({}, false);
     const QByteArray bytes = file.readAll();
     const bool failed = file.error() != QFileDevice::NoError;
     file.close();
-    readBotsIni(m, bytes, !failed);
+    return readBotsIni(bytes, !failed);
 }
 
-QString composeBotsIni(const Module1& m) {
+QString composeBotsIni(const Roster& roster) {
+    const auto& maps = roster.maps.entries();
+    const auto& bots = roster.bots.entries();
     QString text;
-    text.reserve(qsizetype(m.MapCount) * 200 + qsizetype(m.BotCount) * 120);
-    // int, not qint16: a full list ends at 32767, where a qint16 would wrap around and never end.
-    for (int i = 1; i <= m.MapCount; ++i) {
-        const MapEntry& map = m.Maps.at(i);
-        if (same(map.Name, u"Default")) {
-            text += u"[DefaultMap]"_s + CrLf;
-        } else {
-            text += u"[Map]"_s + CrLf;
-            appendKey(text, "Name            = "_L1, map.Name);
-        }
-        appendKey(text, "Quantity        = "_L1, map.Quantity);
-        appendKey(text, "Random          = "_L1, map.Random);
-        appendKey(text, "InitialDelay    = "_L1, map.InitialDelay);
-        appendKey(text, "SpawnDelay      = "_L1, map.SpawnDelay);
-        appendKey(text, "WaitForPlayers  = "_L1, map.WaitForPlayers);
-        appendKey(text, "KeepServerFull  = "_L1, map.KeepServerFull);
-        text += CrLf;
+    text.reserve(maps.size() * 200 + bots.size() * 120);
+    // From 1: slot 0 is the spare, never written.
+    for (qsizetype i = 1; i < maps.size(); ++i) {
+        const MapEntry& map = maps.at(i);
+        const bool isDefault = same(map.name, u"Default");
+        text += isDefault ? u"[DefaultMap]"_s : u"[Map]"_s;
+        text += BotsIniLineBreak;
+        appendKeys(text, map, MapKeys, !isDefault);
+        text += BotsIniLineBreak;
     }
-    for (int i = 1; i <= m.BotCount; ++i) {
-        const BotEntry& bot = m.Bots.at(i);
-        text += u"[Bot]"_s + CrLf;
-        appendKey(text, "Name            = "_L1, bot.Name);
-        appendKey(text, "Model           = "_L1, bot.Model);
-        appendKey(text, "TopColor        = "_L1, bot.TopColor);
-        appendKey(text, "BottomColor     = "_L1, bot.BottomColor);
-        text += CrLf;
+    for (qsizetype i = 1; i < bots.size(); ++i) {
+        text += u"[Bot]"_s;
+        text += BotsIniLineBreak;
+        appendKeys(text, bots.at(i), BotKeys, true);
+        text += BotsIniLineBreak;
     }
     return text;
 }
 
-QString SaveBotsIni(Module1& m) {
-    m.LineBreak = CrLf;
-    QString text = composeBotsIni(m);
-    m.view->setText1(text);
-    return text;
+bool writeBotsIniText(QIODevice& device, QStringView text) {
+    constexpr qsizetype Piece = qsizetype(64) * 1024;
+    QByteArray bytes;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype length = std::min(Piece, text.size() - at);
+        // A surrogate pair cut in two would be written as two "?" instead of one.
+        if (at + length < text.size() && text.at(at + length - 1).isHighSurrogate())
+            ++length;
+        bytes.clear();
+        appendCodePage(bytes, text.sliced(at, length));
+        if (device.write(bytes) != bytes.size())
+            return false;
+        at += length;
+    }
+    return true;
 }

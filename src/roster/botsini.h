@@ -1,28 +1,37 @@
 #pragma once
 
+#include "roster/roster.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
-class Module1;
+class QIODevice;
 
-// Cuts "key=value" at the first separator (letter case ignored). part "F" gives the front, "B"
-// the back. Failures come back in place of the part: "Err1" unknown part, "Err2" no separator,
-// "Err3" empty front, "Err4" empty back, "Err5" empty line.
-QString SplitSetting(const QString& line, const QString& separator, const QString& part);
+// Every line of bots.ini ends with CR LF, and the written file has one more at its end.
+inline const QString BotsIniLineBreak = QStringLiteral("\r\n");
 
 // bots.ini in the given folder.
 QString botsIniPath(const QString& programFolder);
 
-// Reads bots.ini from the program folder into the roster (which must still be empty) and its
-// raw text into Text1. A missing or unreadable file, or a failure part-way, keeps what was read.
-// Either list left empty gets one default entry.
-void LoadBotsIni(Module1& m, const QString& programFolder);
+// What reading bots.ini gives: the roster, with one default entry in a list the file left
+// empty, and the text the INI page shows, still in the file's code page.
+struct BotsIniRead {
+    Roster roster;
+    QByteArray text;
+    // False when the file could not be opened or read to its end, or a list would have passed
+    // its limit: text is then empty, and the roster holds what came before the stop.
+    bool readToEnd = false;
+};
 
-// The same, from bytes already read; a null array stands for a file that could not be opened.
-void readBotsIni(Module1& m, const QByteArray& bytes, bool opened = true);
+// Reads the file's bytes; opened false stands for a file that could not be opened.
+BotsIniRead readBotsIni(const QByteArray& bytes, bool opened = true);
+// Reads bots.ini from the program folder.
+BotsIniRead readBotsIniFile(const QString& programFolder);
 
 // The complete file text for the roster: all map sections, then all bots.
-QString composeBotsIni(const Module1& m);
+QString composeBotsIni(const Roster& roster);
 
-// composeBotsIni, also shown in Text1.
-QString SaveBotsIni(Module1& m);
+// Writes text to the device in the file's code page, a piece at a time, so that a full roster
+// never needs a second copy of its 9 MB text. False when a piece could not be written.
+bool writeBotsIniText(QIODevice& device, QStringView text);

@@ -1,9 +1,11 @@
 // Each colour slider and the text box beside it keep each other in step. The colour reaches the
 // bot only as the text box's text.
-#include "ui_frmmain.h"
-#include "window/frmmain.h"
+#include "window/mainwindow.h"
 
 #include "window/leadingnumber.h"
+
+#include <QLineEdit>
+#include <QSlider>
 
 namespace {
 
@@ -16,34 +18,19 @@ void sliderToText(const QSlider* slider, QLineEdit* text) {
 // A text that reads as 0 leaves the slider alone; the slider keeps a number outside its range
 // at its nearest end, while the text stays as typed.
 void textToSlider(const QLineEdit* text, QSlider* slider) {
-    if (const auto colour = ColourFromText(text->text()))
+    if (const auto colour = colourFromText(text->text()))
         slider->setValue(*colour);
 }
 
 } // namespace
 
-void frmMain::sldTopColor_Click() {
-    if (!ui->sldTopColor->isSliderDown())
-        sliderToText(ui->sldTopColor, ui->txtTopColor);
-}
-
-void frmMain::sldTopColor_MouseUp() {
-    sliderToText(ui->sldTopColor, ui->txtTopColor);
-}
-
-void frmMain::sldBottomColor_Click() {
-    if (!ui->sldBottomColor->isSliderDown())
-        sliderToText(ui->sldBottomColor, ui->txtBottomColor);
-}
-
-void frmMain::sldBottomColor_MouseUp() {
-    sliderToText(ui->sldBottomColor, ui->txtBottomColor);
-}
-
-void frmMain::txtTopColor_Change() {
-    textToSlider(ui->txtTopColor, ui->sldTopColor);
-}
-
-void frmMain::txtBottomColor_Change() {
-    textToSlider(ui->txtBottomColor, ui->sldBottomColor);
+// A slider moved by click, keyboard or wheel updates its text at once; a drag does so when the
+// button is released. Setting a slider from code raises neither.
+void MainWindow::connectColourPair(QSlider* slider, QLineEdit* edit) {
+    connect(slider, &QSlider::actionTriggered, this, [slider, edit] {
+        if (!slider->isSliderDown())
+            sliderToText(slider, edit);
+    });
+    connect(slider, &QSlider::sliderReleased, this, [slider, edit] { sliderToText(slider, edit); });
+    connect(edit, &QLineEdit::textChanged, this, [slider, edit] { textToSlider(edit, slider); });
 }

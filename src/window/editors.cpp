@@ -1,6 +1,6 @@
 // The Bots and Maps pages: one entry shown at a time, stored back when the page is left.
-#include "ui_frmmain.h"
-#include "window/frmmain.h"
+#include "ui_mainwindow.h"
+#include "window/mainwindow.h"
 
 #include "launch/commands.h"
 #include "platform/messages.h"
@@ -22,218 +22,187 @@ QString signedNumber(int value) {
 }
 
 QString pageCaption(const QString& word, int value, int count) {
-    return frmMain::ProgramName + u"  ("_s + word + u" "_s + signedNumber(value) + u" of "_s +
+    return MainWindow::ProgramName + u"  ("_s + word + u" "_s + signedNumber(value) + u" of "_s +
            QString::number(count) + u")"_s;
 }
 
-// Left of the first entry is the last one, right of the last is the first. Setting the wrapped
-// value runs the change handling anew, and that run does the paging; the run that wrapped must
-// then do nothing more, or it would store the newly shown entry before it was ever left.
-bool wrapPaging(QScrollBar* scrollBar, int count) {
-    const int value = scrollBar->value();
-    const int wrapped = value < 1 ? count : (value > count ? 1 : value);
-    if (wrapped == value)
-        return false;
-    scrollBar->setValue(wrapped);
-    return true;
-}
-
-void putBack(QScrollBar* scrollBar, int value) {
-    const QSignalBlocker quiet(scrollBar);
-    scrollBar->setValue(value);
+// Moves a pager without raising its change: the roster already knows where it stands.
+void putPager(QScrollBar* pager, int value) {
+    const QSignalBlocker quiet(pager);
+    pager->setValue(value);
 }
 
 } // namespace
 
-void frmMain::ShowMap(qint16 index) {
-    if (index < 0 || index >= m.Maps.size())
-        return;
-    const MapEntry& map = m.Maps.at(index);
-    ui->cmbMaps->setEditText(map.Name);
-    ui->txtQuantity->setText(map.Quantity);
-    const bool ticked = same(map.Random, u"1") || same(map.Random, u"Yes");
-    ui->chkRandom->setChecked(ticked);
-    ui->txtInitialDelay->setText(map.InitialDelay);
-    ui->txtSpawnDelay->setText(map.SpawnDelay);
-    ui->txtWaitForPlayers->setText(map.WaitForPlayers);
-    ui->txtKeepServerFull->setText(map.KeepServerFull);
+MapEntry MainWindow::mapOnView() const {
+    return {ui->mapNameCombo->currentText(),
+            ui->quantityEdit->text(),
+            ui->randomCheck->isChecked() ? u"Yes"_s : u"No"_s,
+            ui->initialDelayEdit->text(),
+            ui->spawnDelayEdit->text(),
+            ui->waitForPlayersEdit->text(),
+            ui->keepServerFullEdit->text()};
 }
 
-void frmMain::ShowBot(qint16 index) {
-    if (index < 0 || index >= m.Bots.size())
-        return;
-    const BotEntry& bot = m.Bots.at(index);
-    ui->txtBotName->setText(bot.Name);
-    ui->cmbModel->setEditText(bot.Model);
-    ui->txtTopColor->setText(bot.TopColor);
-    ui->txtBottomColor->setText(bot.BottomColor);
+BotEntry MainWindow::botOnView() const {
+    return {ui->botNameEdit->text(), ui->modelCombo->currentText(), ui->topColorEdit->text(),
+            ui->bottomColorEdit->text()};
 }
 
-void frmMain::StoreMap(qint16 index) {
-    if (index > m.MapCount)
-        index = m.MapCount;
-    if (!m.SkipMapStore && index >= 0) {
-        MapEntry& map = m.Maps[index];
-        map.Name = ui->cmbMaps->currentText();
-        map.Quantity = ui->txtQuantity->text();
-        map.Random = ui->chkRandom->isChecked() ? u"Yes"_s : u"No"_s;
-        map.InitialDelay = ui->txtInitialDelay->text();
-        map.SpawnDelay = ui->txtSpawnDelay->text();
-        map.WaitForPlayers = ui->txtWaitForPlayers->text();
-        map.KeepServerFull = ui->txtKeepServerFull->text();
+void MainWindow::showEntry(const MapEntry& map) {
+    ui->mapNameCombo->setEditText(map.name);
+    ui->quantityEdit->setText(map.quantity);
+    ui->randomCheck->setChecked(same(map.random, u"1") || same(map.random, u"Yes"));
+    ui->initialDelayEdit->setText(map.initialDelay);
+    ui->spawnDelayEdit->setText(map.spawnDelay);
+    ui->waitForPlayersEdit->setText(map.waitForPlayers);
+    ui->keepServerFullEdit->setText(map.keepServerFull);
+}
+
+void MainWindow::showEntry(const BotEntry& bot) {
+    ui->botNameEdit->setText(bot.name);
+    ui->modelCombo->setEditText(bot.model);
+    ui->topColorEdit->setText(bot.topColor);
+    ui->bottomColorEdit->setText(bot.bottomColor);
+}
+
+MainWindow::PageControls MainWindow::controlsOf(const EntryList<MapEntry>&) const {
+    return {ui->mapPager, ui->removeMapButton, {}};
+}
+
+MainWindow::PageControls MainWindow::controlsOf(const EntryList<BotEntry>&) const {
+    return {ui->botPager, ui->removeBotButton, {ui->botNameEdit, ui->modelCombo}};
+}
+
+template <typename Entry> void MainWindow::render(const EntryList<Entry>& list) {
+    const PageControls controls = controlsOf(list);
+    {
+        const QSignalBlocker quiet(controls.pager);
+        controls.pager->setMaximum(list.pagerMaximum());
+        controls.pager->setValue(list.current());
     }
-    m.SkipMapStore = false;
+    controls.pager->setEnabled(list.pagerEnabled());
+    controls.removeButton->setEnabled(list.mayRemove());
+    for (QWidget* editor : controls.editors)
+        editor->setEnabled(list.mayRemove());
+    if (const Entry* shown = list.shown())
+        showEntry(*shown);
+    setCaption(list);
 }
 
-void frmMain::StoreBot(qint16 index) {
-    if (index > m.BotCount)
-        index = m.BotCount;
-    if (!m.SkipBotStore && index >= 0) {
-        BotEntry& bot = m.Bots[index];
-        bot.Name = ui->txtBotName->text();
-        bot.Model = ui->cmbModel->currentText();
-        bot.TopColor = ui->txtTopColor->text();
-        bot.BottomColor = ui->txtBottomColor->text();
-    }
-    m.SkipBotStore = false;
+// A refused paging leaves the entry on view as it is and puts the pager back on it.
+template <typename Entry> void MainWindow::page(EntryList<Entry>& list, int value) {
+    if (list.pageTo(value, onView(list)))
+        render(list);
+    else
+        putPager(controlsOf(list).pager, list.current());
 }
 
-// Paging is refused while the entry on view has an empty name (or, for a bot, model): that entry
-// stays on view and the scroll bar goes back to it, so the scroll bar, the current index and the
-// entry shown always agree. An entry just removed, or the spare slot of an empty list, has
-// nothing to keep, so it never holds up the paging.
-void frmMain::HScroll1_Change() {
-    const bool realEntryShown = !m.SkipMapStore && m.CurrentMap >= 1;
-    if (realEntryShown && ui->cmbMaps->currentText().isEmpty()) {
-        putBack(ui->HScroll1, m.CurrentMap);
-        return;
-    }
-    if (wrapPaging(ui->HScroll1, m.MapCount))
-        return;
-    StoreMap(m.CurrentMap);
-    m.CurrentMap = qint16(ui->HScroll1->value());
-    ShowMap(m.CurrentMap);
-    setMapsCaption();
-}
-
-void frmMain::HScroll2_Change() {
-    const bool realEntryShown = !m.SkipBotStore && m.CurrentBot >= 1;
-    if (realEntryShown &&
-        (ui->txtBotName->text().isEmpty() || ui->cmbModel->currentText().isEmpty())) {
-        putBack(ui->HScroll2, m.CurrentBot);
+template <typename Entry>
+void MainWindow::add(EntryList<Entry>& list, const QString& title, const QString& fullMessage) {
+    if (!list.add(onView(list))) {
+        showMessage(this, title, fullMessage.arg(EntryList<Entry>::MaxEntries));
         return;
     }
-    if (wrapPaging(ui->HScroll2, m.BotCount))
-        return;
-    StoreBot(m.CurrentBot);
-    m.CurrentBot = qint16(ui->HScroll2->value());
-    ShowBot(m.CurrentBot);
-    setBotsCaption();
+    render(list);
 }
 
-void frmMain::TabStrip1_Click() {
-    StoreMap(qint16(ui->HScroll1->value()));
-    StoreBot(qint16(ui->HScroll2->value()));
-    const int selected = ui->TabStrip1->currentIndex() + 1;
-    for (int k = 0; k < 3; ++k)
-        Frame1[k]->setVisible(selected == k + 1);
-    if (selected == 1)
+template <typename Entry> void MainWindow::remove(EntryList<Entry>& list) {
+    if (list.remove(qint16(controlsOf(list).pager->value())))
+        render(list);
+}
+
+void MainWindow::onMapPagerChanged(int value) {
+    page(rosterState.maps, value);
+}
+
+void MainWindow::onBotPagerChanged(int value) {
+    page(rosterState.bots, value);
+}
+
+void MainWindow::addMap() {
+    add(rosterState.maps, u"Add map"_s,
+        u"The map list is full: it already holds %1 entries, the most it can hold."_s);
+}
+
+void MainWindow::addBot() {
+    add(rosterState.bots, u"Add bot"_s,
+        u"The bot list is full: it already holds %1 bots, the most it can hold."_s);
+}
+
+void MainWindow::removeMap() {
+    remove(rosterState.maps);
+}
+
+void MainWindow::removeBot() {
+    remove(rosterState.bots);
+}
+
+// Any press or click on the tab bar stores both pages, then shows the selected one.
+void MainWindow::onPageChanged() {
+    rosterState.maps.store(qint16(ui->mapPager->value()), mapOnView());
+    rosterState.bots.store(qint16(ui->botPager->value()), botOnView());
+    const int selected = ui->pageTabs->currentIndex();
+    ui->botsPage->setVisible(selected == 0);
+    ui->mapsPage->setVisible(selected == 1);
+    ui->iniPage->setVisible(selected == 2);
+    if (selected == 0)
         setBotsCaption();
-    else if (selected == 2)
+    else if (selected == 1)
         setMapsCaption();
     else
         setIniCaption();
-    if (selected == 3)
-        refreshText1View();
+    if (selected == 2)
+        refreshIniTextView();
 }
 
-void frmMain::TabStrip1_MouseDown() {
-    TabStrip1_Click();
+void MainWindow::onTabBarPressed() {
+    onPageChanged();
 }
 
-void frmMain::setBotsCaption() {
-    setWindowTitle(pageCaption(u"Bot"_s, ui->HScroll2->value(), m.BotCount));
+void MainWindow::setBotsCaption() {
+    setWindowTitle(pageCaption(u"Bot"_s, ui->botPager->value(), rosterState.bots.count()));
 }
 
-void frmMain::setMapsCaption() {
-    setWindowTitle(pageCaption(u"Map"_s, ui->HScroll1->value(), m.MapCount));
+void MainWindow::setMapsCaption() {
+    setWindowTitle(pageCaption(u"Map"_s, ui->mapPager->value(), rosterState.maps.count()));
 }
 
-void frmMain::setIniCaption() {
+void MainWindow::setIniCaption() {
     setWindowTitle(ProgramName);
 }
 
-// When the paging set off by an Add was refused (the entry on view had an empty name), the new
-// entry is on view all the same: make it the current one, so nothing shown lands elsewhere.
-void frmMain::Command1_Click() {
-    if (!m.AddMap()) {
-        showMessage(
-            this, u"Add map"_s,
-            u"The map list is full: it already holds %1 entries, the most it can hold."_s.arg(
-                Module1::MaxEntries));
-        return;
-    }
-    if (m.CurrentMap != m.MapCount) {
-        m.CurrentMap = m.MapCount;
-        putBack(ui->HScroll1, m.MapCount);
-        setMapsCaption();
-    }
-}
-
-void frmMain::Command4_Click() {
-    if (!m.AddBot()) {
-        showMessage(this, u"Add bot"_s,
-                    u"The bot list is full: it already holds %1 bots, the most it can hold."_s.arg(
-                        Module1::MaxEntries));
-        return;
-    }
-    if (m.CurrentBot != m.BotCount) {
-        m.CurrentBot = m.BotCount;
-        putBack(ui->HScroll2, m.BotCount);
-        setBotsCaption();
-    }
-}
-
-void frmMain::Command2_Click() {
-    m.RemoveMap(qint16(ui->HScroll1->value()));
-}
-
-void frmMain::Command5_Click() {
-    m.RemoveBot(qint16(ui->HScroll2->value()));
-}
-
-void frmMain::cmdSaveINI_Click() {
-    WriteStoredSettings({{SettingsKeys::HLPath, ui->txtExecutable->text()},
-                         {SettingsKeys::HLParameters, ui->txtParameters->text()}});
-    ui->cmbModel->clear();
-    ui->cmbModel->clearEditText();
-    ui->cmbMaps->clear();
-    ui->cmbMaps->clearEditText();
-    FillModelList();
-    FillMapList();
-    const int bot = qBound(0, ui->HScroll2->value(), int(m.BotCount));
-    const int map = qBound(0, ui->HScroll1->value(), int(m.MapCount));
-    ui->cmbModel->setEditText(m.Bots.at(bot).Model);
-    ui->cmbMaps->setEditText(m.Maps.at(map).Name);
+void MainWindow::saveIni() {
+    writeStoredSettings({{SettingsKeys::GamePath, ui->gamePathEdit->text()},
+                         {SettingsKeys::Parameters, ui->parametersEdit->text()}});
+    ui->modelCombo->clear();
+    ui->modelCombo->clearEditText();
+    ui->mapNameCombo->clear();
+    ui->mapNameCombo->clearEditText();
+    fillModelList();
+    fillMapList();
+    const auto shownAt = [](const QScrollBar* pager, qint16 count) {
+        return qint16(qBound(0, pager->value(), int(count)));
+    };
+    const auto& bots = rosterState.bots;
+    const auto& maps = rosterState.maps;
+    ui->modelCombo->setEditText(bots.at(shownAt(ui->botPager, bots.count())).model);
+    ui->mapNameCombo->setEditText(maps.at(shownAt(ui->mapPager, maps.count())).name);
+    const QString text = composeBotsIni(rosterState);
+    setIniText(text);
     QString error;
-    if (!WriteBotsIni(m, folder, &error)) {
+    if (!writeBotsIniFile(folder, text, &error)) {
         showMessage(this, u"Save INI"_s,
                     u"The roster was not saved, and bots.ini is unchanged.\n\n%1\n\nYour edits "
                     u"are still here: fix the cause and press \"Save INI\" again."_s.arg(error));
     }
 }
 
-void frmMain::Command3_Click() {
-    launchGame();
-}
-
-void frmMain::Command6_Click() {
-    launchGame();
-}
-
-void frmMain::launchGame() {
+// The INI page shows the roster as it would be saved; the file itself is not written.
+void MainWindow::launchGame() {
+    setIniText(composeBotsIni(rosterState));
     QString error;
-    if (!LaunchStoredGame(m, &error)) {
+    if (!launchStoredGame(&error)) {
         showMessage(this, u"Launch"_s,
                     u"The game could not be started.\n\n%1\n\nCheck the \"HL.exe path\" on the INI "
                     u"page and press \"Save INI\" before launching."_s.arg(error));

@@ -13,16 +13,16 @@
 
 namespace {
 
-bool IsIgnoredBlank(QChar c) {
+bool isIgnoredBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
 }
 
-bool IsDecimalDigit(QChar c) {
+bool isDecimalDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 // The digit's value in the given base (8 or 16), or -1 when it is not a digit of that base.
-int DigitValue(QChar c, int base) {
+int digitValue(QChar c, int base) {
     const char16_t u = c.unicode();
     int value = -1;
     if (u >= u'0' && u <= u'9')
@@ -36,10 +36,10 @@ int DigitValue(QChar c, int base) {
 
 // "&H..." and "&O..." after the prefix. Leading zeros do not count: a value up to 0xFFFF is a
 // signed 16-bit integer, up to 0xFFFFFFFF a signed 32-bit one, and anything wider is unsigned.
-double ReadBasedNumber(const QString& text, qsizetype pos, int base) {
+double readBasedNumber(const QString& text, qsizetype pos, int base) {
     double value = 0; // whole numbers stay exact up to 2^53, which covers both signed widths
     for (; pos < text.size(); ++pos) {
-        const int digit = DigitValue(text[pos], base);
+        const int digit = digitValue(text[pos], base);
         if (digit < 0)
             break;
         value = value * base + digit;
@@ -51,7 +51,7 @@ double ReadBasedNumber(const QString& text, qsizetype pos, int base) {
     return value;
 }
 
-double ReadDecimalNumber(const QString& text) {
+double readDecimalNumber(const QString& text) {
     const qsizetype size = text.size();
     qsizetype pos = 0;
     bool negative = false;
@@ -62,10 +62,10 @@ double ReadDecimalNumber(const QString& text) {
 
     std::string integerDigits;
     std::string fractionDigits;
-    for (; pos < size && IsDecimalDigit(text[pos]); ++pos)
+    for (; pos < size && isDecimalDigit(text[pos]); ++pos)
         integerDigits += text[pos].toLatin1();
     if (pos < size && text[pos] == QLatin1Char('.')) {
-        for (++pos; pos < size && IsDecimalDigit(text[pos]); ++pos)
+        for (++pos; pos < size && isDecimalDigit(text[pos]); ++pos)
             fractionDigits += text[pos].toLatin1();
     }
     if (integerDigits.empty() && fractionDigits.empty())
@@ -81,7 +81,7 @@ double ReadDecimalNumber(const QString& text) {
             exponentNegative = text[at] == QLatin1Char('-');
             ++at;
         }
-        for (; at < size && IsDecimalDigit(text[at]); ++at) {
+        for (; at < size && isDecimalDigit(text[at]); ++at) {
             exponent += text[at].toLatin1();
             // Capped: far beyond any double, but small enough never to overflow.
             exponentValue = std::min(exponentValue * 10 + (text[at].unicode() - u'0'), 100000LL);
@@ -112,26 +112,26 @@ double ReadDecimalNumber(const QString& text) {
 
 } // namespace
 
-double LeadingNumber(QStringView text) {
+double leadingNumber(QStringView text) {
     QString packed;
     packed.reserve(text.size());
     for (const QChar c : text) {
-        if (!IsIgnoredBlank(c))
+        if (!isIgnoredBlank(c))
             packed.append(c);
     }
 
     if (packed.size() >= 2 && packed[0] == QLatin1Char('&')) {
         const QChar kind = packed[1].toUpper();
         if (kind == QLatin1Char('H'))
-            return ReadBasedNumber(packed, 2, 16);
+            return readBasedNumber(packed, 2, 16);
         if (kind == QLatin1Char('O'))
-            return ReadBasedNumber(packed, 2, 8);
+            return readBasedNumber(packed, 2, 8);
     }
-    return ReadDecimalNumber(packed);
+    return readDecimalNumber(packed);
 }
 
-std::optional<int> ColourFromText(QStringView text) {
-    const double number = LeadingNumber(text);
+std::optional<int> colourFromText(QStringView text) {
+    const double number = leadingNumber(text);
     if (number == 0 || std::isnan(number))
         return std::nullopt;
 

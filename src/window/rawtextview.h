@@ -19,4 +19,4 @@ bool rawTextFilling(const QPlainTextEdit* editor);
 // Puts in at once whatever is still to come (for a caller that must read the editor now).
 void finishRawTextFill(QPlainTextEdit* editor);
 
-inline constexpr qsizetype FirstSliceChars = 64 * 1024;
+inline constexpr qsizetype FirstSliceChars = qsizetype(64) * 1024;

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-// A command button whose caption wraps onto more lines when it is wider than the button, as
-// classic dialog buttons do (the square "Save INI" button shows its caption on two lines).
+// A command button whose caption wraps onto more lines when it is wider than the button (the
+// square "Save INI" button shows its caption on two lines).
 class WrapButton : public QPushButton {
     Q_OBJECT
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-void MakeFile(const QString& path) {
+void makeFile(const QString& path) {
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -20,8 +20,8 @@ class TestCatalog : public QObject {
     Q_OBJECT
 
 private slots:
-    void gameFolderFromPath_data();
-    void gameFolderFromPath();
+    void gameFolderOfPath_data();
+    void gameFolderOfPath();
     void stockNames();
     void foundMaps();
     void foundMapsStopAtLimit();
@@ -30,7 +30,7 @@ private slots:
     void pathToOtherExecutable();
 };
 
-void TestCatalog::gameFolderFromPath_data() {
+void TestCatalog::gameFolderOfPath_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("folder");
     QTest::newRow("HL.exe") << R"(C:\Half-Life\HL.exe)"
@@ -53,15 +53,15 @@ void TestCatalog::gameFolderFromPath_data() {
                                << "/home/p/Half-Life";
 }
 
-void TestCatalog::gameFolderFromPath() {
+void TestCatalog::gameFolderOfPath() {
     QFETCH(QString, path);
     QFETCH(QString, folder);
-    QCOMPARE(GameFolderFromPath(path), folder);
+    QCOMPARE(gameFolderFromPath(path), folder);
 }
 
 void TestCatalog::stockNames() {
-    QCOMPARE(StockModelNames(), QStringList({"gina", "gordon", "helmet", "hgrunt", "scientist"}));
-    QCOMPARE(StockMapNames(),
+    QCOMPARE(stockModelNames(), QStringList({"gina", "gordon", "helmet", "hgrunt", "scientist"}));
+    QCOMPARE(stockMapNames(),
              QStringList({"boot_camp", "bounce", "datacore", "lambda_bunker", "snark_pit",
                           "stalkyard", "subtransit", "undertow", "Default"}));
 }
@@ -71,13 +71,13 @@ void TestCatalog::foundMaps() {
     QVERIFY(game.isValid());
     const QString maps = game.path() + "/valve/maps/";
     for (const char* name : {"crossfire.bsp", "boot_camp.bsp", "Frenzy.BSP", ".bsp", "notes.txt"})
-        MakeFile(maps + name);
+        makeFile(maps + name);
     QVERIFY(QDir().mkpath(maps + "x.bsp"));
 #ifndef Q_OS_WIN
-    MakeFile(maps + ".hidden.bsp"); // a dotfile is hidden; only the bare ".bsp" is kept
+    makeFile(maps + ".hidden.bsp"); // a dotfile is hidden; only the bare ".bsp" is kept
 #endif
     // Ordered by character code: '.' < 'F' < 'b' < 'c'.
-    QCOMPARE(FoundMapNames(game.path()), QStringList({"", "Frenzy", "boot_camp", "crossfire"}));
+    QCOMPARE(foundMapNames(game.path()), QStringList({"", "Frenzy", "boot_camp", "crossfire"}));
 }
 
 void TestCatalog::foundMapsStopAtLimit() {
@@ -86,12 +86,12 @@ void TestCatalog::foundMapsStopAtLimit() {
     QStringList expected;
     for (int i = 519; i >= 0; --i) {
         const QString name = QStringLiteral("m%1").arg(i, 3, 10, QLatin1Char('0'));
-        MakeFile(game.path() + "/valve/maps/" + name + ".bsp");
+        makeFile(game.path() + "/valve/maps/" + name + ".bsp");
         if (i < MaxFoundMaps)
             expected.prepend(name);
     }
     QCOMPARE(expected.size(), 513);
-    QCOMPARE(FoundMapNames(game.path()), expected);
+    QCOMPARE(foundMapNames(game.path()), expected);
 }
 
 void TestCatalog::foundModels() {
@@ -100,31 +100,31 @@ void TestCatalog::foundModels() {
     const QString player = game.path() + "/valve/models/player/";
     for (const char* name : {"zombie", "gordon", "barney"})
         QVERIFY(QDir().mkpath(player + name));
-    MakeFile(player + "loose.mdl");
-    QCOMPARE(FoundModelNames(game.path()), QStringList({"barney", "gordon", "zombie"}));
+    makeFile(player + "loose.mdl");
+    QCOMPARE(foundModelNames(game.path()), QStringList({"barney", "gordon", "zombie"}));
 }
 
 void TestCatalog::nothingFound() {
     QTemporaryDir game;
     QVERIFY(game.isValid());
-    QVERIFY(FoundMapNames(game.path()).isEmpty());
-    QVERIFY(FoundModelNames(game.path()).isEmpty());
-    QVERIFY(FoundMapNames(game.path() + "/missing").isEmpty());
-    QVERIFY(FoundModelNames(game.path() + "/missing").isEmpty());
+    QVERIFY(foundMapNames(game.path()).isEmpty());
+    QVERIFY(foundModelNames(game.path()).isEmpty());
+    QVERIFY(foundMapNames(game.path() + "/missing").isEmpty());
+    QVERIFY(foundModelNames(game.path() + "/missing").isEmpty());
 }
 
 void TestCatalog::pathToOtherExecutable() {
     QTemporaryDir game;
     QVERIFY(game.isValid());
-    MakeFile(game.path() + "/valve/maps/crossfire.bsp");
+    makeFile(game.path() + "/valve/maps/crossfire.bsp");
     QVERIFY(QDir().mkpath(game.path() + "/valve/models/player/barney"));
     const QString path = game.path() + "/hlds.exe";
-    MakeFile(path);
+    makeFile(path);
 
-    const QString folder = GameFolderFromPath(path);
+    const QString folder = gameFolderFromPath(path);
     QCOMPARE(folder, path);
-    QVERIFY(FoundMapNames(folder).isEmpty());
-    QVERIFY(FoundModelNames(folder).isEmpty());
+    QVERIFY(foundMapNames(folder).isEmpty());
+    QVERIFY(foundModelNames(folder).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCatalog)

@@ -114,11 +114,11 @@ title_is() {
 
 tab_maps() { click 125 10; }
 tab_ini() { click 208 10; }
-bot_left() { click 211 44; }   # HScroll2's arrows
+bot_left() { click 211 44; }   # botPager's arrows
 bot_right() { click 229 44; }
-map_left() { click 211 46; }   # HScroll1's arrows
+map_left() { click 211 46; }   # mapPager's arrows
 map_right() { click 229 46; }
-add_entry() { click 40 140; }  # Command1 / Command4 sit at the same place on their pages
+add_entry() { click 40 140; }  # addMapButton / addBotButton sit at the same place on their pages
 remove_entry() { click 120 140; }
 save_ini() { click 223 148; }
 

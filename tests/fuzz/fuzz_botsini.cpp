@@ -6,7 +6,6 @@
 //    keys it does not know, a map name "default" in another letter case. After that, nothing.)
 #include "roster/botsini.h"
 #include "roster/codepage.h"
-#include "roster/module1.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,22 +21,18 @@ void fail(const char* what) {
     std::abort();
 }
 
-void checkShape(const Module1& m) {
-    if (m.MapCount < 1 || m.MapCount > Module1::MaxEntries)
-        fail("map count out of range");
-    if (m.BotCount < 1 || m.BotCount > Module1::MaxEntries)
-        fail("bot count out of range");
-    if (m.Maps.size() != qsizetype(m.MapCount) + 1)
-        fail("map list is not count + 1 long");
-    if (m.Bots.size() != qsizetype(m.BotCount) + 1)
-        fail("bot list is not count + 1 long");
+template <typename Entry> void checkShape(const EntryList<Entry>& list) {
+    if (list.count() < 1 || list.count() > EntryList<Entry>::MaxEntries)
+        fail("entry count out of range");
+    if (list.entries().size() != qsizetype(list.count()) + 1)
+        fail("list is not count + 1 long");
 }
 
 QString readAndCompose(const QByteArray& bytes) {
-    Module1 m;
-    readBotsIni(m, bytes);
-    checkShape(m);
-    return composeBotsIni(m);
+    const BotsIniRead read = readBotsIni(bytes);
+    checkShape(read.roster.maps);
+    checkShape(read.roster.bots);
+    return composeBotsIni(read.roster);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // "Save INI" and the two "Launch" buttons, driven through the window as a player would.
 #include "launch/commands.h"
 #include "roster/botsini.h"
-#include "testsupport.h"
-#include "window/frmmain.h"
+#include "windowsupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,11 +13,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray Roster = "; my roster\r\n[Map]\r\nname = crossfire\r\nquantity=3\r\nrandom=1\r\n"
-                          "[Bot]\r\nname=Al\r\nmodel=robo\r\ntopcolor=5\r\nbottomcolor=6\r\n";
+const QByteArray SampleRoster =
+    "; my roster\r\n[Map]\r\nname = crossfire\r\nquantity=3\r\nrandom=1\r\n"
+    "[Bot]\r\nname=Al\r\nmodel=robo\r\ntopcolor=5\r\nbottomcolor=6\r\n";
 
-// What "Save INI" writes for Roster: the comment line is gone, the random flag was stored from
-// the check box, and one more line break follows the composed text.
+// What "Save INI" writes for SampleRoster: the comment line is gone, the random flag was stored
+// from the check box, and one more line break follows the composed text.
 const QByteArray Saved = "[Map]\r\n"
                          "Name            = crossfire\r\n"
                          "Quantity        = 3\r\n"
@@ -41,9 +41,9 @@ const QByteArray Saved = "[Map]\r\n"
 void storeFakeGame(const QTemporaryDir& game, const QString& file, const QString& storedName,
                    const QString& parameters = {}) {
     QVERIFY(writeFakeGame(game.filePath(file)));
-    WriteStoredSetting(SettingsKeys::HLPath, game.filePath(storedName));
+    writeStoredSettings({{SettingsKeys::GamePath, game.filePath(storedName)}});
     if (!parameters.isNull())
-        WriteStoredSetting(SettingsKeys::HLParameters, parameters);
+        writeStoredSettings({{SettingsKeys::Parameters, parameters}});
 }
 
 QStringList items(const QComboBox* box) {
@@ -65,7 +65,7 @@ private slots:
     void initTestCase() { isolateSettings(); }
     void init() {
         clearSettings();
-        programFolderWith(folder, Roster);
+        programFolderWith(folder, SampleRoster);
     }
     void saveWritesTheRosterAndTheSettings();
     void saveRebuildsBothListsFromAChangedPath();
@@ -80,12 +80,12 @@ private slots:
 void TestCommands::saveWritesTheRosterAndTheSettings() {
     ShownWindow window(folder.path());
     clickTab(window, 2);
-    control<QLineEdit>(window, "txtParameters")->setText(u"-dev +map x"_s);
-    clickButton(window, "cmdSaveINI");
+    control<QLineEdit>(window, "parametersEdit")->setText(u"-dev +map x"_s);
+    clickButton(window, "saveIniButton");
     QCOMPARE(readBytes(iniPath()), Saved);
-    QCOMPARE(window.text1(), QString::fromLatin1(Saved.chopped(2)));
-    QCOMPARE(ReadStoredSetting(SettingsKeys::HLParameters, {}), u"-dev +map x"_s);
-    QCOMPARE(ReadStoredSetting(SettingsKeys::HLPath, {}), u"C:\\Half-Life\\HL.exe"_s);
+    QCOMPARE(window.iniText(), QString::fromLatin1(Saved.chopped(2)));
+    QCOMPARE(readStoredSetting(SettingsKeys::Parameters, {}), u"-dev +map x"_s);
+    QCOMPARE(readStoredSetting(SettingsKeys::GamePath, {}), u"C:\\Half-Life\\HL.exe"_s);
 }
 
 void TestCommands::saveRebuildsBothListsFromAChangedPath() {
@@ -95,20 +95,20 @@ void TestCommands::saveRebuildsBothListsFromAChangedPath() {
     writeBytes(game.filePath(u"valve/maps/rapidcore.bsp"_s), "");
     ShownWindow window(folder.path());
     // A model and map name typed on the pages, then stored by the tab change.
-    control<QComboBox>(window, "cmbModel")->setEditText(u"zombie"_s);
+    control<QComboBox>(window, "modelCombo")->setEditText(u"zombie"_s);
     clickTab(window, 2);
-    control<QLineEdit>(window, "txtExecutable")->setText(game.filePath(u"HL.EXE"_s));
-    clickButton(window, "cmdSaveINI");
+    control<QLineEdit>(window, "gamePathEdit")->setText(game.filePath(u"HL.EXE"_s));
+    clickButton(window, "saveIniButton");
 
-    const auto* models = control<QComboBox>(window, "cmbModel");
-    const auto* maps = control<QComboBox>(window, "cmbMaps");
+    const auto* models = control<QComboBox>(window, "modelCombo");
+    const auto* maps = control<QComboBox>(window, "mapNameCombo");
     QCOMPARE(items(models), (QStringList{u"gina"_s, u"gordon"_s, u"helmet"_s, u"hgrunt"_s,
                                          u"scientist"_s, u"zombie"_s}));
     QCOMPARE(items(maps).size(), 10);
     QCOMPARE(items(maps).last(), u"rapidcore"_s);
     QCOMPARE(models->currentText(), u"zombie"_s);
     QCOMPARE(maps->currentText(), u"crossfire"_s);
-    QCOMPARE(window.module().GameFolder, game.path());
+    QCOMPARE(window.roster().gameFolder, game.path());
     QVERIFY(readBytes(iniPath()).contains("Model           = zombie\r\n"));
 }
 
@@ -133,10 +133,10 @@ void TestCommands::saveFailureKeepsFileAndRoster() {
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     }
     const QByteArray before = readBytes(iniPath());
-    QTest::keyClicks(control<QLineEdit>(window, "txtBotName"), u"2"_s);
+    QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"2"_s);
     clickTab(window, 2);
     MessageCapture messages;
-    clickButton(window, "cmdSaveINI");
+    clickButton(window, "saveIniButton");
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner);
 
@@ -146,12 +146,12 @@ void TestCommands::saveFailureKeepsFileAndRoster() {
     QCOMPARE(readBytes(iniPath()), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
              blocker == u"folder"_s ? 0 : 1); // no temporary file left behind
-    QCOMPARE(window.module().Bots[1].Name, u"Al2"_s);
+    QCOMPARE(window.roster().bots.at(1).name, u"Al2"_s);
 
     // Once the cause is gone, the same roster saves.
     if (blocker == u"folder"_s)
         QVERIFY(QDir(folder.path()).rmdir(u"bots.ini"_s));
-    clickButton(window, "cmdSaveINI");
+    clickButton(window, "saveIniButton");
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(readBytes(iniPath()).contains("Name            = Al2\r\n"));
 }
@@ -161,23 +161,23 @@ void TestCommands::launchUsesTheStoredPathNotTheBoxes() {
     storeFakeGame(game, u"hl.exe"_s, u"HL.exe"_s, u"-game valve +map \"boot camp\""_s);
     ShownWindow window(folder.path());
     // Typed but not saved: Launch does not see these.
-    control<QLineEdit>(window, "txtExecutable")->setText(u"/nowhere/hl.exe"_s);
-    control<QLineEdit>(window, "txtParameters")->setText(u"-typed"_s);
-    QTest::keyClicks(control<QLineEdit>(window, "txtBotName"), u"Z"_s);
+    control<QLineEdit>(window, "gamePathEdit")->setText(u"/nowhere/hl.exe"_s);
+    control<QLineEdit>(window, "parametersEdit")->setText(u"-typed"_s);
+    QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"Z"_s);
     clickTab(window, 2);
     clickTab(window, 0);
 
-    clickButton(window, "Command6");
+    clickButton(window, "launchFromBotsButton");
     const QStringList expected{QDir(game.path()).canonicalPath(), u"-game"_s, u"valve"_s, u"+map"_s,
                                u"boot camp"_s};
     QCOMPARE(fakeGameRecord(game.path()), expected);
-    // Text1 shows the roster as it stands now; the file is untouched.
-    QVERIFY(window.text1().contains(u"Name            = AlZ\r\n"_s));
-    QCOMPARE(readBytes(iniPath()), Roster);
+    // iniTextView shows the roster as it stands now; the file is untouched.
+    QVERIFY(window.iniText().contains(u"Name            = AlZ\r\n"_s));
+    QCOMPARE(readBytes(iniPath()), SampleRoster);
 
     QFile::remove(game.filePath(u"record.txt"_s));
     clickTab(window, 1);
-    clickButton(window, "Command3");
+    clickButton(window, "launchFromMapsButton");
     QCOMPARE(fakeGameRecord(game.path()), expected);
 }
 
@@ -185,7 +185,7 @@ void TestCommands::launchChoosesTheServerByThePathsEnd() {
     QTemporaryDir game;
     storeFakeGame(game, u"hlds.exe"_s, u"HLDS.EXE"_s);
     ShownWindow window(folder.path());
-    clickButton(window, "Command6");
+    clickButton(window, "launchFromBotsButton");
     // No stored parameters: the server gets none, whatever the box shows.
     QCOMPARE(fakeGameRecord(game.path()), QStringList{QDir(game.path()).canonicalPath()});
 }
@@ -194,7 +194,7 @@ void TestCommands::launchRunsNoShell() {
     QTemporaryDir game;
     storeFakeGame(game, u"hl.exe"_s, u"hl.exe"_s, u"-game valve; touch pwned $(touch pwned2)"_s);
     ShownWindow window(folder.path());
-    clickButton(window, "Command6");
+    clickButton(window, "launchFromBotsButton");
     QCOMPARE(
         fakeGameRecord(game.path()).mid(1),
         (QStringList{u"-game"_s, u"valve;"_s, u"touch"_s, u"pwned"_s, u"$(touch"_s, u"pwned2)"_s}));
@@ -203,14 +203,14 @@ void TestCommands::launchRunsNoShell() {
 }
 
 void TestCommands::failedLaunchIsShown() {
-    WriteStoredSetting(SettingsKeys::HLPath, folder.filePath(u"missing/hl.exe"_s));
+    writeStoredSettings({{SettingsKeys::GamePath, folder.filePath(u"missing/hl.exe"_s)}});
     ShownWindow window(folder.path());
     MessageCapture messages;
-    clickButton(window, "Command3");
+    clickButton(window, "launchFromMapsButton");
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(folder.filePath(u"missing"_s))),
              qPrintable(messages.texts[0]));
-    QCOMPARE(readBytes(iniPath()), Roster);
+    QCOMPARE(readBytes(iniPath()), SampleRoster);
 }
 
 QTEST_MAIN(TestCommands)

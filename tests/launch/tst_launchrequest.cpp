@@ -63,13 +63,11 @@ void TestLaunchRequest::makeRequest() {
     QFETCH(QString, directory);
     QFETCH(QString, programPath);
 
-    const LaunchRequest request = MakeLaunchRequest(hlPath, parameters);
-    QCOMPARE(request.operation, u"Open"_s);
+    const LaunchRequest request = makeLaunchRequest(hlPath, parameters);
     QCOMPARE(request.file, file);
     QCOMPARE(request.parameters, parameters);
     QCOMPARE(request.directory, directory);
-    QCOMPARE(request.showCommand, 1);
-    QCOMPARE(LaunchProgramPath(request), programPath);
+    QCOMPARE(launchProgramPath(request), programPath);
 }
 
 QTEST_GUILESS_MAIN(TestLaunchRequest)

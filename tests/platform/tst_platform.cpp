@@ -15,6 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    return ::writeFileAtomically(
+        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); }, error);
+}
+
 #ifdef Q_OS_UNIX
 constexpr bool OnUnix = true;
 #else
@@ -50,8 +55,8 @@ class TestPlatform : public QObject {
 private slots:
     void initTestCase();
 
-    void readSetting_data();
-    void readSetting();
+    void settingRoundTrip_data();
+    void settingRoundTrip();
     void settingsKeepSectionsAndApplicationsApart();
 
     void installedHandlerGetsMessages();
@@ -75,13 +80,13 @@ void TestPlatform::initTestCase() {
     isolateSettings();
     // Every store written here lies below the private home, out of reach of the player's own.
     for (const QString& application : {u"Zelvik"_s, u"ZelvikOther"_s}) {
-        const QString location = SettingsLocation(application);
+        const QString location = settingsLocation(application);
         QVERIFY2(location.startsWith(QDir::homePath() + u'/'),
                  qPrintable(u"settings would go to "_s + location));
     }
 }
 
-void TestPlatform::readSetting_data() {
+void TestPlatform::settingRoundTrip_data() {
     QTest::addColumn<bool>("stored");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");
@@ -101,31 +106,31 @@ void TestPlatform::readSetting_data() {
     QTest::newRow("non-ASCII") << true << u"Želví hráč"_s << u"Želví hráč"_s;
 }
 
-void TestPlatform::readSetting() {
+void TestPlatform::settingRoundTrip() {
     QFETCH(bool, stored);
     QFETCH(QString, value);
     QFETCH(QString, expected);
 
     const QString key = u"Key "_s + QString::fromLatin1(QTest::currentDataTag());
     if (stored)
-        WriteSetting(u"Zelvik"_s, u"Settings"_s, key, value);
-    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Settings"_s, key, u"default"_s), expected);
+        writeSettings(u"Zelvik"_s, u"Settings"_s, {{key, value}});
+    QCOMPARE(readSetting(u"Zelvik"_s, u"Settings"_s, key, u"default"_s), expected);
     if (stored)
-        QVERIFY(QFile::exists(SettingsLocation(u"Zelvik"_s)));
+        QVERIFY(QFile::exists(settingsLocation(u"Zelvik"_s)));
 }
 
 void TestPlatform::settingsKeepSectionsAndApplicationsApart() {
-    WriteSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, u"first"_s);
-    WriteSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, u"second"_s);
-    WriteSetting(u"Zelvik"_s, u"Other"_s, u"GamePath"_s, u"other section"_s);
-    WriteSetting(u"ZelvikOther"_s, u"Settings"_s, u"GamePath"_s, u"other application"_s);
+    writeSettings(u"Zelvik"_s, u"Settings"_s, {{u"GamePath"_s, u"first"_s}});
+    writeSettings(u"Zelvik"_s, u"Settings"_s, {{u"GamePath"_s, u"second"_s}});
+    writeSettings(u"Zelvik"_s, u"Other"_s, {{u"GamePath"_s, u"other section"_s}});
+    writeSettings(u"ZelvikOther"_s, u"Settings"_s, {{u"GamePath"_s, u"other application"_s}});
 
-    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, {}), u"second"_s);
-    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Other"_s, u"GamePath"_s, {}), u"other section"_s);
-    QCOMPARE(ReadSetting(u"ZelvikOther"_s, u"Settings"_s, u"GamePath"_s, {}),
+    QCOMPARE(readSetting(u"Zelvik"_s, u"Settings"_s, u"GamePath"_s, {}), u"second"_s);
+    QCOMPARE(readSetting(u"Zelvik"_s, u"Other"_s, u"GamePath"_s, {}), u"other section"_s);
+    QCOMPARE(readSetting(u"ZelvikOther"_s, u"Settings"_s, u"GamePath"_s, {}),
              u"other application"_s);
-    QCOMPARE(ReadSetting(u"Zelvik"_s, u"Missing"_s, u"GamePath"_s, u"none"_s), u"none"_s);
-    QVERIFY(SettingsLocation(u"Zelvik"_s) != SettingsLocation(u"ZelvikOther"_s));
+    QCOMPARE(readSetting(u"Zelvik"_s, u"Missing"_s, u"GamePath"_s, u"none"_s), u"none"_s);
+    QVERIFY(settingsLocation(u"Zelvik"_s) != settingsLocation(u"ZelvikOther"_s));
 }
 
 void TestPlatform::installedHandlerGetsMessages() {

@@ -17,31 +17,37 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Loaded {
-    FakeRosterView view;
-    Module1 roster{&view};
-    Loaded() { view.roster = &roster; }
-};
+// What every read must give, whatever the file held: each list holds from one entry to its limit,
+// and shows its first.
+template <typename Entry> void verifyShape(const EntryList<Entry>& list) {
+    QVERIFY(list.count() >= 1 && list.count() <= EntryList<Entry>::MaxEntries);
+    QCOMPARE(list.current(), 1);
+}
 
-// The shape every roster must have after a read, whatever the file held.
-void verifyShape(const Module1& m) {
-    QVERIFY(m.MapCount >= 1 && m.MapCount <= Module1::MaxEntries);
-    QVERIFY(m.BotCount >= 1 && m.BotCount <= Module1::MaxEntries);
-    QCOMPARE(m.Maps.size(), qsizetype(m.MapCount) + 1);
-    QCOMPARE(m.Bots.size(), qsizetype(m.BotCount) + 1);
+void verifyShape(const Roster& roster) {
+    verifyShape(roster.maps);
+    verifyShape(roster.bots);
 }
 
 // A file the program wrote reads back into a roster that writes the very same text.
-void verifyWrittenTextIsStable(const Module1& m) {
-    const QString first = composeBotsIni(m);
-    Module1 again;
-    readBotsIni(again, encodeCodePage(first));
-    QCOMPARE(composeBotsIni(again), first);
+void verifyWrittenTextIsStable(const Roster& roster) {
+    const QString first = composeBotsIni(roster);
+    QCOMPARE(composeBotsIni(readBotsIni(encodeCodePage(first)).roster), first);
 }
 
-// A byte string literal with its NUL bytes (all but the terminating one).
-template <std::size_t N> QByteArray raw(const char (&text)[N]) {
-    return QByteArray(text, qsizetype(N - 1));
+// A list whose reading stopped early: either it reached its limit, pages and takes no more, or
+// the file left it empty and it holds the default entry, without paging.
+template <typename Entry>
+void verifyStoppedList(EntryList<Entry> list, int count, const QString& lastName) {
+    QCOMPARE(list.count(), count);
+    QCOMPARE(list.at(list.count()).name, lastName);
+    const bool full = count == EntryList<Entry>::MaxEntries;
+    QCOMPARE(list.pagerEnabled(), full);
+    if (full) {
+        QCOMPARE(list.pagerMaximum(), 32768);
+        QVERIFY(!list.add(Entry::numbered(1)));
+        QCOMPARE(list.count(), count);
+    }
 }
 
 QByteArray randomBytes(quint32 seed, qsizetype size) {
@@ -107,13 +113,10 @@ private slots:
     void randomBytesGiveAUsableRoster();
     void randomRosterPiecesGiveAUsableRoster();
     void nulBytesStayInsideLinesAndValues();
-    void text1ShowsEveryLineEndedByCrLf_data();
-    void text1ShowsEveryLineEndedByCrLf();
     void tenMegabyteSingleLine();
     void tooManyHeadersStopAtTheLimit_data();
     void tooManyHeadersStopAtTheLimit();
     void fullListsAreWrittenWhole();
-    void codePageAppendsToWhatIsThere();
     void longValuesAreWrittenWhole();
     void linkedBotsIniKeepsTheLink();
     void danglingLinkCreatesItsTarget();
@@ -145,165 +148,113 @@ void TestBadInput::hundredMegabyteFileLoads() {
     }
     QVERIFY(size > 100'000'000);
 
-    Loaded loaded;
-    LoadBotsIni(loaded.roster, folder.path());
-    const Module1& r = loaded.roster;
+    const BotsIniRead read = readBotsIniFile(folder.path());
+    const Roster& r = read.roster;
     verifyShape(r);
-    QCOMPARE(r.MapCount, 1);
-    QCOMPARE(r.Maps[1].Name, u"Default"_s);
-    QCOMPARE(r.Maps[1].Quantity, u"7"_s);
-    QCOMPARE(r.BotCount, botCount);
-    QCOMPARE(r.Bots[1].Name, u"bot1"_s);
-    QCOMPARE(r.Bots[botCount].Name, u"bot%1"_s.arg(botCount));
-    // Every line already had CR LF and no spaces at its ends: Text1 shows the file as it is.
-    QCOMPARE(loaded.view.text1Sets, 1);
-    QCOMPARE(qint64(loaded.view.text1.size()), size);
+    QCOMPARE(r.maps.count(), 1);
+    QCOMPARE(r.maps.at(1).name, u"Default"_s);
+    QCOMPARE(r.maps.at(1).quantity, u"7"_s);
+    QCOMPARE(r.bots.count(), botCount);
+    QCOMPARE(r.bots.at(1).name, u"bot1"_s);
+    QCOMPARE(r.bots.at(botCount).name, u"bot%1"_s.arg(botCount));
+    // Every line already had CR LF and no spaces at its ends: the INI page shows the file as it is.
+    QVERIFY(read.readToEnd);
+    QCOMPARE(qint64(read.text.size()), size);
 }
 
 void TestBadInput::randomBytesGiveAUsableRoster() {
     for (const quint32 seed : {1u, 2u, 3u}) {
-        const QByteArray bytes = randomBytes(seed, 1 << 20);
-        Loaded loaded;
-        readBotsIni(loaded.roster, bytes);
-        verifyShape(loaded.roster);
-        // Random bytes cannot hold 32768 headers, so the read ends normally and fills Text1.
-        QCOMPARE(loaded.view.text1Sets, 1);
-        verifyWrittenTextIsStable(loaded.roster);
+        const BotsIniRead read = readBotsIni(randomBytes(seed, 1 << 20));
+        verifyShape(read.roster);
+        // Random bytes cannot hold 32768 headers, so the read ends normally.
+        QVERIFY(read.readToEnd);
+        verifyWrittenTextIsStable(read.roster);
     }
 }
 
 void TestBadInput::randomRosterPiecesGiveAUsableRoster() {
     for (quint32 seed = 100; seed < 140; ++seed) {
-        const QByteArray bytes = randomRosterText(seed, 3000);
-        Loaded loaded;
-        readBotsIni(loaded.roster, bytes);
-        verifyShape(loaded.roster);
-        verifyWrittenTextIsStable(loaded.roster);
+        const BotsIniRead read = readBotsIni(randomRosterText(seed, 3000));
+        verifyShape(read.roster);
+        verifyWrittenTextIsStable(read.roster);
     }
 }
 
 void TestBadInput::nulBytesStayInsideLinesAndValues() {
     const QByteArray file =
-        raw("[Bot]\r\nname=a\0b\r\nmo\0del=x\r\n\0[Bot]\r\n[Map]\0\r\n[Bot]\r\ntopcolor=\0\r\n");
+        "[Bot]\r\nname=a\0b\r\nmo\0del=x\r\n\0[Bot]\r\n[Map]\0\r\n[Bot]\r\ntopcolor=\0\r\n"_ba;
     QCOMPARE(file.count('\0'), 5);
-    Loaded loaded;
-    readBotsIni(loaded.roster, file);
-    const Module1& r = loaded.roster;
+    const BotsIniRead read = readBotsIni(file);
+    const Roster& r = read.roster;
     verifyShape(r);
     // A line with a NUL is no header, and a NUL inside a key makes it an unknown key.
-    QCOMPARE(r.BotCount, 2);
-    QCOMPARE(r.MapCount, 1);
-    QCOMPARE(r.Maps[1].Name, u"Map1"_s);
-    QCOMPARE(r.Bots[1].Name, QString(u"a\0b"_s));
-    QCOMPARE(r.Bots[1].Name.size(), 3);
-    QCOMPARE(r.Bots[1].Model, QString());
-    QCOMPARE(r.Bots[2].TopColor, QString(QChar(u'\0')));
-    QCOMPARE(loaded.view.text1, decodeCodePage(file));
+    QCOMPARE(r.bots.count(), 2);
+    QCOMPARE(r.maps.count(), 1);
+    QCOMPARE(r.maps.at(1).name, u"Map1"_s);
+    QCOMPARE(r.bots.at(1).name, u"a\0b"_s);
+    QCOMPARE(r.bots.at(1).name.size(), 3);
+    QCOMPARE(r.bots.at(1).model, QString());
+    QCOMPARE(r.bots.at(2).topColor, QString(QChar(u'\0')));
+    QCOMPARE(read.text, file);
 
     // Written back byte for byte.
     const QByteArray written = encodeCodePage(composeBotsIni(r));
-    QVERIFY(written.contains(raw("Name            = a\0b\r\n")));
-    QVERIFY(written.contains(raw("TopColor        = \0\r\n")));
+    QVERIFY(written.contains("Name            = a\0b\r\n"_ba));
+    QVERIFY(written.contains("TopColor        = \0\r\n"_ba));
     verifyWrittenTextIsStable(r);
-}
-
-// Text1 shows each line as read (inside a section trimmed of spaces, unless it is a header) and
-// ended by CR LF, whatever ended it in the file; a file already in that form is shown unchanged.
-void TestBadInput::text1ShowsEveryLineEndedByCrLf_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QByteArray>("shown");
-    const QByteArray written =
-        "[Map]\r\nName            = x\r\n\r\n[Bot]\r\nName            = B\r\n\r\n";
-    QTest::newRow("as written") << written << written;
-    QTest::newRow("mixed line ends")
-        << QByteArray(
-               "[Bot]\r\nname = A\r\nmodel=x\rtop=1\n2\r\n  [Map]  \r\n[Map]\r\n  name = m  ")
-        << QByteArray("[Bot]\r\nname = A\r\nmodel=x\r\ntop=1\n2\r\n[Map]\r\n[Map]\r\nname = m\r\n");
-    QTest::newRow("spaces kept before the first section")
-        << QByteArray("  a  \r\n [Bot] \r\n[Bot]\r\n")
-        << QByteArray("  a  \r\n [Bot] \r\n[Bot]\r\n");
-    QTest::newRow("lone CR after many lines as read")
-        << QByteArray("[Bot]\r\nname=a\r\n").repeated(1000) + "x\r[Bot]"
-        << QByteArray("[Bot]\r\nname=a\r\n").repeated(1000) + "x\r\n[Bot]\r\n";
-    QTest::newRow("trimmed after many lines as read")
-        << QByteArray("[Map]\r\nname=a\r\n").repeated(1000) + "  x  \r\n"
-        << QByteArray("[Map]\r\nname=a\r\n").repeated(1000) + "x\r\n";
-    QTest::newRow("CR CR LF") << QByteArray("[Bot]\r\r\n") << QByteArray("[Bot]\r\n\r\n");
-}
-
-void TestBadInput::text1ShowsEveryLineEndedByCrLf() {
-    QFETCH(QByteArray, file);
-    QFETCH(QByteArray, shown);
-    Loaded loaded;
-    readBotsIni(loaded.roster, file);
-    QCOMPARE(loaded.view.text1Sets, 1);
-    QCOMPARE(loaded.view.text1, decodeCodePage(shown));
 }
 
 void TestBadInput::tenMegabyteSingleLine() {
     constexpr qsizetype length = 10 * 1024 * 1024;
     {
         // One endless value: kept whole.
-        Loaded loaded;
-        readBotsIni(loaded.roster, "[Bot]\r\nname=" + QByteArray(length, 'x'));
-        QCOMPARE(loaded.roster.BotCount, 1);
-        QCOMPARE(loaded.roster.Bots[1].Name.size(), length);
-        QCOMPARE(loaded.roster.Bots[1].Model, QString());
+        const BotsIniRead read = readBotsIni("[Bot]\r\nname=" + QByteArray(length, 'x'));
+        QCOMPARE(read.roster.bots.count(), 1);
+        QCOMPARE(read.roster.bots.at(1).name.size(), length);
+        QCOMPARE(read.roster.bots.at(1).model, QString());
     }
     {
         // Headers joined by lone LFs are one line, so no header at all.
-        Loaded loaded;
         const QByteArray line = QByteArray("[Bot]\n").repeated(length / 6);
-        readBotsIni(loaded.roster, line);
-        verifyShape(loaded.roster);
-        QCOMPARE(loaded.roster.BotCount, 1);
-        QCOMPARE(loaded.roster.Bots[1].Name, u"Bot1"_s);
-        QCOMPARE(loaded.view.text1.size(), line.size() + 2);
+        const BotsIniRead read = readBotsIni(line);
+        verifyShape(read.roster);
+        QCOMPARE(read.roster.bots.count(), 1);
+        QCOMPARE(read.roster.bots.at(1).name, u"Bot1"_s);
+        QCOMPARE(read.text.size(), line.size() + 2);
     }
 }
 
 void TestBadInput::tooManyHeadersStopAtTheLimit_data() {
-    QTest::addColumn<QByteArray>("header");
-    QTest::addColumn<bool>("isBot");
-    QTest::addColumn<QString>("lastName");
-    QTest::newRow("[Bot]") << QByteArray("[Bot]") << true << QString();
-    QTest::newRow("[Map]") << QByteArray("[Map]") << false << QString();
-    QTest::newRow("[DefaultMap]") << QByteArray("[DefaultMap]") << false << u"Default"_s;
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("bots");
+    QTest::addColumn<QString>("lastBot");
+    QTest::addColumn<int>("maps");
+    QTest::addColumn<QString>("lastMap");
+    QTest::newRow("[Bot]") << QByteArray("[Bot]\r\n").repeated(40000) << 32767 << QString() << 1
+                           << u"Map1"_s;
+    QTest::newRow("[Map]") << QByteArray("[Map]\r\n").repeated(40000) << 1 << u"Bot1"_s << 32767
+                           << QString();
+    QTest::newRow("[DefaultMap]") << QByteArray("[DefaultMap]\r\n").repeated(40000) << 1
+                                  << u"Bot1"_s << 32767 << u"Default"_s;
+    // Both lists fill together; the next bot stops the reading, and what follows is not read.
+    QTest::newRow("both") << QByteArray("[Bot]\r\n[DefaultMap]\r\n").repeated(32768) +
+                                 "[Bot]\r\nname=late\r\n"
+                          << 32767 << QString() << 32767 << u"Default"_s;
 }
 
 void TestBadInput::tooManyHeadersStopAtTheLimit() {
-    QFETCH(QByteArray, header);
-    QFETCH(bool, isBot);
-    QFETCH(QString, lastName);
-    const QByteArray file = (header + "\r\n").repeated(40000);
-    Loaded loaded;
-    loaded.view.text1 = u"notice"_s;
-    readBotsIni(loaded.roster, file);
-    const Module1& r = loaded.roster;
-    verifyShape(r);
-    // The list that overflowed holds exactly the limit; the reading stopped at the first header
-    // past it, so Text1 keeps what it showed and the other list gets its one default entry.
-    QCOMPARE(loaded.view.text1Sets, 0);
-    QCOMPARE(loaded.view.text1, u"notice"_s);
-    if (isBot) {
-        QCOMPARE(r.BotCount, 32767);
-        QCOMPARE(r.Bots[32767].Name, lastName);
-        QCOMPARE(loaded.view.maximum.value(RosterControl::HScroll2), 32768);
-        QCOMPARE(r.MapCount, 1);
-        QCOMPARE(r.Maps[1].Name, u"Map1"_s);
-        QCOMPARE(loaded.view.enabled.value(RosterControl::HScroll1, true), false);
-    } else {
-        QCOMPARE(r.MapCount, 32767);
-        QCOMPARE(r.Maps[32767].Name, lastName);
-        QCOMPARE(loaded.view.maximum.value(RosterControl::HScroll1), 32768);
-        QCOMPARE(r.BotCount, 1);
-        QCOMPARE(r.Bots[1].Name, u"Bot1"_s);
-        QCOMPARE(loaded.view.enabled.value(RosterControl::HScroll2, true), false);
-    }
-    // A full list refuses one more entry.
-    Module1& roster = loaded.roster;
-    QVERIFY(isBot ? !roster.AddBot() : !roster.AddMap());
-    verifyShape(roster);
+    QFETCH(QByteArray, file);
+    QFETCH(int, bots);
+    QFETCH(QString, lastBot);
+    QFETCH(int, maps);
+    QFETCH(QString, lastMap);
+    const BotsIniRead read = readBotsIni(file);
+    verifyShape(read.roster);
+    // The reading stopped at the first header past the limit, so the INI page is given no text.
+    QVERIFY(!read.readToEnd);
+    QVERIFY(read.text.isEmpty());
+    verifyStoppedList(read.roster.bots, bots, lastBot);
+    verifyStoppedList(read.roster.maps, maps, lastMap);
 }
 
 // Writing a roster whose lists are both full once ran past the end of the lists (the entry index
@@ -312,34 +263,21 @@ void TestBadInput::fullListsAreWrittenWhole() {
     const QByteArray file =
         QByteArray("[Map]\r").repeated(32767) + QByteArray("[Bot]\r").repeated(32768);
     QCOMPARE(file, readBytes(QStringLiteral(ZELVIK_TEST_DATA "/fuzz-seed/full-roster.ini")));
-    Loaded loaded;
-    readBotsIni(loaded.roster, file);
-    const Module1& r = loaded.roster;
-    QCOMPARE(r.MapCount, 32767);
-    QCOMPARE(r.BotCount, 32767);
+    const BotsIniRead read = readBotsIni(file);
+    QCOMPARE(read.roster.maps.count(), 32767);
+    QCOMPARE(read.roster.bots.count(), 32767);
 
-    const QString written = composeBotsIni(r);
+    const QString written = composeBotsIni(read.roster);
     QCOMPARE(written.count(u"[Map]\r\nName            = \r\n"_s), 32767);
     QCOMPARE(written.count(u"[Bot]\r\nName            = \r\n"_s), 32767);
     QVERIFY(written.endsWith(u"BottomColor     = \r\n\r\n"_s));
     QCOMPARE(written.size(), 32767 * (7 + 7 * 20 + 2) + 32767 * (7 + 4 * 20 + 2));
 
-    Loaded again;
-    readBotsIni(again.roster, encodeCodePage(written + u"\r\n"_s));
-    QCOMPARE(again.roster.MapCount, 32767);
-    QCOMPARE(again.roster.BotCount, 32767);
-    QCOMPARE(again.view.text1Sets, 1); // exactly full is no failure
+    const BotsIniRead again = readBotsIni(encodeCodePage(written + u"\r\n"_s));
+    QVERIFY(again.readToEnd); // exactly full is no failure
+    QCOMPARE(again.roster.maps.count(), 32767);
+    QCOMPARE(again.roster.bots.count(), 32767);
     QCOMPARE(composeBotsIni(again.roster), written);
-}
-
-void TestBadInput::codePageAppendsToWhatIsThere() {
-    QByteArray bytes = raw("a\0");
-    bytes.reserve(64);
-    appendCodePage(bytes, u"\u20ac\U0001F600\u00e9\0x"_s);
-    QCOMPARE(bytes, raw("a\0\x80?\xe9\0x"));
-    appendCodePage(bytes, QStringView());
-    QCOMPARE(bytes.size(), 7);
-    QCOMPARE(encodeCodePage(u"\r\n"_s), QByteArray("\r\n"));
 }
 
 // The file is written a piece at a time: values far longer than a piece, full of characters the
@@ -347,17 +285,18 @@ void TestBadInput::codePageAppendsToWhatIsThere() {
 void TestBadInput::longValuesAreWrittenWhole() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    Loaded loaded;
-    LoadBotsIni(loaded.roster, dir.path());
     QString faces;
     for (int i = 0; i < 100'000; ++i)
         faces += u"\U0001F600"_s;
-    loaded.roster.Bots[1].Name = faces;                         // pairs at even offsets
-    loaded.roster.Bots[1].Model = u"x"_s + faces + u"\u00e9"_s; // and at odd ones
+    // The name's pairs start at one parity of offset, the model's at the other, so a piece ends
+    // inside a pair in one of them.
+    Roster roster;
+    roster.bots = EntryList<BotEntry>(
+        {BotEntry{}, BotEntry{faces, u"x"_s + faces + u"\u00e9"_s, u"1"_s, u"1"_s}});
     QString error;
-    QVERIFY2(WriteBotsIni(loaded.roster, dir.path(), &error), qPrintable(error));
-    const QByteArray written = readBytes(dir.filePath(u"bots.ini"_s));
-    QCOMPARE(written, encodeCodePage(composeBotsIni(loaded.roster) + u"\r\n"_s));
+    QVERIFY2(writeBotsIniFile(dir.path(), composeBotsIni(roster), &error), qPrintable(error));
+    const QByteArray written = readBytes(botsIniPath(dir.path()));
+    QCOMPARE(written, encodeCodePage(composeBotsIni(roster) + u"\r\n"_s));
     QVERIFY(written.contains("Name            = " + QByteArray(100'000, '?') + "\r\n"));
     QVERIFY(written.contains("Model           = x" + QByteArray(100'000, '?') + "\xe9\r\n"));
     QVERIFY(written.endsWith("\r\n\r\n\r\n"));
@@ -370,24 +309,25 @@ void TestBadInput::linkedBotsIniKeepsTheLink() {
     QVERIFY(QDir(dir.path()).mkpath(u"game"_s));
     const QString real = dir.filePath(u"real/roster.ini"_s);
     const QString link = dir.filePath(u"game/bots.ini"_s);
-    writeBytes(real, "[Bot]\r\nname=Old\r\n");
+    QVERIFY(writeBytes(real, "[Bot]\r\nname=Old\r\n"));
     if (!QFile::link(u"../real/roster.ini"_s, link))
         QSKIP("this system cannot make symbolic links");
 
-    Loaded loaded;
-    LoadBotsIni(loaded.roster, dir.filePath(u"game"_s));
-    QCOMPARE(loaded.roster.Bots[1].Name, u"Old"_s); // read through the link
-    loaded.roster.Bots[1].Name = u"New"_s;
+    BotsIniRead read = readBotsIniFile(dir.filePath(u"game"_s));
+    QCOMPARE(read.roster.bots.at(1).name, u"Old"_s); // read through the link
+    BotEntry changed = read.roster.bots.at(1);
+    changed.name = u"New"_s;
+    read.roster.bots.store(1, changed);
+    const QString text = composeBotsIni(read.roster);
     QString error;
-    QVERIFY2(WriteBotsIni(loaded.roster, dir.filePath(u"game"_s), &error), qPrintable(error));
+    QVERIFY2(writeBotsIniFile(dir.filePath(u"game"_s), text, &error), qPrintable(error));
 
     const QFileInfo info(link);
     QVERIFY(info.isSymLink());
     QCOMPARE(info.symLinkTarget(), QFileInfo(real).absoluteFilePath());
-    const QByteArray expected = encodeCodePage(composeBotsIni(loaded.roster) + u"\r\n"_s);
+    const QByteArray expected = encodeCodePage(text + u"\r\n"_s);
     QVERIFY(expected.contains("Name            = New\r\n"));
     QCOMPARE(readBytes(real), expected);
-    QCOMPARE(loaded.view.text1, composeBotsIni(loaded.roster));
 }
 
 void TestBadInput::danglingLinkCreatesItsTarget() {
@@ -398,13 +338,13 @@ void TestBadInput::danglingLinkCreatesItsTarget() {
     if (!QFile::link(real, link))
         QSKIP("this system cannot make symbolic links");
 
-    Loaded loaded;
-    LoadBotsIni(loaded.roster, dir.path()); // nothing to read: the defaults
-    QCOMPARE(loaded.view.text1Sets, 0);
+    const BotsIniRead read = readBotsIniFile(dir.path());
+    QVERIFY(!read.readToEnd); // nothing to read: the defaults
+    const QString text = composeBotsIni(read.roster);
     QString error;
-    QVERIFY2(WriteBotsIni(loaded.roster, dir.path(), &error), qPrintable(error));
+    QVERIFY2(writeBotsIniFile(dir.path(), text, &error), qPrintable(error));
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readBytes(real), encodeCodePage(composeBotsIni(loaded.roster) + u"\r\n"_s));
+    QCOMPARE(readBytes(real), encodeCodePage(text + u"\r\n"_s));
 }
 
 void TestBadInput::garbageSettingsFileReadsDefaults() {
@@ -416,10 +356,10 @@ void TestBadInput::garbageSettingsFileReadsDefaults() {
         garbage.replace('[', '(');
         writeBytes(path, garbage);
         QCOMPARE(readBytes(path).size(), garbage.size());
-        QCOMPARE(ReadStoredSetting(SettingsKeys::HLPath, SettingsKeys::DefaultHLPath),
-                 SettingsKeys::DefaultHLPath);
-        QCOMPARE(ReadStoredSetting(SettingsKeys::HLParameters, u"-nointro"_s), u"-nointro"_s);
-        QCOMPARE(ReadStoredSetting(SettingsKeys::MainLeft, u"1000"_s), u"1000"_s);
+        QCOMPARE(readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath),
+                 SettingsKeys::DefaultGamePath);
+        QCOMPARE(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s), u"-nointro"_s);
+        QCOMPARE(readStoredSetting(SettingsKeys::WindowLeft, u"1000"_s), u"1000"_s);
     }
     QFile::remove(path);
 }
@@ -430,14 +370,14 @@ void TestBadInput::garbageAroundAValidSettingDoesNotCrash() {
     QByteArray garbage = randomBytes(9, 64 * 1024);
     garbage.replace('[', '(');
     const QByteArray file = garbage + "\n[Settings]\nHLPath=C:\\\\Games\\\\hl.exe\n" +
-                            randomBytes(10, 64 * 1024) + raw("\n[\xff\0]\n=\n==\n[");
+                            randomBytes(10, 64 * 1024) + "\n[\xff\0]\n=\n==\n["_ba;
     writeBytes(path, file);
     // QSettings may or may not take the key from a file it finds broken; either way the read
     // gives one of the two, and nothing else.
-    const QString read = ReadStoredSetting(SettingsKeys::HLPath, SettingsKeys::DefaultHLPath);
-    QVERIFY2(read == SettingsKeys::DefaultHLPath || read == u"C:\\Games\\hl.exe"_s,
+    const QString read = readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath);
+    QVERIFY2(read == SettingsKeys::DefaultGamePath || read == u"C:\\Games\\hl.exe"_s,
              qPrintable(read));
-    QCOMPARE(ReadStoredSetting(u"NoSuchKey"_s, u"fallback"_s), u"fallback"_s);
+    QCOMPARE(readStoredSetting(u"NoSuchKey"_s, u"fallback"_s), u"fallback"_s);
     QFile::remove(path);
 }
 

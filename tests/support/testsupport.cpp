@@ -3,16 +3,13 @@
 #include "launch/commands.h"
 #include "platform/settings.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,7 +31,7 @@ void isolateSettings() {
 }
 
 QString settingsFile() {
-    return SettingsLocation(SettingsKeys::Application);
+    return settingsLocation(SettingsKeys::Application);
 }
 
 void clearSettings() {
@@ -147,31 +144,4 @@ QString programFolderWith(const QTemporaryDir& folder, const QByteArray& botsIni
     QDir().mkpath(folder.path());
     writeBytes(folder.filePath(u"bots.ini"_s), botsIni);
     return folder.path();
-}
-
-ShownWindow::ShownWindow(const QString& folderPath) : frmMain(folderPath) {
-    show();
-}
-
-void missingControl(QAnyStringView name) {
-    qFatal("The window has no control named %s", qPrintable(name.toString()));
-}
-
-void clickButton(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void clickButton(const QWidget& window, QAnyStringView name) {
-    clickButton(control<QAbstractButton>(window, name));
-}
-
-void clickTab(const frmMain& window, int index) {
-    auto* tabs = control<QTabBar>(window, "TabStrip1");
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-}
-
-void retype(QLineEdit* edit, const QString& text) {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
 }

@@ -1,21 +1,13 @@
 #pragma once
 
 #include "platform/messages.h"
-#include "roster/module1.h"
-#include "roster/rosterview.h"
-#include "window/frmmain.h"
 
-#include <QAnyStringView>
 #include <QByteArray>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
-
-class QAbstractButton;
-class QLineEdit;
 
 // Points the per-user settings store at a private temporary folder for the whole test run.
 // Call from initTestCase(), before anything reads a setting.
@@ -43,44 +35,6 @@ public:
 
 private:
     MessageHandler previous;
-};
-
-// Stands in for the main window under the roster: records what the roster asks of it, and
-// behaves like a scroll bar in raising a change only when the value really changes.
-class FakeRosterView : public RosterView {
-public:
-    struct ScrollChange {
-        RosterControl scrollBar;
-        int value;
-        bool skipMapStore;
-        bool skipBotStore;
-    };
-
-    Module1* roster = nullptr;
-    QMap<RosterControl, bool> enabled;
-    QMap<RosterControl, int> value{{RosterControl::HScroll1, 1}, {RosterControl::HScroll2, 1}};
-    QMap<RosterControl, int> maximum;
-    QList<ScrollChange> changes;
-    QList<qint16> shownMaps;
-    QList<qint16> shownBots;
-    QString text1;
-    int text1Sets = 0;
-
-    void setControlEnabled(RosterControl control, bool on) override { enabled[control] = on; }
-    void setScrollValue(RosterControl scrollBar, int v) override {
-        if (value.value(scrollBar) == v)
-            return;
-        value[scrollBar] = v;
-        changes.append(
-            {scrollBar, v, roster && roster->SkipMapStore, roster && roster->SkipBotStore});
-    }
-    void setScrollMaximum(RosterControl scrollBar, int m) override { maximum[scrollBar] = m; }
-    void ShowMap(qint16 index) override { shownMaps.append(index); }
-    void ShowBot(qint16 index) override { shownBots.append(index); }
-    void setText1(const QString& text) override {
-        text1 = text;
-        ++text1Sets;
-    }
 };
 
 bool runningAsRoot();
@@ -117,28 +71,3 @@ QStringList fakeGameRecord(const QString& folder);
 // Empties folder and writes bots.ini there with these bytes; returns the folder's path, for a
 // window to be opened on it.
 QString programFolderWith(const QTemporaryDir& folder, const QByteArray& botsIni);
-
-// The main window on a program folder, shown: its first show loads bots.ini from there.
-class ShownWindow : public frmMain {
-public:
-    explicit ShownWindow(const QString& folderPath);
-};
-
-// Stops the whole test program: a control the test needs is not in the window.
-[[noreturn]] void missingControl(QAnyStringView name);
-
-// The control of window with this object name; the test program stops when there is none.
-template <typename T = QWidget> T* control(const QWidget& window, QAnyStringView name) {
-    T* found = window.findChild<T*>(name.toString());
-    if (!found)
-        missingControl(name);
-    return found;
-}
-
-// A left click on the button, or on the button of window with this object name.
-void clickButton(QAbstractButton* button);
-void clickButton(const QWidget& window, QAnyStringView name);
-// A left click on tab index of the window's tab strip.
-void clickTab(const frmMain& window, int index);
-// Selects all of edit's text and types text over it, as the player does.
-void retype(QLineEdit* edit, const QString& text);

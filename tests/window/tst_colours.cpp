@@ -1,6 +1,5 @@
 // The colour sliders and the texts beside them, moved the way the player moves them.
-#include "testsupport.h"
-#include "window/frmmain.h"
+#include "windowsupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -36,13 +35,14 @@ struct Pair {
 struct Fixture {
     QTemporaryDir dir;
     ShownWindow window{programFolderWith(dir, botsIni())};
-    Pair top{control<QLineEdit>(window, "txtTopColor"), control<QSlider>(window, "sldTopColor")};
-    Pair bottom{control<QLineEdit>(window, "txtBottomColor"),
-                control<QSlider>(window, "sldBottomColor")};
+    Pair top{control<QLineEdit>(window, "topColorEdit"),
+             control<QSlider>(window, "topColorSlider")};
+    Pair bottom{control<QLineEdit>(window, "bottomColorEdit"),
+                control<QSlider>(window, "bottomColorSlider")};
     // Each pair in turn, with the other one.
     std::array<std::pair<Pair, Pair>, 2> turns() const { return {{{top, bottom}, {bottom, top}}}; }
     void nextBot() {
-        control<QScrollBar>(window, "HScroll2")
+        control<QScrollBar>(window, "botPager")
             ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }
 };
@@ -103,8 +103,8 @@ private slots:
             QCOMPARE(std::pair(other.text->text(), other.slider->value()), otherWas);
         }
         f.nextBot();
-        QCOMPARE(f.window.module().Bots[1].TopColor, text);
-        QCOMPARE(f.window.module().Bots[1].BottomColor, text);
+        QCOMPARE(f.window.roster().bots.at(1).topColor, text);
+        QCOMPARE(f.window.roster().bots.at(1).bottomColor, text);
     }
 
     void userMovedSliderSetsTheText_data() {
@@ -166,7 +166,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             if (i > 0)
                 f.nextBot();
-            QCOMPARE(f.window.module().CurrentBot, i + 1);
+            QCOMPARE(f.window.roster().bots.current(), i + 1);
             QCOMPARE(f.top.text->text(), Colours[i].first);
             QCOMPARE(f.bottom.text->text(), Colours[i].second);
             QCOMPARE(f.top.slider->value(), sliders[i][0]);

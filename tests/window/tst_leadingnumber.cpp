@@ -73,7 +73,7 @@ void TestLeadingNumber::leadingNumber_data() {
 void TestLeadingNumber::leadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(LeadingNumber(text), expected);
+    QCOMPARE(::leadingNumber(text), expected);
 }
 
 void TestLeadingNumber::colourFromText_data() {
@@ -112,7 +112,7 @@ void TestLeadingNumber::colourFromText() {
     QFETCH(QString, text);
     QFETCH(bool, present);
     QFETCH(int, value);
-    const std::optional<int> colour = ColourFromText(text);
+    const std::optional<int> colour = ::colourFromText(text);
     QCOMPARE(colour.has_value(), present);
     if (present)
         QCOMPARE(*colour, value);

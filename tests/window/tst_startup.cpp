@@ -1,8 +1,7 @@
 // Opening and closing the window: what it takes from and gives back to the settings store, and
 // that closing never touches bots.ini.
 #include "launch/commands.h"
-#include "testsupport.h"
-#include "window/frmmain.h"
+#include "windowsupport.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,11 +14,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray Roster = "[Map]\r\nname=crossfire\r\n[Bot]\r\nname=A\r\nmodel=Barney\r\n"
-                          "[Bot]\r\nname=B\r\nmodel=gina\r\n[Bot]\r\nname=C\r\nmodel=gordon\r\n";
+const QByteArray SampleRoster =
+    "[Map]\r\nname=crossfire\r\n[Bot]\r\nname=A\r\nmodel=Barney\r\n"
+    "[Bot]\r\nname=B\r\nmodel=gina\r\n[Bot]\r\nname=C\r\nmodel=gordon\r\n";
 
 QString stored(const QString& key) {
-    return ReadStoredSetting(key, u"<absent>"_s);
+    return readStoredSetting(key, u"<absent>"_s);
 }
 
 } // namespace
@@ -34,7 +34,7 @@ private slots:
     void initTestCase() { isolateSettings(); }
     void init() {
         clearSettings();
-        programFolderWith(folder, Roster);
+        programFolderWith(folder, SampleRoster);
     }
     void firstStartWithAnEmptyStore();
     void storedValuesComeBack();
@@ -51,38 +51,38 @@ void TestStartup::firstStartWithAnEmptyStore() {
     // 1000 twips at 15 twips a pixel.
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(66, 66));
     QCOMPARE(window.size(), QSize(250, 178));
-    QCOMPARE(control<QLineEdit>(window, "txtExecutable")->text(), u"C:\\Half-Life\\HL.exe"_s);
-    QCOMPARE(control<QLineEdit>(window, "txtParameters")->text(), u"-nointro"_s);
-    QVERIFY(control<QFrame>(window, "Frame1_0")->isVisible());
-    QVERIFY(!control<QFrame>(window, "Frame1_1")->isVisible());
-    QVERIFY(!control<QFrame>(window, "Frame1_2")->isVisible());
-    QCOMPARE(control<QTabBar>(window, "TabStrip1")->currentIndex(), 0);
+    QCOMPARE(control<QLineEdit>(window, "gamePathEdit")->text(), u"C:\\Half-Life\\HL.exe"_s);
+    QCOMPARE(control<QLineEdit>(window, "parametersEdit")->text(), u"-nointro"_s);
+    QVERIFY(control<QFrame>(window, "botsPage")->isVisible());
+    QVERIFY(!control<QFrame>(window, "mapsPage")->isVisible());
+    QVERIFY(!control<QFrame>(window, "iniPage")->isVisible());
+    QCOMPARE(control<QTabBar>(window, "pageTabs")->currentIndex(), 0);
     QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  1 of 3)"_s);
-    QCOMPARE(window.module().CurrentBot, 1);
-    QCOMPARE(window.module().CurrentMap, 1);
-    QCOMPARE(control<QLineEdit>(window, "txtBotName")->text(), u"A"_s);
+    QCOMPARE(window.roster().bots.current(), 1);
+    QCOMPARE(window.roster().maps.current(), 1);
+    QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), u"A"_s);
     // The lists hold the stock names (there is no game folder); the boxes show entry 1.
-    const auto* models = control<QComboBox>(window, "cmbModel");
-    const auto* maps = control<QComboBox>(window, "cmbMaps");
+    const auto* models = control<QComboBox>(window, "modelCombo");
+    const auto* maps = control<QComboBox>(window, "mapNameCombo");
     QCOMPARE(models->count(), 5);
     QCOMPARE(maps->count(), 9);
     QCOMPARE(models->currentText(), u"Barney"_s);
     QCOMPARE(maps->currentText(), u"crossfire"_s);
-    QCOMPARE(window.module().GameFolder, u"C:\\Half-Life"_s);
+    QCOMPARE(window.roster().gameFolder, u"C:\\Half-Life"_s);
     // Start-up writes nothing.
-    QCOMPARE(stored(SettingsKeys::HLPath), u"<absent>"_s);
+    QCOMPARE(stored(SettingsKeys::GamePath), u"<absent>"_s);
 }
 
 void TestStartup::storedValuesComeBack() {
-    WriteStoredSetting(SettingsKeys::HLPath, QString());
-    WriteStoredSetting(SettingsKeys::HLParameters, u"+map crossfire"_s);
-    WriteStoredSetting(SettingsKeys::MainLeft, u"1500"_s);
-    WriteStoredSetting(SettingsKeys::MainTop, u"3000"_s);
-    WriteStoredSetting(SettingsKeys::MainWidth, u"99990"_s);
-    WriteStoredSetting(SettingsKeys::MainHeight, u"99990"_s);
+    writeStoredSettings({{SettingsKeys::GamePath, QString()}});
+    writeStoredSettings({{SettingsKeys::Parameters, u"+map crossfire"_s}});
+    writeStoredSettings({{SettingsKeys::WindowLeft, u"1500"_s}});
+    writeStoredSettings({{SettingsKeys::WindowTop, u"3000"_s}});
+    writeStoredSettings({{SettingsKeys::WindowWidth, u"99990"_s}});
+    writeStoredSettings({{SettingsKeys::WindowHeight, u"99990"_s}});
     ShownWindow window(folder.path());
-    QCOMPARE(control<QLineEdit>(window, "txtExecutable")->text(), QString());
-    QCOMPARE(control<QLineEdit>(window, "txtParameters")->text(), u"+map crossfire"_s);
+    QCOMPARE(control<QLineEdit>(window, "gamePathEdit")->text(), QString());
+    QCOMPARE(control<QLineEdit>(window, "parametersEdit")->text(), u"+map crossfire"_s);
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(100, 200));
     QCOMPARE(window.size(), QSize(250, 178));
 }
@@ -102,8 +102,8 @@ void TestStartup::unusablePlaceGivesTheDefault() {
     QFETCH(QString, left);
     QFETCH(QString, top);
     QFETCH(QPoint, expected);
-    WriteStoredSetting(SettingsKeys::MainLeft, left);
-    WriteStoredSetting(SettingsKeys::MainTop, top);
+    writeStoredSettings({{SettingsKeys::WindowLeft, left}});
+    writeStoredSettings({{SettingsKeys::WindowTop, top}});
     ShownWindow window(folder.path());
     QCOMPARE(window.frameGeometry().topLeft(), expected);
 }
@@ -111,36 +111,36 @@ void TestStartup::unusablePlaceGivesTheDefault() {
 void TestStartup::closeStoresPathParametersAndPlacement() {
     ShownWindow window(folder.path());
     window.move(40, 50);
-    control<QLineEdit>(window, "txtExecutable")->setText(QString());
-    control<QLineEdit>(window, "txtParameters")->setText(u"-dev"_s);
+    control<QLineEdit>(window, "gamePathEdit")->setText(QString());
+    control<QLineEdit>(window, "parametersEdit")->setText(u"-dev"_s);
     QVERIFY(window.close());
-    QCOMPARE(stored(SettingsKeys::HLPath), QString());
-    QCOMPARE(stored(SettingsKeys::HLParameters), u"-dev"_s);
+    QCOMPARE(stored(SettingsKeys::GamePath), QString());
+    QCOMPARE(stored(SettingsKeys::Parameters), u"-dev"_s);
     const QRect outer = window.frameGeometry();
-    QCOMPARE(stored(SettingsKeys::MainLeft), QString::number(outer.x() * 15));
-    QCOMPARE(stored(SettingsKeys::MainTop), QString::number(outer.y() * 15));
-    QCOMPARE(stored(SettingsKeys::MainWidth), QString::number(outer.width() * 15));
-    QCOMPARE(stored(SettingsKeys::MainHeight), QString::number(outer.height() * 15));
-    QCOMPARE(stored(SettingsKeys::MainLeft), u"600"_s);
+    QCOMPARE(stored(SettingsKeys::WindowLeft), QString::number(outer.x() * 15));
+    QCOMPARE(stored(SettingsKeys::WindowTop), QString::number(outer.y() * 15));
+    QCOMPARE(stored(SettingsKeys::WindowWidth), QString::number(outer.width() * 15));
+    QCOMPARE(stored(SettingsKeys::WindowHeight), QString::number(outer.height() * 15));
+    QCOMPARE(stored(SettingsKeys::WindowLeft), u"600"_s);
 
     // The next start opens at the stored place, with the stored (empty) path.
     ShownWindow again(folder.path());
     QCOMPARE(again.frameGeometry().topLeft(), QPoint(40, 50));
-    QCOMPARE(control<QLineEdit>(again, "txtExecutable")->text(), QString());
+    QCOMPARE(control<QLineEdit>(again, "gamePathEdit")->text(), QString());
 }
 
 void TestStartup::closeWhileMinimisedKeepsTheStoredPlacement() {
-    WriteStoredSetting(SettingsKeys::MainLeft, u"1200"_s);
+    writeStoredSettings({{SettingsKeys::WindowLeft, u"1200"_s}});
     ShownWindow window(folder.path());
     window.move(10, 10);
     window.setWindowState(Qt::WindowMinimized);
-    control<QLineEdit>(window, "txtParameters")->setText(u"-console"_s);
+    control<QLineEdit>(window, "parametersEdit")->setText(u"-console"_s);
     QVERIFY(window.close());
-    QCOMPARE(stored(SettingsKeys::HLParameters), u"-console"_s);
-    QCOMPARE(stored(SettingsKeys::HLPath), u"C:\\Half-Life\\HL.exe"_s);
-    QCOMPARE(stored(SettingsKeys::MainLeft), u"1200"_s);
-    QCOMPARE(stored(SettingsKeys::MainTop), u"<absent>"_s);
-    QCOMPARE(stored(SettingsKeys::MainWidth), u"<absent>"_s);
+    QCOMPARE(stored(SettingsKeys::Parameters), u"-console"_s);
+    QCOMPARE(stored(SettingsKeys::GamePath), u"C:\\Half-Life\\HL.exe"_s);
+    QCOMPARE(stored(SettingsKeys::WindowLeft), u"1200"_s);
+    QCOMPARE(stored(SettingsKeys::WindowTop), u"<absent>"_s);
+    QCOMPARE(stored(SettingsKeys::WindowWidth), u"<absent>"_s);
 }
 
 void TestStartup::closeWhileMaximisedStoresThatPlacement() {
@@ -148,8 +148,8 @@ void TestStartup::closeWhileMaximisedStoresThatPlacement() {
     window.setWindowState(Qt::WindowMaximized);
     QVERIFY(window.close());
     const QRect outer = window.frameGeometry();
-    QCOMPARE(stored(SettingsKeys::MainLeft), QString::number(outer.x() * 15));
-    QCOMPARE(stored(SettingsKeys::MainHeight), QString::number(outer.height() * 15));
+    QCOMPARE(stored(SettingsKeys::WindowLeft), QString::number(outer.x() * 15));
+    QCOMPARE(stored(SettingsKeys::WindowHeight), QString::number(outer.height() * 15));
 
     ShownWindow again(folder.path());
     QVERIFY(!again.isMaximized());
@@ -158,11 +158,11 @@ void TestStartup::closeWhileMaximisedStoresThatPlacement() {
 
 void TestStartup::closeNeverWritesTheRoster() {
     ShownWindow window(folder.path());
-    QTest::keyClicks(control<QLineEdit>(window, "txtBotName"), u"xyz"_s);
+    QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"xyz"_s);
     clickTab(window, 2);
-    QCOMPARE(window.module().Bots[1].Name, u"Axyz"_s);
+    QCOMPARE(window.roster().bots.at(1).name, u"Axyz"_s);
     QVERIFY(window.close());
-    QCOMPARE(readBytes(iniPath()), Roster);
+    QCOMPARE(readBytes(iniPath()), SampleRoster);
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QList>
+#include <QtGlobal>
+
+#include <utility>
+
+// One list of the roster with its editing rules, the same for bots and maps. Entries are at 1 to
+// count(); slot 0 is a spare that a page shows and stores into while the list is empty, and that
+// is never saved. One entry is current: the one its page shows. The page's controls are the
+// editing buffer: what they hold reaches the list only when the page is left, passed in as
+// "onView".
+template <typename Entry> class EntryList {
+public:
+    static constexpr qint16 MaxEntries = 32767;
+
+    EntryList() : items(1) {}
+    // The entries with the spare in front, as read from a file; entry 1 becomes current.
+    explicit EntryList(QList<Entry> withSpare) : items(std::move(withSpare)), currentIndex(1) {
+        Q_ASSERT(!items.isEmpty() && items.size() - 1 <= MaxEntries);
+    }
+
+    qint16 count() const { return qint16(items.size() - 1); }
+    qint16 current() const { return currentIndex; }
+    const QList<Entry>& entries() const { return items; }
+    const Entry& at(qint16 index) const { return items.at(index); }
+    // The entry current shows, or nothing when current lies past the list.
+    const Entry* shown() const {
+        return currentIndex >= 0 && currentIndex < items.size() ? &items.at(currentIndex) : nullptr;
+    }
+
+    // What the page's controls may do. Both start enabled; Add and Remove turn them on and off.
+    bool mayRemove() const { return removable; }
+    bool pagerEnabled() const { return pageable; }
+    // The pager reaches one step past either end, so paging can wrap round.
+    int pagerMaximum() const { return count() + 1; }
+    bool skipsNextStore() const { return skipStore; }
+    void setPagerEnabled(bool enabled) { pageable = enabled; }
+
+    // Leaves the current entry for target: stores onView into it, then makes target current.
+    // Below 1 wraps to the last entry, past the last to the first. Refused, changing nothing,
+    // while a real entry is on view without what it needs (a name; for a bot also a model).
+    bool pageTo(int target, const Entry& onView) {
+        if (!skipStore && currentIndex >= 1 && !onView.isComplete())
+            return false;
+        leaveFor(target, &onView);
+        return true;
+    }
+
+    // Appends entry count()+1 with its numbered defaults and pages to it. When that paging is
+    // refused, the entry on view keeps what it had stored and the new one is current all the
+    // same. False, changing nothing, when the list is full.
+    bool add(const Entry& onView) {
+        if (count() >= MaxEntries)
+            return false;
+        items.append(Entry::numbered(count() + 1));
+        if (count() == 1)
+            removable = true;
+        if (count() >= 2)
+            pageable = true;
+        if (currentIndex != count() && !pageTo(count(), onView))
+            currentIndex = count();
+        return true;
+    }
+
+    // Removes entry index (1 to count(); anything else is ignored and gives false) and pages to
+    // the one before it, wrapping round; the controls, which still show the removed entry, are
+    // stored nowhere.
+    bool remove(qint16 index) {
+        if (index < 1 || index > count())
+            return false;
+        items.remove(index);
+        if (count() == 0)
+            removable = false;
+        skipStore = true;
+        leaveFor(index - 1, nullptr);
+        if (count() <= 1)
+            pageable = false;
+        return true;
+    }
+
+    // Stores onView into entry index (past the list: into the last slot), unless a Remove asked
+    // to skip this one store.
+    void store(qint16 index, const Entry& onView) { storeAt(index, &onView); }
+
+private:
+    void storeAt(qint16 index, const Entry* onView) {
+        index = qMin(index, count());
+        if (!skipStore && onView && index >= 0)
+            items[index] = *onView;
+        skipStore = false;
+    }
+
+    void leaveFor(int target, const Entry* onView) {
+        const int last = count();
+        const int wrapped = target < 1 ? last : (target > last ? 1 : target);
+        storeAt(currentIndex, onView);
+        currentIndex = qint16(wrapped);
+    }
+
+    QList<Entry> items;
+    qint16 currentIndex = 0;
+    bool skipStore = false;
+    bool removable = true;
+    bool pageable = true;
+};

@@ -1,0 +1,241 @@
+#include "window/mainwindow.h"
+
+#include "catalog/catalog.h"
+#include "launch/commands.h"
+#include "roster/botsini.h"
+#include "roster/codepage.h"
+#include "ui_mainwindow.h"
+#include "window/fonts.h"
+#include "window/rawtextview.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NotFoundNotice =
+    u"Bots.ini file not found.\r\nMake sure this program is in the vantrel folder along with the "
+    u"Bots.ini file.\r\n"_s;
+
+constexpr int DefaultPlacementTwips = 1000;
+
+// A stored position in twips, or nothing when the text is not a number.
+std::optional<int> twipsFrom(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || value < -1e9 || value > 1e9)
+        return std::nullopt;
+    return int(std::lround(value));
+}
+
+bool onSomeScreen(const QRect& rect) {
+    const auto screens = QGuiApplication::screens();
+    for (const QScreen* screen : screens) {
+        if (screen->geometry().intersects(rect))
+            return true;
+    }
+    return screens.isEmpty();
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
+    : QWidget(parent), ui(new Ui::MainWindow),
+      folder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) {
+    ui->setupUi(this);
+    ui->pageTabs->addTab(u"Bots"_s);
+    ui->pageTabs->addTab(u"Maps"_s);
+    ui->pageTabs->addTab(u"INI"_s);
+    ui->pageTabs->setDrawBase(false);
+    ui->pageTabs->raise();
+    ui->modelCombo->setCompleter(nullptr);
+    ui->mapNameCombo->setCompleter(nullptr);
+    ui->iniTextView->setTabChangesFocus(true);
+    // The Maps page's label ends in one space more than the Bots page's.
+    const QString version = ProgramName + u" v"_s + QStringLiteral(ZELVIK_VERSION);
+    ui->botsVersionLabel->setText(version);
+    ui->mapsVersionLabel->setText(version + u" "_s);
+    setFixedSize(size());
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(u":/icons/zelvik-%1.png"_s.arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    applyFonts();
+    setIniText(NotFoundNotice);
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() {
+    delete ui;
+}
+
+void MainWindow::applyFonts() {
+    setFont(dialogFont());
+    ui->iniTextView->setFont(rawTextFont());
+    ui->mapsVersionLabel->setFont(versionFont());
+    ui->botsVersionLabel->setFont(versionFont());
+    QPalette palette = ui->iniTextView->palette();
+    palette.setColor(QPalette::Base, QColor(64, 64, 64));
+    palette.setColor(QPalette::Text, QColor(0, 255, 0));
+    ui->iniTextView->setPalette(palette);
+}
+
+void MainWindow::connectHandlers() {
+    connect(ui->mapPager, &QScrollBar::valueChanged, this, &MainWindow::onMapPagerChanged);
+    connect(ui->botPager, &QScrollBar::valueChanged, this, &MainWindow::onBotPagerChanged);
+    connect(ui->pageTabs, &QTabBar::currentChanged, this, &MainWindow::onPageChanged);
+    ui->pageTabs->installEventFilter(this);
+    connect(ui->addMapButton, &QPushButton::clicked, this, &MainWindow::addMap);
+    connect(ui->removeMapButton, &QPushButton::clicked, this, &MainWindow::removeMap);
+    connect(ui->launchFromMapsButton, &QPushButton::clicked, this, &MainWindow::launchGame);
+    connect(ui->addBotButton, &QPushButton::clicked, this, &MainWindow::addBot);
+    connect(ui->removeBotButton, &QPushButton::clicked, this, &MainWindow::removeBot);
+    connect(ui->launchFromBotsButton, &QPushButton::clicked, this, &MainWindow::launchGame);
+    connect(ui->saveIniButton, &QPushButton::clicked, this, &MainWindow::saveIni);
+    connectColourPair(ui->topColorSlider, ui->topColorEdit);
+    connectColourPair(ui->bottomColorSlider, ui->bottomColorEdit);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->pageTabs && event->type() == QEvent::MouseButtonPress)
+        onTabBarPressed();
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setVisible(bool visible) {
+    if (visible && !loaded) {
+        loaded = true;
+        readSettings();
+        loadRoster();
+        fillModelList();
+        fillMapList();
+        setBotsCaption();
+    }
+    QWidget::setVisible(visible);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    writeSettings();
+    event->accept();
+}
+
+// The window's place, the game path and the launch parameters.
+void MainWindow::readSettings() {
+    placeWindow();
+    ui->gamePathEdit->setText(
+        readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath));
+    ui->parametersEdit->setText(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s));
+}
+
+// Reads bots.ini and shows its first bot and map on the Bots page.
+void MainWindow::loadRoster() {
+    BotsIniRead read = readBotsIniFile(folder);
+    rosterState.maps = std::move(read.roster.maps);
+    rosterState.bots = std::move(read.roster.bots);
+    if (read.readToEnd)
+        setIniTextFromFile(read.text);
+    ui->botsPage->setVisible(true);
+    ui->mapsPage->setVisible(false);
+    ui->iniPage->setVisible(false);
+    render(rosterState.maps);
+    render(rosterState.bots);
+}
+
+// The stored left and top, in twips. A value that is not a number, or a place where no part of
+// the window would be on any screen, gives the default place.
+void MainWindow::placeWindow() {
+    const QString fallback = QString::number(DefaultPlacementTwips);
+    const auto left = twipsFrom(readStoredSetting(SettingsKeys::WindowLeft, fallback));
+    const auto top = twipsFrom(readStoredSetting(SettingsKeys::WindowTop, fallback));
+    QPoint place(DefaultPlacementTwips / TwipsPerPixel, DefaultPlacementTwips / TwipsPerPixel);
+    if (left && top) {
+        const QPoint stored(*left / TwipsPerPixel, *top / TwipsPerPixel);
+        if (onSomeScreen(QRect(stored, frameGeometry().size())))
+            place = stored;
+    }
+    move(place);
+}
+
+// The game path, the parameters and, unless the window is minimised, its place and size. Any
+// other window of the program closes with this one.
+void MainWindow::writeSettings() {
+    auto windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+    QList<std::pair<QString, QString>> settings{
+        {SettingsKeys::GamePath, ui->gamePathEdit->text()},
+        {SettingsKeys::Parameters, ui->parametersEdit->text()}};
+    if (!isMinimized()) {
+        const QRect outer = frameGeometry();
+        const auto twips = [](int pixels) { return QString::number(pixels * TwipsPerPixel); };
+        settings.append({{SettingsKeys::WindowLeft, twips(outer.x())},
+                         {SettingsKeys::WindowTop, twips(outer.y())},
+                         {SettingsKeys::WindowWidth, twips(outer.width())},
+                         {SettingsKeys::WindowHeight, twips(outer.height())}});
+    }
+    writeStoredSettings(settings);
+}
+
+QString MainWindow::iniText() const {
+    return iniTextFile.isNull() ? iniTextRaw : decodeCodePage(iniTextFile);
+}
+
+void MainWindow::setIniText(const QString& text) {
+    iniTextRaw = text;
+    iniTextFile = QByteArray();
+    iniTextChanged();
+}
+
+void MainWindow::setIniTextFromFile(const QByteArray& codePageText) {
+    // Not null even when empty, so that iniText() knows which one holds the text.
+    iniTextFile = codePageText.isNull() ? QByteArray("") : codePageText;
+    iniTextRaw = QString();
+    iniTextChanged();
+}
+
+void MainWindow::iniTextChanged() {
+    iniTextStale = true;
+    // What was still to come of the previous text would only be replaced.
+    stopRawTextFill(ui->iniTextView);
+    if (ui->iniPage->isVisible())
+        refreshIniTextView();
+}
+
+// The view is filled only while the INI page shows. A long text goes in slices from the event
+// loop (see rawtextview.h), so showing the page never holds the window up.
+void MainWindow::refreshIniTextView() {
+    if (!iniTextStale)
+        return;
+    iniTextStale = false;
+    if (iniTextFile.isNull())
+        fillRawTextView(ui->iniTextView, iniTextRaw);
+    else
+        fillRawTextViewFromFile(ui->iniTextView, iniTextFile);
+}
+
+void MainWindow::fillModelList() {
+    // Adding to an empty box would put its first item into the text: keep the text shown.
+    const QString shown = ui->modelCombo->currentText();
+    ui->modelCombo->addItems(stockModelNames());
+    rosterState.gameFolder = gameFolderFromPath(ui->gamePathEdit->text());
+    ui->modelCombo->addItems(foundModelNames(rosterState.gameFolder));
+    ui->modelCombo->setCurrentIndex(-1);
+    ui->modelCombo->setEditText(shown);
+}
+
+void MainWindow::fillMapList() {
+    const QString shown = ui->mapNameCombo->currentText();
+    ui->mapNameCombo->addItems(stockMapNames());
+    ui->mapNameCombo->addItems(foundMapNames(rosterState.gameFolder));
+    ui->mapNameCombo->setCurrentIndex(-1);
+    ui->mapNameCombo->setEditText(shown);
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "roster/roster.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QWidget>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QScrollBar;
+class QSlider;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's one window: the Bots, Maps and INI pages over a tab bar. The pages' controls are
+// the editing buffer of one bot and one map entry; edits reach the roster when a page is left.
+// The window reads the controls into the roster's editing rules and shows the roster's state.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int TwipsPerPixel = 15;
+    static inline const QString ProgramName = QStringLiteral("Vantrel Zelvik");
+
+    // programFolder is where bots.ini is read and written; empty means the program's own folder.
+    explicit MainWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Roster& roster() const { return rosterState; }
+    QString programFolder() const { return folder; }
+    // The raw text the INI page shows, line ends included.
+    QString iniText() const;
+
+    // The first show loads the window before anything is drawn.
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectHandlers();
+    void connectColourPair(QSlider* slider, QLineEdit* edit);
+    void applyFonts();
+
+    void readSettings();
+    void loadRoster();
+    void writeSettings();
+    void placeWindow();
+
+    void onBotPagerChanged(int value);
+    void onMapPagerChanged(int value);
+    void onPageChanged();
+    void onTabBarPressed();
+    void addBot();
+    void addMap();
+    void removeBot();
+    void removeMap();
+    void saveIni();
+    void launchGame();
+
+    // What the page's controls hold, as an entry.
+    BotEntry botOnView() const;
+    MapEntry mapOnView() const;
+    void showEntry(const BotEntry& bot);
+    void showEntry(const MapEntry& map);
+    // The page's pager, Remove button and the controls that need an entry to edit.
+    struct PageControls {
+        QScrollBar* pager;
+        QAbstractButton* removeButton;
+        QList<QWidget*> editors;
+    };
+    PageControls controlsOf(const EntryList<BotEntry>& list) const;
+    PageControls controlsOf(const EntryList<MapEntry>& list) const;
+    BotEntry onView(const EntryList<BotEntry>&) const { return botOnView(); }
+    MapEntry onView(const EntryList<MapEntry>&) const { return mapOnView(); }
+    template <typename Entry> void page(EntryList<Entry>& list, int value);
+    template <typename Entry>
+    void add(EntryList<Entry>& list, const QString& title, const QString& fullMessage);
+    template <typename Entry> void remove(EntryList<Entry>& list);
+    // Shows the list's state: its pager, what may be pressed, the current entry and the caption.
+    template <typename Entry> void render(const EntryList<Entry>& list);
+
+    void fillModelList();
+    void fillMapList();
+    void setIniText(const QString& text);
+    void setIniTextFromFile(const QByteArray& codePageText);
+    void iniTextChanged();
+    void refreshIniTextView();
+
+    void setBotsCaption();
+    void setMapsCaption();
+    void setIniCaption();
+    void setCaption(const EntryList<BotEntry>&) { setBotsCaption(); }
+    void setCaption(const EntryList<MapEntry>&) { setMapsCaption(); }
+
+    Ui::MainWindow* ui;
+    Roster rosterState;
+    QString folder;
+    // The INI page's text: composed or start-up text, or the file's text still in its code page
+    // (whichever was set last; the other one is null).
+    QString iniTextRaw;
+    QByteArray iniTextFile;
+    bool iniTextStale = false;
+    bool loaded = false;
+};
