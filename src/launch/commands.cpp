@@ -1,11 +1,14 @@
 #include "launch/commands.h"
 
 #include "launch/launchrequest.h"
+#include "platform/filestamp.h"
 #include "platform/process.h"
 #include "platform/settings.h"
 #include "platform/textfile.h"
 #include "roster/botsini.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QIODevice>
 
 QString readStoredSetting(const QString& key, const QString& defaultValue) {
@@ -16,13 +19,39 @@ void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues
     writeSettings(SettingsKeys::Application, SettingsKeys::Section, keysAndValues);
 }
 
-bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error) {
-    return writeFileAtomically(
-        botsIniPath(programFolder),
+BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
+    const QString path = botsIniPath(programFolder);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (stamp)
+            *stamp = FileStamp();
+        return readBotsIni({}, false);
+    }
+    const QByteArray bytes = file.readAll();
+    const bool failed = file.error() != QFileDevice::NoError;
+    file.close();
+    if (stamp)
+        *stamp = failed ? FileStamp() : FileStamp::of(path, bytes);
+    return readBotsIni(bytes, !failed);
+}
+
+bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
+                      FileStamp* stamp) {
+    const QString path = botsIniPath(programFolder);
+    QCryptographicHash hash(FileStamp::HashAlgorithm);
+    qint64 size = 0;
+    const bool written = writeFileAtomically(
+        path,
         [&](QIODevice& file) {
-            return writeBotsIniText(file, text) && writeBotsIniText(file, BotsIniLineBreak);
+            const bool whole = writeBotsIniText(file, text, &hash) &&
+                               writeBotsIniText(file, BotsIniLineBreak, &hash);
+            size = file.pos();
+            return whole;
         },
         error);
+    if (written && stamp)
+        *stamp = FileStamp::of(path, size, hash.result());
+    return written;
 }
 
 bool launchStoredGame(QString* error) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "roster/botsini.h"
+
 #include <QList>
 #include <QString>
 
 #include <utility>
 
-struct Roster;
+class FileStamp;
 
 // Where the program's settings live, and their keys: start-up, closing, "Save INI" and "Launch"
 // share them.
@@ -24,9 +26,13 @@ inline const QString DefaultGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
 QString readStoredSetting(const QString& key, const QString& defaultValue);
 void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
 
+// Reads bots.ini from the program folder; *stamp, when given, is what the file was.
+BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp = nullptr);
+
 // Replaces bots.ini in the program folder with text and one more line break. On failure the old
-// file is left whole and *error says why.
-bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error);
+// file is left whole and *error says why; on success *stamp, when given, is the file written.
+bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
+                      FileStamp* stamp = nullptr);
 
 // Starts the game named by the stored path with the stored parameters. bots.ini is not written.
 // On failure *error names the program and folder tried.

@@ -1,21 +1,39 @@
 #include "platform/messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
+#include <memory>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-MessageHandler& installedHandler() {
-    static MessageHandler handler;
+template <typename Handler> Handler& installed() {
+    static Handler handler;
     return handler;
+}
+
+QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
+    switch (answer) {
+    case Answer::Save:
+        return box.addButton(QMessageBox::Save);
+    case Answer::Discard:
+        return box.addButton(QMessageBox::Discard);
+    case Answer::Cancel:
+        return box.addButton(QMessageBox::Cancel);
+    case Answer::Overwrite:
+        return box.addButton(u"&Overwrite"_s, QMessageBox::AcceptRole);
+    }
+    return nullptr;
 }
 
 } // namespace
 
 void showMessage(QWidget* parent, const QString& title, const QString& text) {
     // A copy, so a handler that installs another one while it runs stays alive until it returns.
-    const MessageHandler handler = installedHandler();
+    const MessageHandler handler = installed<MessageHandler>();
     if (handler)
         handler(parent, title, text);
     else
@@ -23,5 +41,33 @@ void showMessage(QWidget* parent, const QString& title, const QString& text) {
 }
 
 MessageHandler setMessageHandler(MessageHandler handler) {
-    return std::exchange(installedHandler(), std::move(handler));
+    return std::exchange(installed<MessageHandler>(), std::move(handler));
+}
+
+QMessageBox* questionBox(QWidget* parent, const Question& question) {
+    auto* box = new QMessageBox(QMessageBox::Question, question.title, question.text,
+                                QMessageBox::NoButton, parent);
+    for (const Answer answer : question.answers) {
+        QAbstractButton* button = addAnswer(*box, answer);
+        button->setProperty("answer", int(answer));
+        if (answer == question.defaultAnswer)
+            box->setDefaultButton(qobject_cast<QPushButton*>(button));
+        if (answer == question.escapeAnswer)
+            box->setEscapeButton(button);
+    }
+    return box;
+}
+
+Answer ask(QWidget* parent, const Question& question) {
+    const QuestionHandler handler = installed<QuestionHandler>();
+    if (handler)
+        return handler(parent, question);
+    std::unique_ptr<QMessageBox> box(questionBox(parent, question));
+    box->exec();
+    const QAbstractButton* clicked = box->clickedButton();
+    return clicked ? Answer(clicked->property("answer").toInt()) : question.escapeAnswer;
+}
+
+QuestionHandler setQuestionHandler(QuestionHandler handler) {
+    return std::exchange(installed<QuestionHandler>(), std::move(handler));
 }

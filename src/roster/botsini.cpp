@@ -2,8 +2,8 @@
 
 #include "roster/codepage.h"
 
+#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QIODevice>
 
@@ -257,16 +257,6 @@ BotsIniRead readBotsIni(const QByteArray& bytes, bool opened) {
     return read;
 }
 
-BotsIniRead readBotsIniFile(const QString& programFolder) {
-    QFile file(botsIniPath(programFolder));
-    if (!file.open(QIODevice::ReadOnly))
-        return readBotsIni({}, false);
-    const QByteArray bytes = file.readAll();
-    const bool failed = file.error() != QFileDevice::NoError;
-    file.close();
-    return readBotsIni(bytes, !failed);
-}
-
 QString composeBotsIni(const Roster& roster) {
     const auto& maps = roster.maps.entries();
     const auto& bots = roster.bots.entries();
@@ -290,7 +280,7 @@ QString composeBotsIni(const Roster& roster) {
     return text;
 }
 
-bool writeBotsIniText(QIODevice& device, QStringView text) {
+bool writeBotsIniText(QIODevice& device, QStringView text, QCryptographicHash* hash) {
     constexpr qsizetype Piece = qsizetype(64) * 1024;
     QByteArray bytes;
     for (qsizetype at = 0; at < text.size();) {
@@ -302,6 +292,8 @@ bool writeBotsIniText(QIODevice& device, QStringView text) {
         appendCodePage(bytes, text.sliced(at, length));
         if (device.write(bytes) != bytes.size())
             return false;
+        if (hash)
+            hash->addData(bytes);
         at += length;
     }
     return true;

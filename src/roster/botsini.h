@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+class QCryptographicHash;
 class QIODevice;
 
 // Every line of bots.ini ends with CR LF, and the written file has one more at its end.
@@ -24,14 +25,13 @@ struct BotsIniRead {
     bool readToEnd = false;
 };
 
-// Reads the file's bytes; opened false stands for a file that could not be opened.
+// Reads the file's bytes; opened false stands for a file that could not be opened or read.
 BotsIniRead readBotsIni(const QByteArray& bytes, bool opened = true);
-// Reads bots.ini from the program folder.
-BotsIniRead readBotsIniFile(const QString& programFolder);
 
 // The complete file text for the roster: all map sections, then all bots.
 QString composeBotsIni(const Roster& roster);
 
 // Writes text to the device in the file's code page, a piece at a time, so that a full roster
-// never needs a second copy of its 9 MB text. False when a piece could not be written.
-bool writeBotsIniText(QIODevice& device, QStringView text);
+// never needs a second copy of its 9 MB text; each piece also goes into hash, when given. False
+// when a piece could not be written.
+bool writeBotsIniText(QIODevice& device, QStringView text, QCryptographicHash* hash = nullptr);

@@ -138,10 +138,14 @@ void MainWindow::removeBot() {
     remove(rosterState.bots);
 }
 
-// Any press or click on the tab bar stores both pages, then shows the selected one.
-void MainWindow::onPageChanged() {
+void MainWindow::storeShownEntries() {
     rosterState.maps.store(qint16(ui->mapPager->value()), mapOnView());
     rosterState.bots.store(qint16(ui->botPager->value()), botOnView());
+}
+
+// Any press or click on the tab bar stores both pages, then shows the selected one.
+void MainWindow::onPageChanged() {
+    storeShownEntries();
     const int selected = ui->pageTabs->currentIndex();
     ui->botsPage->setVisible(selected == 0);
     ui->mapsPage->setVisible(selected == 1);
@@ -172,7 +176,9 @@ void MainWindow::setIniCaption() {
     setWindowTitle(ProgramName);
 }
 
-void MainWindow::saveIni() {
+bool MainWindow::saveIni() {
+    if (!mayOverwriteIniFile())
+        return false;
     writeStoredSettings({{SettingsKeys::GamePath, ui->gamePathEdit->text()},
                          {SettingsKeys::Parameters, ui->parametersEdit->text()}});
     ui->modelCombo->clear();
@@ -191,11 +197,14 @@ void MainWindow::saveIni() {
     const QString text = composeBotsIni(rosterState);
     setIniText(text);
     QString error;
-    if (!writeBotsIniFile(folder, text, &error)) {
+    if (!writeBotsIniFile(folder, text, &error, &iniFileStamp)) {
         showMessage(this, u"Save INI"_s,
                     u"The roster was not saved, and bots.ini is unchanged.\n\n%1\n\nYour edits "
                     u"are still here: fix the cause and press \"Save INI\" again."_s.arg(error));
+        return false;
     }
+    savedRoster = rosterToSave();
+    return true;
 }
 
 // The INI page shows the roster as it would be saved; the file itself is not written.

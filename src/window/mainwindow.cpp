@@ -2,6 +2,7 @@
 
 #include "catalog/catalog.h"
 #include "launch/commands.h"
+#include "platform/messages.h"
 #include "roster/botsini.h"
 #include "roster/codepage.h"
 #include "ui_mainwindow.h"
@@ -117,13 +118,59 @@ void MainWindow::setVisible(bool visible) {
         fillModelList();
         fillMapList();
         setBotsCaption();
+        savedRoster = rosterToSave();
     }
     QWidget::setVisible(visible);
 }
 
+// Edits not yet in bots.ini are never dropped without the player's word.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (hasUnsavedEdits()) {
+        const Answer answer =
+            ask(this, {u"Unsaved changes"_s,
+                       u"The roster has changes that are not saved in bots.ini.\n\nSave them "
+                       u"before closing?"_s,
+                       {Answer::Save, Answer::Discard, Answer::Cancel},
+                       Answer::Save,
+                       Answer::Cancel});
+        if (answer == Answer::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == Answer::Save) {
+            storeShownEntries();
+            if (!saveIni()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
     writeSettings();
     event->accept();
+}
+
+Roster MainWindow::rosterToSave() const {
+    Roster roster = rosterState;
+    roster.maps.store(qint16(ui->mapPager->value()), mapOnView());
+    roster.bots.store(qint16(ui->botPager->value()), botOnView());
+    return roster;
+}
+
+// Compared as the text "Save INI" would write, so a file with its own spacing, or a missing file
+// with its default entries, is unchanged until the player changes something.
+bool MainWindow::hasUnsavedEdits() const {
+    return composeBotsIni(rosterToSave()) != composeBotsIni(savedRoster);
+}
+
+bool MainWindow::mayOverwriteIniFile() {
+    if (iniFileStamp.matches(botsIniPath(folder)))
+        return true;
+    return ask(this, {u"Save INI"_s,
+                      u"bots.ini was changed by another program since Zelvik read it. Overwrite "
+                      u"it with the roster shown here?"_s,
+                      {Answer::Overwrite, Answer::Cancel},
+                      Answer::Cancel,
+                      Answer::Cancel}) == Answer::Overwrite;
 }
 
 // The window's place, the game path and the launch parameters.
@@ -136,7 +183,7 @@ void MainWindow::readSettings() {
 
 // Reads bots.ini and shows its first bot and map on the Bots page.
 void MainWindow::loadRoster() {
-    BotsIniRead read = readBotsIniFile(folder);
+    BotsIniRead read = readBotsIniFile(folder, &iniFileStamp);
     rosterState.maps = std::move(read.roster.maps);
     rosterState.bots = std::move(read.roster.bots);
     if (read.readToEnd)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filestamp.h"
 #include "roster/roster.h"
 
 #include <QByteArray>
@@ -60,8 +61,16 @@ private:
     void addMap();
     void removeBot();
     void removeMap();
-    void saveIni();
+    // False when nothing was written: the player kept another program's edit, or the write failed.
+    bool saveIni();
     void launchGame();
+    // Stores both pages' controls into the roster, as leaving a page does.
+    void storeShownEntries();
+    // The roster as it would be saved now: the entries on view stored as a page change stores them.
+    Roster rosterToSave() const;
+    bool hasUnsavedEdits() const;
+    // Whether bots.ini may be written: asks first when another program changed it since.
+    bool mayOverwriteIniFile();
 
     // What the page's controls hold, as an entry.
     BotEntry botOnView() const;
@@ -100,6 +109,10 @@ private:
 
     Ui::MainWindow* ui;
     Roster rosterState;
+    // The roster as bots.ini holds it: as last read or saved, with what was on view then.
+    Roster savedRoster;
+    // bots.ini as it was when last read or written here.
+    FileStamp iniFileStamp;
     QString folder;
     // The INI page's text: composed or start-up text, or the file's text still in its code page
     // (whichever was set last; the other one is null).

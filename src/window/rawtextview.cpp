@@ -19,8 +19,8 @@ namespace {
 // growing its arrays into memory new to the process, a page drawn in the same turn): aiming low
 // keeps even those within the tenth of a second in which a window still answers at once.
 constexpr qint64 SliceTargetNs = 12'000'000;
-constexpr qsizetype MinSliceChars = 4 * 1024;
-constexpr qsizetype MaxSliceChars = 4 * 1024 * 1024;
+constexpr qsizetype MinSliceChars = qsizetype(4) * 1024;
+constexpr qsizetype MaxSliceChars = qsizetype(4) * 1024 * 1024;
 
 // Lives as a child of the editor it fills, found again by its object name.
 class RawTextFiller final : public QObject {

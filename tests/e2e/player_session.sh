@@ -82,6 +82,9 @@ start_program() {
 # Closes the window as a window manager's close button would, and waits for the program to end.
 close_program() {
     "$closewindow" "$window" || fail "could not send the close request."
+    wait_for_exit
+}
+wait_for_exit() {
     for _ in $(seq 100); do
         kill -0 "$program_pid" 2>/dev/null || break
         sleep 0.1
@@ -100,6 +103,25 @@ retype() { # x y text: click into a text box, select all it holds and type over 
     click "$1" "$2"
     xdotool key ctrl+a
     xdotool type --delay 15 -- "$3"
+}
+
+# Waits for the question box titled $1, gives it the keyboard, presses $2 and waits for it to go.
+answer_question() {
+    local box
+    box=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || true
+    [ -n "$box" ] || fail "the question \"$1\" did not appear."
+    # A key sent while the box is still being mapped can be lost: send it again until it goes.
+    for _ in 1 2 3 4 5; do
+        xdotool windowfocus "$box" 2>/dev/null || true
+        sleep 0.3
+        xdotool key "$2" 2>/dev/null || true
+        for _ in $(seq 20); do
+            xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || break 2
+            sleep 0.05
+        done
+    done
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && fail "the question \"$1\" stayed."
+    xdotool windowfocus "$window" 2>/dev/null || true
 }
 
 title_is() {
@@ -276,16 +298,33 @@ title_is "  (Map  1 of 3)"
 map_left
 title_is "  (Map  3 of 3)"
 
-step "Save INI rewrites the file from the roster read back"
+step "Save INI over another program's edit asks first: Escape keeps that edit, Overwrite writes"
 # Spoil the file on disk: only the roster the program holds can bring it back.
 printf 'stale\r\n' >"$addon/bots.ini"
 tab_ini
 title_is ""
 save_ini
+answer_question "Save INI" Escape
+[ "$(od -An -c "$addon/bots.ini" | tr -d ' \n')" = 'stale\r\n' ] ||
+    fail "Cancel let Save INI overwrite the other program's edit."
+save_ini
+answer_question "Save INI" alt+o
 bots_ini_is_expected "saved again after the restart"
 
-step "close: the game path and parameters shown on the INI page are stored again"
-close_program
+step "close with an unsaved edit: Escape keeps the window open, Enter saves and closes"
+tab_maps
+retype 116 42 crossfire
+"$closewindow" "$window" || fail "could not send the close request."
+answer_question "Unsaved changes" Escape
+title_is "  (Map  3 of 3)"
+grep -q crossfire "$addon/bots.ini" && fail "the file was written although the player cancelled."
+tab_ini
+"$closewindow" "$window" || fail "could not send the close request."
+answer_question "Unsaved changes" Return
+wait_for_exit
+grep -q 'Name            = crossfire' "$addon/bots.ini" || fail "Save at closing did not save."
+
+step "the game path and parameters shown on the INI page were stored again at closing"
 setting_is HLPath "$game_path" "the path box showed the stored path"
 setting_is HLParameters "-dev -console" "the parameters box showed the stored parameters"
 setting_is MainLeft 1500 "the window stayed where it opened"

@@ -4,6 +4,7 @@
 #include "platform/textfile.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDirIterator>
 #include <QMessageBox>
@@ -61,6 +62,8 @@ private slots:
 
     void installedHandlerGetsMessages();
     void defaultMessageIsAWarningBox();
+    void questionBoxAnswersWithItsButtons_data();
+    void questionBoxAnswersWithItsButtons();
 
     void write_data();
     void write();
@@ -187,6 +190,64 @@ void TestPlatform::defaultMessageIsAWarningBox() {
     QCOMPARE(title, u"Zelvik"_s);
     QCOMPARE(text, u"Could not write bots.ini"_s);
     QCOMPARE(icon, QMessageBox::Warning);
+}
+
+void TestPlatform::questionBoxAnswersWithItsButtons_data() {
+    QTest::addColumn<bool>("closeQuestion"); // else the overwrite question
+    QTest::addColumn<int>("key");            // 0: a click on the answer's button
+    QTest::addColumn<int>("answer");
+    QTest::newRow("close, Enter saves") << true << int(Qt::Key_Return) << int(Answer::Save);
+    QTest::newRow("close, Escape cancels") << true << int(Qt::Key_Escape) << int(Answer::Cancel);
+    QTest::newRow("close, Discard clicked") << true << 0 << int(Answer::Discard);
+    QTest::newRow("overwrite, Enter cancels")
+        << false << int(Qt::Key_Return) << int(Answer::Cancel);
+    QTest::newRow("overwrite, Escape cancels")
+        << false << int(Qt::Key_Escape) << int(Answer::Cancel);
+    QTest::newRow("overwrite, Alt+O overwrites")
+        << false << int(Qt::Key_O) << int(Answer::Overwrite);
+    QTest::newRow("overwrite, Overwrite clicked") << false << 0 << int(Answer::Overwrite);
+}
+
+// The real box, answered from the keyboard inside its own event loop.
+void TestPlatform::questionBoxAnswersWithItsButtons() {
+    QFETCH(bool, closeQuestion);
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    const Question question = closeQuestion
+                                  ? Question{u"Unsaved changes"_s,
+                                             u"Save?"_s,
+                                             {Answer::Save, Answer::Discard, Answer::Cancel},
+                                             Answer::Save,
+                                             Answer::Cancel}
+                                  : Question{u"Save INI"_s,
+                                             u"Overwrite?"_s,
+                                             {Answer::Overwrite, Answer::Cancel},
+                                             Answer::Cancel,
+                                             Answer::Cancel};
+    const QuestionHandler saved = setQuestionHandler({});
+    QTimer presser;
+    connect(&presser, &QTimer::timeout, this, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box && box->isVisible()) {
+                presser.stop();
+                if (key == 0) {
+                    for (QAbstractButton* button : box->buttons()) {
+                        if (button->property("answer").toInt() == answer)
+                            QTest::mouseClick(button, Qt::LeftButton);
+                    }
+                    return;
+                }
+                // A letter is its button's mnemonic.
+                const auto modifier = key < Qt::Key_Escape ? Qt::AltModifier : Qt::NoModifier;
+                QTest::keyClick(box, Qt::Key(key), modifier);
+            }
+        }
+    });
+    presser.start(10);
+    const Answer given = ask(nullptr, question);
+    setQuestionHandler(saved);
+    QCOMPARE(int(given), answer);
 }
 
 void TestPlatform::write_data() {

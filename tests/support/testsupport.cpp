@@ -26,6 +26,10 @@ void isolateSettings() {
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
     QStandardPaths::setTestModeEnabled(true);
+    // No test may block on a dialog: a question nobody expected ends the test program.
+    setQuestionHandler([](QWidget*, const Question& question) -> Answer {
+        qFatal("An unexpected question was asked: %s", qPrintable(question.text));
+    });
     if (!settingsFile().startsWith(home.path()))
         qFatal("The settings store is not isolated: %s", qPrintable(settingsFile()));
 }
@@ -62,6 +66,19 @@ MessageCapture::MessageCapture() {
 
 MessageCapture::~MessageCapture() {
     setMessageHandler(previous);
+}
+
+QuestionCapture::QuestionCapture(QList<Answer> replies) : answers(std::move(replies)) {
+    previous = setQuestionHandler([this](QWidget*, const Question& question) {
+        asked << question;
+        if (answers.isEmpty())
+            qFatal("More questions than answers: %s", qPrintable(question.text));
+        return answers.takeFirst();
+    });
+}
+
+QuestionCapture::~QuestionCapture() {
+    setQuestionHandler(previous);
 }
 
 bool runningAsRoot() {

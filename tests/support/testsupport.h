@@ -37,6 +37,23 @@ private:
     MessageHandler previous;
 };
 
+// Answers every question put to the player while it lives, instead of opening a dialog: with
+// the answers given, in turn, and records each question. Outside one, a question stops the test
+// program, since a real dialog would block it.
+class QuestionCapture {
+public:
+    explicit QuestionCapture(QList<Answer> answers);
+    ~QuestionCapture();
+    QuestionCapture(const QuestionCapture&) = delete;
+    QuestionCapture& operator=(const QuestionCapture&) = delete;
+
+    QList<Question> asked;
+
+private:
+    QList<Answer> answers;
+    QuestionHandler previous;
+};
+
 bool runningAsRoot();
 
 // Root writes through file modes. Runs one test function of this test program again as the

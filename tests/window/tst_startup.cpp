@@ -1,9 +1,10 @@
 // Opening and closing the window: what it takes from and gives back to the settings store, and
-// that closing never touches bots.ini.
+// that closing writes bots.ini only when the player asks for it.
 #include "launch/commands.h"
 #include "windowsupport.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLineEdit>
 #include <QTabBar>
@@ -43,7 +44,8 @@ private slots:
     void closeStoresPathParametersAndPlacement();
     void closeWhileMinimisedKeepsTheStoredPlacement();
     void closeWhileMaximisedStoresThatPlacement();
-    void closeNeverWritesTheRoster();
+    void closeAsksBeforeDroppingEdits_data();
+    void closeAsksBeforeDroppingEdits();
 };
 
 void TestStartup::firstStartWithAnEmptyStore() {
@@ -156,13 +158,73 @@ void TestStartup::closeWhileMaximisedStoresThatPlacement() {
     QCOMPARE(again.size(), QSize(250, 178));
 }
 
-void TestStartup::closeNeverWritesTheRoster() {
+void TestStartup::closeAsksBeforeDroppingEdits_data() {
+    QTest::addColumn<QString>("before");     // what happens before the close
+    QTest::addColumn<QList<int>>("answers"); // the player's answers, in turn
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    const auto answers = [](std::initializer_list<Answer> list) {
+        QList<int> ints;
+        for (const Answer a : list)
+            ints << int(a);
+        return ints;
+    };
+    // A file with its own spacing, or none with its default entries, is unchanged until edited.
+    QTest::newRow("nothing edited") << u""_s << answers({}) << true << false;
+    QTest::newRow("no file, nothing edited") << u"no file"_s << answers({}) << true << false;
+    QTest::newRow("settings edited only") << u"parameters"_s << answers({}) << true << false;
+    QTest::newRow("edit, save") << u"edit"_s << answers({Answer::Save}) << true << true;
+    QTest::newRow("edit, discard") << u"edit"_s << answers({Answer::Discard}) << true << false;
+    QTest::newRow("edit, cancel") << u"edit"_s << answers({Answer::Cancel}) << false << false;
+    QTest::newRow("edit stored, save") << u"edit, tab"_s << answers({Answer::Save}) << true << true;
+    QTest::newRow("edit, save fails")
+        << u"edit, blocked"_s << answers({Answer::Save}) << false << false;
+    QTest::newRow("edit, outside edit kept")
+        << u"edit, outside"_s << answers({Answer::Save, Answer::Cancel}) << false << false;
+}
+
+void TestStartup::closeAsksBeforeDroppingEdits() {
+    QFETCH(QString, before);
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    if (before == u"no file")
+        QFile::remove(iniPath());
+    const QByteArray onDisk =
+        before.contains(u"outside") ? "; edited elsewhere\r\n"_ba : readBytes(iniPath());
     ShownWindow window(folder.path());
-    QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"xyz"_s);
-    clickTab(window, 2);
-    QCOMPARE(window.roster().bots.at(1).name, u"Axyz"_s);
-    QVERIFY(window.close());
-    QCOMPARE(readBytes(iniPath()), SampleRoster);
+    if (before == u"parameters")
+        control<QLineEdit>(window, "parametersEdit")->setText(u"-dev"_s);
+    if (before.startsWith(u"edit"))
+        QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"xyz"_s);
+    if (before.contains(u"tab"))
+        clickTab(window, 2);
+    if (before.contains(u"blocked"))
+        QVERIFY(QFile::remove(iniPath()) && QDir(folder.path()).mkdir(u"bots.ini"_s));
+    if (before.contains(u"outside"))
+        QVERIFY(writeBytes(iniPath(), onDisk));
+
+    QList<Answer> replies;
+    for (const int a : answers)
+        replies << Answer(a);
+    QuestionCapture questions(replies);
+    MessageCapture messages;
+    QCOMPARE(window.close(), closed);
+
+    QCOMPARE(questions.asked.size(), answers.size());
+    if (!answers.isEmpty()) {
+        const Question& asked = questions.asked.first();
+        QCOMPARE(asked.answers, (QList<Answer>{Answer::Save, Answer::Discard, Answer::Cancel}));
+        QCOMPARE(asked.defaultAnswer, Answer::Save);
+        QCOMPARE(asked.escapeAnswer, Answer::Cancel);
+    }
+    QCOMPARE(messages.texts.size(), before.contains(u"blocked") ? 1 : 0);
+    if (saved)
+        QVERIFY(readBytes(iniPath()).contains("Name            = Axyz\r\n"));
+    else if (!before.contains(u"blocked"))
+        QCOMPARE(readBytes(iniPath()), onDisk);
+    // The window's place is stored by every close, and by none that was called off.
+    QCOMPARE(stored(SettingsKeys::WindowLeft) != u"<absent>"_s, closed);
 }
 
 QTEST_MAIN(TestStartup)
