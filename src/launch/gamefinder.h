@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// Which program Launch starts. Everything here takes the platform as a flag, so both platforms'
-// rules can be checked on either.
+// Which program Launch starts, and where the game is looked for on the first start. Everything
+// here takes the platform as a flag, so both platforms' rules can be checked on either.
 
 #ifdef Q_OS_WIN
 inline constexpr bool hostIsWindows = true;
@@ -27,3 +28,12 @@ std::optional<QString> firstRunnable(const QString& folder, const QStringList& n
 // Why none of names could be started from folder, for the player: it names every file tried and
 // the folder.
 QString nothingRunnableReason(const QString& folder, const QStringList& names);
+
+// The "path" values inside the library blocks of a store client's libraryfolders.vdf: quoted
+// keys and values, blocks in braces, "//" comments to the end of the line, and backslash escapes
+// in quoted text. A "path" counts at any depth below the top-level "libraryfolders" block's
+// entries (key names in any case); everything else is ignored. Input that is cut short, badly
+// formed or not text at all gives the paths read before the damage, and never fails. Blocks
+// nested deeper than MaxVdfDepth end the reading.
+inline constexpr int MaxVdfDepth = 32;
+QStringList libraryFolderPaths(QByteArrayView vdfText);

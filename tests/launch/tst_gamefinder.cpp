@@ -38,15 +38,68 @@ bool makeLayout(const QString& root, const Layout& layout) {
     return true;
 }
 
+QByteArray libraries(std::initializer_list<const char*> paths) {
+    QByteArray text = "\"libraryfolders\"\n{\n";
+    int number = 0;
+    for (const char* path : paths)
+        text += "\t\"" + QByteArray::number(number++) + "\"\n\t{\n\t\t\"path\"\t\t\"" + path +
+                "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1024\"\n\t\t}\n\t}\n";
+    return text + "}\n";
+}
+
 } // namespace
 
 class TestGameFinder : public QObject {
     Q_OBJECT
 
 private slots:
+    void libraryFolderPaths_data();
+    void libraryFolderPaths();
     void launchProgram_data();
     void launchProgram();
 };
+
+void TestGameFinder::libraryFolderPaths_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("paths");
+    const auto row = [](const char* name, const QByteArray& text, const QStringList& paths) {
+        QTest::newRow(name) << text << paths;
+    };
+    const QByteArray two = libraries({"/home/p/.local/share/Steam", "/mnt/games/Steam Library"});
+    const QStringList both{u"/home/p/.local/share/Steam"_s, u"/mnt/games/Steam Library"_s};
+    row("well-formed", two, both);
+    row("key names in any case", QByteArray(two).replace("path", "Path"), both);
+    row("byte order mark", "\xEF\xBB\xBF" + two, both);
+    row("nested deeper", R"("LibraryFolders" { "0" { "x" { "path" "/a" } } "1" { "path" "/b" } })",
+        {u"/a"_s, u"/b"_s});
+    row("escapes", libraries({R"(C:\\Program Files (x86)\\Steam)", R"(/a \"b\"\q)"}),
+        {uR"(C:\Program Files (x86)\Steam)"_s, uR"(/a "b"\q)"_s});
+    row("comments",
+        "// written by the client\n" + QByteArray(two).replace("\"path\"\t\t\"/mnt", "//"),
+        {both.first()});
+    row("bare words and conditions",
+        "libraryfolders { 0 { label x [$LINUX] path /a } 1 { path\"/b\" } }", {u"/a"_s, u"/b"_s});
+    row("utf-8", libraries({"/home/p/J\xC3\xBCrgen"}), {u"/home/p/Jürgen"_s});
+    row("not utf-8", libraries({"/a\xFF", "\xCB"}), {u"/a\uFFFD"_s, u"\uFFFD"_s});
+    row("truncated in a value", two.first(two.indexOf("/mnt") + 6), {both.first()});
+    row("truncated in an escape", R"("libraryfolders" { "0" { "path" "/a\)", {});
+    row("outside the library blocks", R"("path" "/a" "other" { "0" { "path" "/b" } }
+        "libraryfolders" { "path" "/c" "0" { "label" "/d" "path" { "path" "/e" } "path" "" } })",
+        {u"/e"_s});
+    row("stray braces", "}}\n" + two + "}", both);
+    row("deeper than the limit",
+        R"("libraryfolders" { "0" { "path" "/a" )" + QByteArray(100000, '{') + R"("path" "/b")",
+        {u"/a"_s});
+    row("byte order mark in a value", libraries({"\xEF\xBB\xBF"}), {u"\uFEFF"_s});
+    row("garbage", QByteArray("\x00\xFF{\"\x01\x7F\\}}\x80\"\"", 12), {});
+    row("empty", {}, {});
+}
+
+void TestGameFinder::libraryFolderPaths() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, paths);
+    QCOMPARE(::libraryFolderPaths(text), paths);
+}
 
 void TestGameFinder::launchProgram_data() {
     // Names are separated by spaces; a name ending in "/" is made as a folder.
