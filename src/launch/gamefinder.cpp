@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QSettings>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -99,6 +102,56 @@ QString decodedPath(const QByteArray& word) {
     return decoder.decode(word);
 }
 
+const QString ClientSubfolders[] = {
+    u".local/share/Steam"_s,
+    u".steam/steam"_s,
+    u".steam/root"_s,
+    u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s,
+};
+
+// The store client's folders to search, most likely first.
+QStringList clientFolders(const QString& home, const QString& steamPath, bool windows) {
+    QStringList folders;
+    if (!steamPath.isEmpty())
+        folders << steamPath;
+    if (!windows && !home.isEmpty()) {
+        for (const QString& subfolder : ClientSubfolders)
+            folders << home + u'/' + subfolder;
+    }
+    return folders;
+}
+
+// The libraries the client folder lists; none when its list is missing or unreadable. Only a
+// regular file is opened, so a pipe or a device in its place cannot stall the search.
+QStringList listedLibraries(const QString& clientFolder) {
+    const QFileInfo info(clientFolder + u"/steamapps/libraryfolders.vdf"_s);
+    QFile file(info.filePath());
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return libraryFolderPaths(file.read(MaxVdfBytes));
+}
+
+// The game folder in a library, when it holds a client program this platform can start.
+QString gameFolderIn(const QString& library, bool windows) {
+    const QString folder = library + u"/steamapps/common/Half-Life"_s;
+    for (const QString& name : launchCandidates(false, windows)) {
+        if (QFileInfo(folder + u'/' + name).isFile())
+            return folder;
+    }
+    return {};
+}
+
+// True the first time a folder that exists is met, under whatever name.
+bool firstVisit(QSet<QString>& visited, const QString& folder) {
+    if (!QDir::isAbsolutePath(folder))
+        return false;
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    if (real.isEmpty() || visited.contains(real))
+        return false;
+    visited.insert(real);
+    return true;
+}
+
 } // namespace
 
 QStringList launchCandidates(bool server, bool windows) {
@@ -173,4 +226,47 @@ QStringList libraryFolderPaths(QByteArrayView vdfText) {
             break;
         }
     }
+}
+
+QString findGameFolder(const QString& home, const QString& steamPath, bool windows) {
+    const auto clean = [windows](QString path) {
+        if (windows)
+            path.replace(u'\\', u'/');
+        return QDir::cleanPath(path);
+    };
+    QSet<QString> clientsSearched;
+    QSet<QString> librariesSearched;
+    for (const QString& client : clientFolders(home, steamPath, windows)) {
+        const QString clientFolder = clean(client);
+        if (!firstVisit(clientsSearched, clientFolder))
+            continue;
+        QStringList libraries{clientFolder};
+        for (const QString& listed : listedLibraries(clientFolder))
+            libraries << clean(listed);
+        for (const QString& library : libraries) {
+            if (!firstVisit(librariesSearched, library))
+                continue;
+            QString game = gameFolderIn(library, windows);
+            if (!game.isEmpty())
+                return windows ? game.replace(u'/', u'\\') : game;
+        }
+    }
+    return {};
+}
+
+QString defaultGamePath(const QString& home, const QString& steamPath, bool windows) {
+    const QString folder = findGameFolder(home, steamPath, windows);
+    if (folder.isEmpty())
+        return FallbackGamePath;
+    return folder + (windows ? u'\\' : u'/') + u"hl.exe"_s;
+}
+
+QString defaultGamePath() {
+    QString steamPath;
+#ifdef Q_OS_WIN
+    // The store client keeps its folder here, with forward slashes.
+    const QSettings steam(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
+    steamPath = steam.value(u"SteamPath"_s).toString();
+#endif
+    return defaultGamePath(QDir::homePath(), steamPath, hostIsWindows);
 }

@@ -47,6 +47,10 @@ QByteArray libraries(std::initializer_list<const char*> paths) {
     return text + "}\n";
 }
 
+const QString Steam = u".local/share/Steam"_s;
+const QString Vdf = Steam + u"/steamapps/libraryfolders.vdf"_s;
+const QString Game = u"/steamapps/common/Half-Life"_s;
+
 } // namespace
 
 class TestGameFinder : public QObject {
@@ -57,6 +61,8 @@ private slots:
     void libraryFolderPaths();
     void launchProgram_data();
     void launchProgram();
+    void defaultGamePath_data();
+    void defaultGamePath();
 };
 
 void TestGameFinder::libraryFolderPaths_data() {
@@ -163,6 +169,72 @@ void TestGameFinder::launchProgram() {
     for (const QString& name : names + QStringList{QDir::toNativeSeparators(folder)})
         QVERIFY2(reason.contains(name), qPrintable(reason));
     QVERIFY(nothingRunnableReason(folder + u"/gone"_s, names).contains(u"folder does not exist"_s));
+}
+
+void TestGameFinder::defaultGamePath_data() {
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QString>("steamPath");
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("found"); // the game folder below home; empty: the old default
+    const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
+    const QByteArray vdf = libraries({"@HOME@/.local/share/Steam", "@HOME@/lib"});
+    const auto row = [](const char* name, const Layout& layout, const QString& found,
+                        const QString& steamPath = {}, bool windows = false) {
+        QTest::newRow(name) << layout << steamPath << windows << found;
+    };
+    const QString client = Steam + Game, lib = u"lib"_s + Game, own = u"S"_s + Game;
+    row("client folder", {{client + "/hl_linux", ""}}, client);
+    row("second library", {{Vdf, vdf}, {lib + "/hl.sh", ""}}, lib);
+    row("client folder first", {{Vdf, vdf}, {lib + "/hl.sh", ""}, {client + "/hl.exe", ""}},
+        client);
+    row("flatpak", {{flatpak + Game + "/hl.exe", ""}}, flatpak + Game);
+    row("client folders in order",
+        {{flatpak + Game + "/hl.sh", ""}, {u".steam/root"_s + Game + "/hl.sh", ""}},
+        u".steam/root"_s + Game);
+    row("symbolic links",
+        {{Vdf, vdf},
+         {u".steam/steam"_s, "->" + Steam.toUtf8()},
+         {u".steam/root"_s, "->.steam/steam"},
+         {lib + "/hl_linux", ""}},
+        lib);
+    row("malformed list",
+        {{Vdf, "\"libraryfolders\" { \"0\" {\"path\" \"@HOME@/\x01\xFF"}, {client + "/hl.sh", ""}},
+        client);
+    row("huge list", {{Vdf, vdf + QByteArray(2 * MaxVdfBytes, '{')}, {lib + "/hl.sh", ""}}, lib);
+    row("list is a folder", {{Vdf + "/x", ""}, {client + "/hl.sh", ""}}, client);
+    row("nothing at all", {}, {});
+    row("store client without the game", {{Vdf, vdf}, {Steam + "/steamapps/common/x", ""}}, {});
+    row("only the server", {{client + "/hlds_run", ""}}, {});
+    row("Steam path first", {{own + "/hl.sh", ""}, {client + "/hl.sh", ""}}, own, u"@HOME@/S"_s);
+    row("Windows", {{own + "/hl.exe", ""}}, own, u"@HOME@/S"_s, true);
+    row("Windows library",
+        {{u"S/steamapps/libraryfolders.vdf"_s, libraries({"@WINHOME@\\\\L"})},
+         {u"L"_s + Game + "/hl.exe", ""}},
+        u"L"_s + Game, u"@HOME@\\S"_s, true);
+    row("Windows needs hl.exe", {{own + "/hl.sh", ""}}, {}, u"@HOME@/S"_s, true);
+    row("Windows ignores home", {{client + "/hl.exe", ""}}, {}, {}, true);
+}
+
+void TestGameFinder::defaultGamePath() {
+    QFETCH(Layout, layout);
+    QFETCH(QString, steamPath);
+    QFETCH(bool, windows);
+    QFETCH(QString, found);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    if (hostIsWindows && std::any_of(layout.begin(), layout.end(), isLink))
+        QSKIP("Windows makes shortcuts, not symbolic links");
+    QVERIFY(makeLayout(home.path(), layout));
+    steamPath.replace(u"@HOME@"_s, home.path());
+
+    QString expected = u"C:\\Half-Life\\HL.exe"_s;
+    if (!found.isEmpty())
+        expected = home.path() + u'/' + found + u"/hl.exe"_s;
+    if (!found.isEmpty() && windows)
+        expected.replace(u'/', u'\\');
+    QCOMPARE(::defaultGamePath(home.path(), steamPath, windows), expected);
+    QCOMPARE(findGameFolder(home.path(), steamPath, windows),
+             found.isEmpty() ? QString() : expected.chopped(7));
 }
 
 QTEST_GUILESS_MAIN(TestGameFinder)
