@@ -10,6 +10,7 @@
 //   zelvik_bench --show-child empty|FOLDER OUT, --peak-child FOLDER OUT
 //                                     (run by the benchmark itself, as child processes)
 #include "launch/commands.h"
+#include "launch/gamefinder.h"
 #include "platform/messages.h"
 #include "roster/botsini.h"
 #include "roster/codepage.h"
@@ -476,7 +477,7 @@ void launchClick(benchmark::State& state) {
     QPushButton* launch = control<QPushButton>(w, "launchFromBotsButton");
     for (auto _ : state)
         record(state, timeOf([&] { launch->click(); }));
-    writeStoredSettings({{SettingsKeys::GamePath, SettingsKeys::DefaultGamePath}});
+    writeStoredSettings({{SettingsKeys::GamePath, FallbackGamePath}});
 }
 
 // The first look at the INI page after start-up: the tab change itself, then the slices that

@@ -1,39 +1,49 @@
 #!/usr/bin/env bash
-# Builds the bots.ini fuzz target with clang (libFuzzer, ASan, UBSan) into build-fuzz/ (or
-# $ZELVIK_BUILD_DIR) and runs it for a bounded time on a copy of tests/data/fuzz-seed, so the
-# repository is never written. Exits non-zero when the fuzzer finds a crash or a broken check;
-# the input that did it is kept in <build dir>/fuzz-artifacts/.
+# Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build-fuzz/ (or
+# $ZELVIK_BUILD_DIR) and runs each for a bounded time on a copy of its seed folder, so the
+# repository is never written: the bots.ini reader for $ZELVIK_FUZZ_SECONDS (60 s), the
+# libraryfolders.vdf reader for $ZELVIK_FUZZ_VDF_SECONDS (30 s). Exits non-zero when a fuzzer
+# finds a crash or a broken check; the input that did it is kept in <build dir>/fuzz-artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_BUILD_DIR:-build-fuzz}
 seconds=${ZELVIK_FUZZ_SECONDS:-60}
+vdf_seconds=${ZELVIK_FUZZ_VDF_SECONDS:-30}
 
 bash scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZELVIK_FUZZ=ON -DZELVIK_TESTS=OFF
-cmake --build "$build_dir" --parallel --target fuzz_botsini
+cmake --build "$build_dir" --parallel --target fuzz_botsini fuzz_libraryfolders
 
-fuzzer="$build_dir/tests/fuzz/fuzz_botsini"
 artifacts="$build_dir/fuzz-artifacts/"
 mkdir -p "$artifacts"
-
-# Every seed once, whole, first: some are regression inputs larger than the fuzzer's -max_len.
-echo "Running the seed and regression inputs"
-"$fuzzer" -artifact_prefix="$artifacts" tests/data/fuzz-seed/*
-
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/corpus"
-# The small seeds only: a large one would have the fuzzer start out with long, slow inputs.
-find tests/data/fuzz-seed -type f -size -8k -exec cp {} "$work/corpus/" \;
 
-echo "Fuzzing the bots.ini reader for ${seconds} s"
-status=0
-"$fuzzer" "$work/corpus" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
-    -dict=tests/fuzz/botsini.dict -print_final_stats=1 -artifact_prefix="$artifacts" || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "The fuzzer found a failing input (exit $status); see $artifacts" >&2
-    exit "$status"
-fi
+# fuzz <target> <seed folder> <dictionary> <seconds> <what, for the log>
+fuzz() {
+    local fuzzer="$build_dir/tests/fuzz/$1" seeds=$2 dict=$3 time=$4 what=$5
+    # Every seed once, whole, first: some are regression inputs larger than the fuzzer's -max_len.
+    echo "Running the seed and regression inputs of $1"
+    "$fuzzer" -artifact_prefix="$artifacts" "$seeds"/*
+
+    local corpus="$work/$1"
+    mkdir -p "$corpus"
+    # The small seeds only: a large one would have the fuzzer start out with long, slow inputs.
+    find "$seeds" -type f -size -8k -exec cp {} "$corpus/" \;
+
+    echo "Fuzzing $what for ${time} s"
+    local status=0
+    "$fuzzer" "$corpus" \
+        -max_total_time="$time" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
+        -dict="$dict" -print_final_stats=1 -artifact_prefix="$artifacts" || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "The fuzzer found a failing input (exit $status); see $artifacts" >&2
+        exit "$status"
+    fi
+}
+
+fuzz fuzz_botsini tests/data/fuzz-seed tests/fuzz/botsini.dict "$seconds" "the bots.ini reader"
+fuzz fuzz_libraryfolders tests/data/fuzz-seed-libraryfolders tests/fuzz/libraryfolders.dict \
+    "$vdf_seconds" "the libraryfolders.vdf reader"
 echo "Fuzzing finished without a failure."

@@ -1,5 +1,6 @@
 #include "launch/commands.h"
 
+#include "launch/gamefinder.h"
 #include "launch/launchrequest.h"
 #include "platform/filestamp.h"
 #include "platform/process.h"
@@ -10,6 +11,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QIODevice>
+
+using namespace Qt::StringLiterals;
 
 QString readStoredSetting(const QString& key, const QString& defaultValue) {
     return readSetting(SettingsKeys::Application, SettingsKeys::Section, key, defaultValue);
@@ -54,9 +57,25 @@ bool writeBotsIniFile(const QString& programFolder, const QString& text, QString
     return written;
 }
 
+QString storedGamePath() {
+    if (auto stored = readOptionalSetting(SettingsKeys::Application, SettingsKeys::Section,
+                                          SettingsKeys::GamePath))
+        return *stored;
+    return defaultGamePath();
+}
+
 bool launchStoredGame(QString* error) {
-    const QString path = readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath);
     const QString parameters = readStoredSetting(SettingsKeys::Parameters, QString());
-    const LaunchRequest request = makeLaunchRequest(path, parameters);
+    LaunchRequest request = makeLaunchRequest(storedGamePath(), parameters);
+    if (!hostIsWindows) {
+        const QStringList names = launchCandidates(request.file == u"hlds.exe"_s, false);
+        const auto program = firstRunnable(request.directory, names);
+        if (!program) {
+            if (error)
+                *error = nothingRunnableReason(request.directory, names);
+            return false;
+        }
+        request.file = *program;
+    }
     return startProgram(launchProgramPath(request), request.parameters, request.directory, error);
 }

@@ -20,11 +20,13 @@ inline const QString WindowLeft = QStringLiteral("MainLeft");
 inline const QString WindowTop = QStringLiteral("MainTop");
 inline const QString WindowWidth = QStringLiteral("MainWidth");
 inline const QString WindowHeight = QStringLiteral("MainHeight");
-inline const QString DefaultGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
 } // namespace SettingsKeys
 
 QString readStoredSetting(const QString& key, const QString& defaultValue);
 void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
+// The stored game path; while none is stored (an empty one counts as stored), the installed game
+// where it can be found, else the old default path.
+QString storedGamePath();
 
 // Reads bots.ini from the program folder; *stamp, when given, is what the file was.
 BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp = nullptr);
@@ -34,6 +36,8 @@ BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp = nul
 bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
                       FileStamp* stamp = nullptr);
 
-// Starts the game named by the stored path with the stored parameters. bots.ini is not written.
-// On failure *error names the program and folder tried.
+// Starts the game named by the stored path with the stored parameters: the client, or the
+// server when the path ends in "hlds.exe", from the path's folder. Elsewhere than on Windows,
+// where that folder has no runnable hl.exe or hlds.exe, the game's native program of the same
+// role. bots.ini is not written. On failure *error names every program tried and the folder.
 bool launchStoredGame(QString* error);

@@ -28,10 +28,15 @@ std::unique_ptr<QSettings> openStore(const QString& application) {
 
 QString readSetting(const QString& application, const QString& section, const QString& key,
                     const QString& defaultValue) {
+    return readOptionalSetting(application, section, key).value_or(defaultValue);
+}
+
+std::optional<QString> readOptionalSetting(const QString& application, const QString& section,
+                                           const QString& key) {
     const auto store = openStore(application);
     store->beginGroup(section);
     if (!store->contains(key))
-        return defaultValue;
+        return std::nullopt;
     return store->value(key).toString();
 }
 

@@ -176,8 +176,7 @@ bool MainWindow::mayOverwriteIniFile() {
 // The window's place, the game path and the launch parameters.
 void MainWindow::readSettings() {
     placeWindow();
-    ui->gamePathEdit->setText(
-        readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath));
+    ui->gamePathEdit->setText(storedGamePath());
     ui->parametersEdit->setText(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s));
 }
 

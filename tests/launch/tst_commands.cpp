@@ -1,5 +1,6 @@
 // "Save INI" and the two "Launch" buttons, driven through the window as a player would.
 #include "launch/commands.h"
+#include "launch/gamefinder.h"
 #include "roster/botsini.h"
 #include "windowsupport.h"
 
@@ -75,7 +76,8 @@ private slots:
     void saveAsksBeforeOverwritingAnOutsideEdit_data();
     void saveAsksBeforeOverwritingAnOutsideEdit();
     void launchUsesTheStoredPathNotTheBoxes();
-    void launchChoosesTheServerByThePathsEnd();
+    void launchStartsTheGamesProgram_data();
+    void launchStartsTheGamesProgram();
     void launchRunsNoShell();
     void failedLaunchIsShown();
 };
@@ -235,8 +237,9 @@ void TestCommands::launchUsesTheStoredPathNotTheBoxes() {
     clickTab(window, 0);
 
     clickButton(window, "launchFromBotsButton");
-    const QStringList expected{QDir(game.path()).canonicalPath(), u"-game"_s, u"valve"_s, u"+map"_s,
-                               u"boot camp"_s};
+    const QStringList expected{u"hl.exe"_s, QDir(game.path()).canonicalPath(),
+                               u"-game"_s,  u"valve"_s,
+                               u"+map"_s,   u"boot camp"_s};
     QCOMPARE(fakeGameRecord(game.path()), expected);
     // iniTextView shows the roster as it stands now; the file is untouched.
     QVERIFY(window.iniText().contains(u"Name            = AlZ\r\n"_s));
@@ -248,13 +251,39 @@ void TestCommands::launchUsesTheStoredPathNotTheBoxes() {
     QCOMPARE(fakeGameRecord(game.path()), expected);
 }
 
-void TestCommands::launchChoosesTheServerByThePathsEnd() {
+void TestCommands::launchStartsTheGamesProgram_data() {
+    QTest::addColumn<QString>("stored"); // the stored path's file name
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("started");
+    QTest::newRow("client, any case") << u"HL.exe"_s << QStringList{u"hl.exe"_s} << u"hl.exe"_s;
+    QTest::newRow("server by the path's end")
+        << u"HLDS.EXE"_s << QStringList{u"hlds.exe"_s, u"hl.exe"_s} << u"hlds.exe"_s;
+    if (hostIsWindows)
+        return; // Windows starts hl.exe or hlds.exe only
+    QTest::newRow("only hl.sh") << u"hl.exe"_s << QStringList{u"hl.sh"_s} << u"hl.sh"_s;
+    QTest::newRow("only hl_linux") << u"hl.exe"_s << QStringList{u"hl_linux"_s} << u"hl_linux"_s;
+    QTest::newRow("hl.sh before hl_linux")
+        << u"hl.exe"_s << QStringList{u"hl_linux"_s, u"hl.sh"_s} << u"hl.sh"_s;
+    QTest::newRow("hl.exe before hl.sh")
+        << u"hl.exe"_s << QStringList{u"hl.sh"_s, u"hl.exe"_s} << u"hl.exe"_s;
+    QTest::newRow("only hlds_run") << u"hlds.exe"_s << QStringList{u"hlds_run"_s} << u"hlds_run"_s;
+    QTest::newRow("server, only hlds_linux")
+        << u"hlds.exe"_s << QStringList{u"hlds_linux"_s, u"hl.sh"_s} << u"hlds_linux"_s;
+}
+
+// No stored parameters: the game gets none, whatever the box shows.
+void TestCommands::launchStartsTheGamesProgram() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, files);
+    QFETCH(QString, started);
     QTemporaryDir game;
-    storeFakeGame(game, u"hlds.exe"_s, u"HLDS.EXE"_s);
+    for (const QString& file : files)
+        QVERIFY(writeFakeGame(game.filePath(file)));
+    writeStoredSettings({{SettingsKeys::GamePath, game.filePath(stored)}});
     ShownWindow window(folder.path());
     clickButton(window, "launchFromBotsButton");
-    // No stored parameters: the server gets none, whatever the box shows.
-    QCOMPARE(fakeGameRecord(game.path()), QStringList{QDir(game.path()).canonicalPath()});
+    QCOMPARE(fakeGameRecord(game.path()),
+             (QStringList{started, QDir(game.path()).canonicalPath()}));
 }
 
 void TestCommands::launchRunsNoShell() {
@@ -263,7 +292,7 @@ void TestCommands::launchRunsNoShell() {
     ShownWindow window(folder.path());
     clickButton(window, "launchFromBotsButton");
     QCOMPARE(
-        fakeGameRecord(game.path()).mid(1),
+        fakeGameRecord(game.path()).mid(2),
         (QStringList{u"-game"_s, u"valve;"_s, u"touch"_s, u"pwned"_s, u"$(touch"_s, u"pwned2)"_s}));
     QVERIFY(!QFile::exists(game.filePath(u"pwned"_s)));
     QVERIFY(!QFile::exists(game.filePath(u"pwned2"_s)));

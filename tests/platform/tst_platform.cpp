@@ -434,7 +434,7 @@ void TestPlatform::start() {
     // Every line ends with a line break.
     QVERIFY(readBytes(dir.filePath(u"Half Life/record.txt"_s)).endsWith('\n'));
     const QString ranIn = QFileInfo(dir.filePath(workingDirectory)).canonicalFilePath();
-    QCOMPARE(record, QStringList{ranIn} + arguments);
+    QCOMPARE(record, QStringList({QFileInfo(program).fileName(), ranIn}) + arguments);
     QCOMPARE(tree(dir.path()), expectedTree);
 }
 

@@ -2,6 +2,7 @@
 // many entries, a linked bots.ini, and a settings store full of rubbish. None may crash the
 // program, and each must leave a roster the window can show.
 #include "launch/commands.h"
+#include "launch/gamefinder.h"
 #include "roster/botsini.h"
 #include "roster/codepage.h"
 #include "testsupport.h"
@@ -356,8 +357,7 @@ void TestBadInput::garbageSettingsFileReadsDefaults() {
         garbage.replace('[', '(');
         writeBytes(path, garbage);
         QCOMPARE(readBytes(path).size(), garbage.size());
-        QCOMPARE(readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath),
-                 SettingsKeys::DefaultGamePath);
+        QCOMPARE(readStoredSetting(SettingsKeys::GamePath, FallbackGamePath), FallbackGamePath);
         QCOMPARE(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s), u"-nointro"_s);
         QCOMPARE(readStoredSetting(SettingsKeys::WindowLeft, u"1000"_s), u"1000"_s);
     }
@@ -374,9 +374,8 @@ void TestBadInput::garbageAroundAValidSettingDoesNotCrash() {
     writeBytes(path, file);
     // QSettings may or may not take the key from a file it finds broken; either way the read
     // gives one of the two, and nothing else.
-    const QString read = readStoredSetting(SettingsKeys::GamePath, SettingsKeys::DefaultGamePath);
-    QVERIFY2(read == SettingsKeys::DefaultGamePath || read == u"C:\\Games\\hl.exe"_s,
-             qPrintable(read));
+    const QString read = readStoredSetting(SettingsKeys::GamePath, FallbackGamePath);
+    QVERIFY2(read == FallbackGamePath || read == u"C:\\Games\\hl.exe"_s, qPrintable(read));
     QCOMPARE(readStoredSetting(u"NoSuchKey"_s, u"fallback"_s), u"fallback"_s);
     QFile::remove(path);
 }

@@ -139,7 +139,8 @@ bool writeFakeGame(const QString& path) {
                path,
                "#!/bin/sh\n"
                "record=\"$(dirname \"$0\")/record\"\n"
-               "{ pwd -P; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$record.part\"\n"
+               "{ basename \"$0\"; pwd -P; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } "
+               "> \"$record.part\"\n"
                "mv \"$record.part\" \"$record.txt\"\n") &&
            QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner |
                                            QFile::ExeGroup | QFile::ExeOther);

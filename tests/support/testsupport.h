@@ -78,9 +78,9 @@ QString currentTestRow();
         }                                                                                          \
     } while (false)
 
-// A stand-in for the game: a script at path that writes its working folder and then its
-// arguments, one a line, to "record.txt" beside itself. The record appears in one step, so a
-// half-written one is never read. False when the script could not be written.
+// A stand-in for the game: a script at path that writes its own file name, its working folder
+// and then its arguments, one a line, to "record.txt" beside itself. The record appears in one
+// step, so a half-written one is never read. False when the script could not be written.
 bool writeFakeGame(const QString& path);
 // The lines the fake game recorded in folder, once they are there (waits up to ten seconds).
 QStringList fakeGameRecord(const QString& folder);

@@ -1,12 +1,14 @@
 // Opening and closing the window: what it takes from and gives back to the settings store, and
 // that closing writes bots.ini only when the player asks for it.
 #include "launch/commands.h"
+#include "launch/gamefinder.h"
 #include "windowsupport.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +40,7 @@ private slots:
         programFolderWith(folder, SampleRoster);
     }
     void firstStartWithAnEmptyStore();
+    void firstStartFindsTheInstalledGame();
     void storedValuesComeBack();
     void unusablePlaceGivesTheDefault_data();
     void unusablePlaceGivesTheDefault();
@@ -73,6 +76,30 @@ void TestStartup::firstStartWithAnEmptyStore() {
     QCOMPARE(window.roster().gameFolder, u"C:\\Half-Life"_s);
     // Start-up writes nothing.
     QCOMPARE(stored(SettingsKeys::GamePath), u"<absent>"_s);
+}
+
+// The game installed by its store client under this (test) home is offered, not stored; a stored
+// path, even an empty one, wins.
+void TestStartup::firstStartFindsTheInstalledGame() {
+    // On Windows the store client's folder is a registry value, in the test's own Wine prefix.
+    const QString steam = QDir::home().filePath(u".local/share/Steam"_s);
+    if (hostIsWindows)
+        QSettings(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat)
+            .setValue(u"SteamPath"_s, steam);
+    const QString game = steam + u"/steamapps/common/Half-Life"_s;
+    QVERIFY(QDir().mkpath(game));
+    QVERIFY(writeFakeGame(game + (hostIsWindows ? u"/hl.exe"_s : u"/hl_linux"_s)));
+    const QString separator = hostIsWindows ? u"\\"_s : u"/"_s;
+    const QString found = QDir::toNativeSeparators(game) + separator + u"hl.exe"_s;
+    {
+        ShownWindow window(folder.path());
+        QCOMPARE(control<QLineEdit>(window, "gamePathEdit")->text(), found);
+        QCOMPARE(stored(SettingsKeys::GamePath), u"<absent>"_s);
+    }
+    writeStoredSettings({{SettingsKeys::GamePath, QString()}});
+    ShownWindow window(folder.path());
+    QCOMPARE(control<QLineEdit>(window, "gamePathEdit")->text(), QString());
+    QVERIFY(QDir(QDir::home().filePath(u".local"_s)).removeRecursively());
 }
 
 void TestStartup::storedValuesComeBack() {

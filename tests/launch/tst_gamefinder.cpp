@@ -1,0 +1,242 @@
+#include "launch/gamefinder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Files to make below a temporary folder: path -> contents. Contents "->x" make a symbolic link
+// to the folder x instead. "@HOME@" in contents stands for the temporary folder, and "@WINHOME@"
+// for the same written the Windows way with escaped backslashes.
+using Layout = QMap<QString, QByteArray>;
+
+namespace {
+
+bool isLink(const QByteArray& contents) {
+    return contents.startsWith("->");
+}
+
+// False when a file or link could not be made.
+bool makeLayout(const QString& root, const Layout& layout) {
+    QByteArray windowsRoot = root.toUtf8();
+    windowsRoot.replace("/", "\\\\");
+    for (auto it = layout.begin(); it != layout.end(); ++it) {
+        const QString path = root + u'/' + it.key();
+        QFile file(path);
+        QByteArray contents = it.value();
+        contents.replace("@WINHOME@", windowsRoot).replace("@HOME@", root.toUtf8());
+        if (!QDir().mkpath(QFileInfo(path).path()))
+            return false;
+        if (isLink(contents)
+                ? !QFile::link(root + u'/' + QString::fromUtf8(contents.sliced(2)), path)
+                : !file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+            return false;
+    }
+    return true;
+}
+
+QByteArray libraries(std::initializer_list<const char*> paths) {
+    QByteArray text = "\"libraryfolders\"\n{\n";
+    int number = 0;
+    for (const char* path : paths)
+        text += "\t\"" + QByteArray::number(number++) + "\"\n\t{\n\t\t\"path\"\t\t\"" + path +
+                "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1024\"\n\t\t}\n\t}\n";
+    return text + "}\n";
+}
+
+const QString Steam = u".local/share/Steam"_s;
+const QString Vdf = Steam + u"/steamapps/libraryfolders.vdf"_s;
+const QString Game = u"/steamapps/common/Half-Life"_s;
+
+} // namespace
+
+class TestGameFinder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void libraryFolderPaths_data();
+    void libraryFolderPaths();
+    void launchProgram_data();
+    void launchProgram();
+    void defaultGamePath_data();
+    void defaultGamePath();
+};
+
+void TestGameFinder::libraryFolderPaths_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("paths");
+    const auto row = [](const char* name, const QByteArray& text, const QStringList& paths) {
+        QTest::newRow(name) << text << paths;
+    };
+    const QByteArray two = libraries({"/home/p/.local/share/Steam", "/mnt/games/Steam Library"});
+    const QStringList both{u"/home/p/.local/share/Steam"_s, u"/mnt/games/Steam Library"_s};
+    row("well-formed", two, both);
+    row("key names in any case", QByteArray(two).replace("path", "Path"), both);
+    row("byte order mark", "\xEF\xBB\xBF" + two, both);
+    row("nested deeper", R"("LibraryFolders" { "0" { "x" { "path" "/a" } } "1" { "path" "/b" } })",
+        {u"/a"_s, u"/b"_s});
+    row("escapes", libraries({R"(C:\\Program Files (x86)\\Steam)", R"(/a \"b\"\q)"}),
+        {uR"(C:\Program Files (x86)\Steam)"_s, uR"(/a "b"\q)"_s});
+    row("comments",
+        "// written by the client\n" + QByteArray(two).replace("\"path\"\t\t\"/mnt", "//"),
+        {both.first()});
+    row("bare words and conditions",
+        "libraryfolders { 0 { label x [$LINUX] path /a } 1 { path\"/b\" } }", {u"/a"_s, u"/b"_s});
+    row("utf-8", libraries({"/home/p/J\xC3\xBCrgen"}), {u"/home/p/Jürgen"_s});
+    row("not utf-8", libraries({"/a\xFF", "\xCB"}), {u"/a\uFFFD"_s, u"\uFFFD"_s});
+    row("truncated in a value", two.first(two.indexOf("/mnt") + 6), {both.first()});
+    row("truncated in an escape", R"("libraryfolders" { "0" { "path" "/a\)", {});
+    row("outside the library blocks", R"("path" "/a" "other" { "0" { "path" "/b" } }
+        "libraryfolders" { "path" "/c" "0" { "label" "/d" "path" { "path" "/e" } "path" "" } })",
+        {u"/e"_s});
+    row("stray braces", "}}\n" + two + "}", both);
+    row("deeper than the limit",
+        R"("libraryfolders" { "0" { "path" "/a" )" + QByteArray(100000, '{') + R"("path" "/b")",
+        {u"/a"_s});
+    row("byte order mark in a value", libraries({"\xEF\xBB\xBF"}), {u"\uFEFF"_s});
+    row("garbage", QByteArray("\x00\xFF{\"\x01\x7F\\}}\x80\"\"", 12), {});
+    row("empty", {}, {});
+}
+
+void TestGameFinder::libraryFolderPaths() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, paths);
+    QCOMPARE(::libraryFolderPaths(text), paths);
+}
+
+void TestGameFinder::launchProgram_data() {
+    // Names are separated by spaces; a name ending in "/" is made as a folder.
+    QTest::addColumn<bool>("server");
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("runnable"); // made executable
+    QTest::addColumn<QString>("plain");    // made, but not executable
+    QTest::addColumn<QString>("chosen");   // empty: none can be started
+    QTest::addColumn<QString>("tried");
+    const char* client = "hl.exe hl.sh hl_linux";
+    const char* server = "hlds.exe hlds_run hlds_linux";
+    const auto row = [](const char* name, bool isServer, bool windows, const char* runnable,
+                        const char* plain, const char* chosen, const char* tried) {
+        QTest::newRow(name) << isServer << windows << QString::fromUtf8(runnable)
+                            << QString::fromUtf8(plain) << QString::fromUtf8(chosen)
+                            << QString::fromUtf8(tried);
+    };
+    row("only hl.sh", false, false, "hl.sh", "", "hl.sh", client);
+    row("only hl_linux", false, false, "hl_linux", "", "hl_linux", client);
+    row("hl.sh before hl_linux", false, false, "hl_linux hl.sh", "", "hl.sh", client);
+    row("hl.exe wins", false, false, "hl.sh hl.exe", "", "hl.exe", client);
+    row("hl.exe not executable", false, false, "hl.sh", "hl.exe", "hl.sh", client);
+    row("only hlds_run", true, false, "hlds_run", "", "hlds_run", server);
+    row("only hlds_linux", true, false, "hlds_linux", "", "hlds_linux", server);
+    row("hlds.exe wins", true, false, "hlds_linux hlds.exe", "", "hlds.exe", server);
+    row("none", false, false, "", "", "", client);
+    row("none executable", false, false, "", client, "", client);
+    row("a folder is no program", false, false, "hl.sh/", "", "", client);
+    row("server ignores the client", true, false, "hl.exe hl.sh", "", "", server);
+    row("client ignores the server", false, false, server, "", "", client);
+    row("Windows client", false, true, "hl.exe", "", "hl.exe", "hl.exe");
+    row("Windows server", true, true, "hlds.exe", "", "hlds.exe", "hlds.exe");
+    row("Windows ignores the rest", false, true, "hl.sh hl_linux", "", "", "hl.exe");
+}
+
+void TestGameFinder::launchProgram() {
+    QFETCH(bool, server);
+    QFETCH(bool, windows);
+    QFETCH(QString, runnable);
+    QFETCH(QString, plain);
+    QFETCH(QString, chosen);
+    QFETCH(QString, tried);
+    if (hostIsWindows && !windows)
+        QSKIP("Windows runs programs by their extension, not by a mode bit");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = dir.filePath(u"Half-Life"_s);
+    const QStringList runnableNames = runnable.split(u' ', Qt::SkipEmptyParts);
+    Layout layout;
+    for (const QString& name : runnableNames + plain.split(u' ', Qt::SkipEmptyParts))
+        layout.insert(name.endsWith(u'/') ? name + u"x"_s : name, "#!/bin/sh\n");
+    QVERIFY(makeLayout(folder, layout));
+    for (const QString& name : runnableNames)
+        QVERIFY(QFile::setPermissions(folder + u'/' + name, QFile::ReadOwner | QFile::ExeOwner));
+
+    const QStringList names = tried.split(u' ');
+    QCOMPARE(launchCandidates(server, windows), names);
+    QCOMPARE(firstRunnable(folder, names).value_or(QString()), chosen);
+    QVERIFY(!firstRunnable(QString(), names));
+    const QString reason = nothingRunnableReason(folder, names);
+    for (const QString& name : names + QStringList{QDir::toNativeSeparators(folder)})
+        QVERIFY2(reason.contains(name), qPrintable(reason));
+    QVERIFY(nothingRunnableReason(folder + u"/gone"_s, names).contains(u"folder does not exist"_s));
+}
+
+void TestGameFinder::defaultGamePath_data() {
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QString>("steamPath");
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("found"); // the game folder below home; empty: the old default
+    const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
+    const QByteArray vdf = libraries({"@HOME@/.local/share/Steam", "@HOME@/lib"});
+    const auto row = [](const char* name, const Layout& layout, const QString& found,
+                        const QString& steamPath = {}, bool windows = false) {
+        QTest::newRow(name) << layout << steamPath << windows << found;
+    };
+    const QString client = Steam + Game, lib = u"lib"_s + Game, own = u"S"_s + Game;
+    row("client folder", {{client + "/hl_linux", ""}}, client);
+    row("second library", {{Vdf, vdf}, {lib + "/hl.sh", ""}}, lib);
+    row("client folder first", {{Vdf, vdf}, {lib + "/hl.sh", ""}, {client + "/hl.exe", ""}},
+        client);
+    row("flatpak", {{flatpak + Game + "/hl.exe", ""}}, flatpak + Game);
+    row("client folders in order",
+        {{flatpak + Game + "/hl.sh", ""}, {u".steam/root"_s + Game + "/hl.sh", ""}},
+        u".steam/root"_s + Game);
+    row("symbolic links",
+        {{Vdf, vdf},
+         {u".steam/steam"_s, "->" + Steam.toUtf8()},
+         {u".steam/root"_s, "->.steam/steam"},
+         {lib + "/hl_linux", ""}},
+        lib);
+    row("malformed list",
+        {{Vdf, "\"libraryfolders\" { \"0\" {\"path\" \"@HOME@/\x01\xFF"}, {client + "/hl.sh", ""}},
+        client);
+    row("huge list", {{Vdf, vdf + QByteArray(2 * MaxVdfBytes, '{')}, {lib + "/hl.sh", ""}}, lib);
+    row("list is a folder", {{Vdf + "/x", ""}, {client + "/hl.sh", ""}}, client);
+    row("nothing at all", {}, {});
+    row("store client without the game", {{Vdf, vdf}, {Steam + "/steamapps/common/x", ""}}, {});
+    row("only the server", {{client + "/hlds_run", ""}}, {});
+    row("Steam path first", {{own + "/hl.sh", ""}, {client + "/hl.sh", ""}}, own, u"@HOME@/S"_s);
+    row("Windows", {{own + "/hl.exe", ""}}, own, u"@HOME@/S"_s, true);
+    row("Windows library",
+        {{u"S/steamapps/libraryfolders.vdf"_s, libraries({"@WINHOME@\\\\L"})},
+         {u"L"_s + Game + "/hl.exe", ""}},
+        u"L"_s + Game, u"@HOME@\\S"_s, true);
+    row("Windows needs hl.exe", {{own + "/hl.sh", ""}}, {}, u"@HOME@/S"_s, true);
+    row("Windows ignores home", {{client + "/hl.exe", ""}}, {}, {}, true);
+}
+
+void TestGameFinder::defaultGamePath() {
+    QFETCH(Layout, layout);
+    QFETCH(QString, steamPath);
+    QFETCH(bool, windows);
+    QFETCH(QString, found);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    if (hostIsWindows && std::any_of(layout.begin(), layout.end(), isLink))
+        QSKIP("Windows makes shortcuts, not symbolic links");
+    QVERIFY(makeLayout(home.path(), layout));
+    steamPath.replace(u"@HOME@"_s, home.path());
+
+    QString expected = u"C:\\Half-Life\\HL.exe"_s;
+    if (!found.isEmpty())
+        expected = home.path() + u'/' + found + u"/hl.exe"_s;
+    if (!found.isEmpty() && windows)
+        expected.replace(u'/', u'\\');
+    QCOMPARE(::defaultGamePath(home.path(), steamPath, windows), expected);
+    QCOMPARE(findGameFolder(home.path(), steamPath, windows),
+             found.isEmpty() ? QString() : expected.chopped(7));
+}
+
+QTEST_GUILESS_MAIN(TestGameFinder)
+
+#include "tst_gamefinder.moc"
