@@ -13,6 +13,8 @@ class QIODevice;
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 // The same, with the bytes put out by write, in as many pieces as it likes; write returns false
-// when a piece could not be written.
+// when a piece could not be written. Each piece goes to the system as it comes (there is no
+// buffer in between), so pieces of some kilobytes do best. A failure names the system's reason,
+// such as "No space left on device".
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                          QString* error);
