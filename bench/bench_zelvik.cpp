@@ -7,7 +7,8 @@
 // never count. Run with QT_QPA_PLATFORM=offscreen.
 //
 //   zelvik_bench [Google Benchmark options]
-//   zelvik_bench --show-child empty|FOLDER OUT, --peak-child FOLDER OUT
+//   zelvik_bench --show-child empty|FOLDER OUT, --peak-child FOLDER OUT,
+//                --peak-view-child FOLDER OUT
 //                                     (run by the benchmark itself, as child processes)
 #include "launch/commands.h"
 #include "launch/gamefinder.h"
@@ -15,6 +16,8 @@
 #include "roster/botsini.h"
 #include "roster/codepage.h"
 #include "roster/roster.h"
+#include "window/fonts.h"
+#include "window/initextview.h"
 #include "window/mainwindow.h"
 #include "window/rawtextview.h"
 
@@ -504,6 +507,31 @@ void iniPageFirstShow(benchmark::State& state) {
     }
 }
 
+// The raw text in the read-only view that takes iniTextView's place: the file's bytes go in, the
+// view shows, goes to the last line and is drawn there. All of it is one event-loop turn.
+void iniTextViewShow(benchmark::State& state, const Roster* roster) {
+    QWidget page;
+    page.resize(249, 177);
+    page.show();
+    untilShown(page);
+    for (auto _ : state) {
+        auto view = std::make_unique<IniTextView>(&page);
+        view->setFont(rawTextFont());
+        view->setGeometry(0, 0, 249, 97);
+        QScrollBar* bar = view->verticalScrollBar();
+        record(state, timeOf([&] {
+                   view->setFileBytes(roster->bytes);
+                   view->show();
+                   bar->setValue(bar->maximum());
+                   view->viewport()->repaint();
+               }));
+        if (view->lineCount() < 2 * Largest || bar->value() == 0)
+            state.SkipWithError("the view did not reach the last line");
+        view.reset();
+        QCoreApplication::processEvents();
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Child processes: start-up as the player sees it, and peak memory
 
@@ -589,6 +617,40 @@ int peakChild(int argc, char** argv) {
     return 0;
 }
 
+// The main window, keeping for itself the text it is given for iniTextView, shared with the window
+// as the read-only view would share it.
+class KeepingWindow : public MainWindow {
+public:
+    using MainWindow::MainWindow;
+    void setText1FromFile(const QByteArray& codePageText) override {
+        MainWindow::setText1FromFile(codePageText);
+        kept = codePageText;
+    }
+    QByteArray kept;
+};
+
+// --peak-view-child FOLDER OUT: peak memory with the largest roster loaded, then with its raw
+// text shown in the read-only view at the last line (iniTextView is never filled).
+int peakViewChild(int argc, char** argv) {
+    QApplication app(argc, argv);
+    KeepingWindow w(QString::fromLocal8Bit(argv[2]));
+    w.show();
+    untilShown(w);
+    const long loaded = peakResidentKb();
+    IniTextView view;
+    view.setFont(rawTextFont());
+    view.resize(249, 97);
+    view.setFileBytes(w.kept);
+    view.show();
+    untilShown(view);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    view.viewport()->repaint();
+    const long shown = peakResidentKb();
+    writeResult(argv[3],
+                QByteArray::number(qlonglong(loaded)) + ' ' + QByteArray::number(qlonglong(shown)));
+    return 0;
+}
+
 // Starts this program again with the arguments (posix_spawn: no copy of this large process) and
 // waits for it. Returns the clock just before the start and the child's output, or nothing.
 std::optional<std::pair<qint64, QByteArray>> runChild(const std::vector<std::string>& arguments) {
@@ -647,6 +709,14 @@ void measurePeakMemory() {
         figures["rss loaded"] = parts[0].toDouble() / 1024.0;
         figures["rss filled"] = parts[1].toDouble() / 1024.0;
     }
+    const auto viewChild = runChild({"--peak-view-child", data->largest.folder.toStdString()});
+    if (!viewChild) {
+        std::fprintf(stderr, "the peak memory child of the read-only view failed\n");
+        return;
+    }
+    const QList<QByteArray> viewParts = viewChild->second.split(' ');
+    if (viewParts.size() == 2)
+        figures["rss view"] = viewParts[1].toDouble() / 1024.0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -738,6 +808,8 @@ void printSummary() {
     timeRow("INI text fill: longest event-loop turn", u"INI text fill: longest single slice"_s,
             0.1);
     timeRow("INI text fill: whole text", u"INI text fill: whole text, in the background"_s, 0);
+    timeRow("view/INI text shown at its end (largest)",
+            u"Read-only view: largest text set, shown at its last line"_s, 0.1);
     timeRow("handler/Add map (32766 → 32767)", u"Handler: Add map at 32766"_s, 0.1);
     timeRow("handler/Add bot (32766 → 32767)", u"Handler: Add bot at 32766"_s, 0.1);
     timeRow("handler/Remove first map of 32767", u"Handler: Remove first of 32767 maps"_s, 0.1);
@@ -760,6 +832,12 @@ void printSummary() {
         rows.push_back({u"Peak resident memory, largest, INI page filled"_s,
                         QString::number(filled, 'f', 0) + u" MB"_s, u"< 150 MB"_s,
                         QString::fromLatin1(yes(filled < 150))});
+    }
+    if (figures.count("rss view")) {
+        const double view = figures["rss view"];
+        rows.push_back({u"Peak resident memory, largest, INI text in the read-only view"_s,
+                        QString::number(view, 'f', 0) + u" MB"_s, u"< 150 MB"_s,
+                        QString::fromLatin1(yes(view < 150))});
     }
 
     std::printf("\n| Measure | Result | Target | Met |\n| --- | --- | --- | --- |\n");
@@ -819,6 +897,7 @@ void registerAll() {
     add("handler/Launch composing (largest)", launchComposing)->Iterations(5);
     add("handler/Launch click (largest)", launchClick)->Iterations(10);
     add("handler/tab to INI, first", iniPageFirstShow)->Iterations(3);
+    add("view/INI text shown at its end (largest)", iniTextViewShow, largest)->Iterations(20);
 }
 
 } // namespace
@@ -838,6 +917,8 @@ int main(int argc, char** argv) {
         return showChild(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--peak-child") == 0)
         return peakChild(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--peak-view-child") == 0)
+        return peakViewChild(argc, argv);
     if (argc == 5 && std::strcmp(argv[1], "--read-child") == 0)
         return readChild(argv);
 

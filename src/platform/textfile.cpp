@@ -4,7 +4,70 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// What the system said about the last call on file: errno as the call left it when it names a
+// reason, else what the file recorded. A write cut short (the disk full part-way) records
+// nothing in the file, so errno is the only place its reason is kept.
+QString systemReason(const QFileDevice& file, int errorNumber) {
+    if (errorNumber != 0)
+        return qt_error_string(errorNumber);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return u"the system gave no reason"_s;
+}
+
+// Hands each write straight on to the file and keeps the reason of the first that fails or is
+// cut short, taken at once, before anything else can change errno.
+class CheckedWriter final : public QIODevice {
+public:
+    explicit CheckedWriter(QSaveFile& target) : file(target) {
+        QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    QString failure() const { return reason; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 length) override {
+        if (!reason.isEmpty())
+            return -1;
+        errno = 0;
+        const qint64 written = file.write(data, length);
+        if (written != length)
+            reason = systemReason(file, errno);
+        return written;
+    }
+
+private:
+    QSaveFile& file;
+    QString reason;
+};
+
+#ifdef Q_OS_UNIX
+// Some file systems report a full disk or a failed device only when the data goes out. The
+// commit syncs too but pays no heed to a failure; a file system that cannot sync at all is fine.
+QString syncFailure(const QSaveFile& file) {
+    if (::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS || errno == ENOTSUP)
+        return QString();
+    return qt_error_string(errno);
+}
+#else
+QString syncFailure(const QSaveFile&) {
+    return QString();
+}
+#endif
+
+} // namespace
 
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                          QString* error) {
@@ -29,15 +92,26 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     if (target.exists() && !target.isWritable())
         return fail(u"the file is read-only."_s);
 
+    // Unbuffered: a write that fails fails in the call that made it. With a buffer, the last
+    // bytes would go out during commit(), which renames the file even when they could not be
+    // written, and the old file would be replaced by a cut-off one.
     QSaveFile file(target.filePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (!write(file)) {
-        const QString reason = file.errorString();
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(systemReason(file, errno));
+    CheckedWriter writer(file);
+    const bool written = write(writer);
+    QString reason = writer.failure();
+    if (reason.isEmpty() && !written)
+        reason = u"writing stopped before the end."_s;
+    if (reason.isEmpty())
+        reason = syncFailure(file);
+    if (!reason.isEmpty()) {
         file.cancelWriting();
         return fail(reason);
     }
+    errno = 0;
     if (!file.commit())
-        return fail(file.errorString());
+        return fail(systemReason(file, errno));
     return true;
 }

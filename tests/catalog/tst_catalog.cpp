@@ -23,9 +23,13 @@ private slots:
     void gameFolderOfPath_data();
     void gameFolderOfPath();
     void stockNames();
+    void foundMaps_data();
     void foundMaps();
     void foundMapsStopAtLimit();
+    void foundModels_data();
     void foundModels();
+    void modelPicture_data();
+    void modelPicture();
     void nothingFound();
     void pathToOtherExecutable();
 };
@@ -66,10 +70,18 @@ void TestCatalog::stockNames() {
                           "stalkyard", "subtransit", "undertow", "Default"}));
 }
 
+// The game names its folders in whatever case; a case-sensitive file system must find them all.
+void TestCatalog::foundMaps_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("as installed") << "valve/maps";
+    QTest::newRow("other case") << "Valve/MAPS";
+}
+
 void TestCatalog::foundMaps() {
+    QFETCH(QString, folder);
     QTemporaryDir game;
     QVERIFY(game.isValid());
-    const QString maps = game.path() + "/valve/maps/";
+    const QString maps = game.path() + "/" + folder + "/";
     for (const char* name : {"crossfire.bsp", "boot_camp.bsp", "Frenzy.BSP", ".bsp", "notes.txt"})
         makeFile(maps + name);
     QVERIFY(QDir().mkpath(maps + "x.bsp"));
@@ -94,14 +106,71 @@ void TestCatalog::foundMapsStopAtLimit() {
     QCOMPARE(foundMapNames(game.path()), expected);
 }
 
+void TestCatalog::foundModels_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("as installed") << "valve/models/player";
+    QTest::newRow("other case") << "VALVE/Models/PLAYER";
+}
+
 void TestCatalog::foundModels() {
+    QFETCH(QString, folder);
     QTemporaryDir game;
     QVERIFY(game.isValid());
-    const QString player = game.path() + "/valve/models/player/";
+    const QString player = game.path() + "/" + folder + "/";
     for (const char* name : {"zombie", "gordon", "barney"})
         QVERIFY(QDir().mkpath(player + name));
     makeFile(player + "loose.mdl");
     QCOMPARE(foundModelNames(game.path()), QStringList({"barney", "gordon", "zombie"}));
+}
+
+void TestCatalog::modelPicture_data() {
+    QTest::addColumn<QStringList>("files"); // below the game folder; a trailing "/" makes a folder
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("picture"); // below the game folder; empty: none
+
+    const QString gina = "valve/models/player/gina/gina.bmp";
+    QTest::newRow("as installed") << QStringList{gina} << "gina" << gina;
+    QTest::newRow("every name in another case")
+        << QStringList{"Valve/MODELS/Player/gina/GINA.BMP"} << "gina"
+        << "Valve/MODELS/Player/gina/GINA.BMP";
+    QTest::newRow("model named in another case")
+        << QStringList{"valve/models/player/Barney/barney.bmp"} << "BARNEY"
+        << "valve/models/player/Barney/barney.bmp";
+    QTest::newRow("exact name first")
+        << QStringList{"valve/models/player/gina/GINA.bmp", gina} << "gina" << gina;
+    QTest::newRow("no picture") << QStringList{"valve/models/player/gina/gina.mdl"} << "gina"
+                                << "";
+    QTest::newRow("another model's picture")
+        << QStringList{"valve/models/player/gina/gordon.bmp"} << "gina"
+        << "";
+    QTest::newRow("picture is a folder") << QStringList{gina + "/"} << "gina"
+                                         << "";
+    QTest::newRow("no model folder") << QStringList{"valve/models/player/gina.bmp"} << "gina"
+                                     << "";
+    QTest::newRow("empty model") << QStringList{"valve/models/player/.bmp"} << ""
+                                 << "";
+    QTest::newRow("model leads out") // ".../player/../x/../x.bmp" is there
+        << QStringList{"valve/models/x.bmp", "valve/models/x/", "valve/models/player/"} << "../x"
+        << "";
+    QTest::newRow("dot model") << QStringList{"valve/models/player/..bmp"} << "."
+                               << "";
+}
+
+void TestCatalog::modelPicture() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, model);
+    QFETCH(QString, picture);
+    QTemporaryDir game;
+    QVERIFY(game.isValid());
+    for (const QString& file : files) {
+        if (file.endsWith('/'))
+            QVERIFY(QDir().mkpath(game.filePath(file)));
+        else
+            makeFile(game.filePath(file));
+    }
+    const QString found = modelPicturePath(game.path(), model);
+    QCOMPARE(QDir::fromNativeSeparators(found),
+             picture.isEmpty() ? QString() : game.filePath(picture));
 }
 
 void TestCatalog::nothingFound() {
@@ -111,6 +180,8 @@ void TestCatalog::nothingFound() {
     QVERIFY(foundModelNames(game.path()).isEmpty());
     QVERIFY(foundMapNames(game.path() + "/missing").isEmpty());
     QVERIFY(foundModelNames(game.path() + "/missing").isEmpty());
+    QVERIFY(modelPicturePath(game.path(), "gina").isEmpty());
+    QVERIFY(modelPicturePath(game.path() + "/missing", "gina").isEmpty());
 }
 
 void TestCatalog::pathToOtherExecutable() {

@@ -12,6 +12,11 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -48,6 +53,34 @@ QStringList tree(const QString& root) {
     return found;
 }
 
+#ifdef Q_OS_UNIX
+// Lowers this process's file size limit while it lives. A write past the limit then fails with
+// EFBIG ("File too large") rather than ending the process with SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        // Only the soft limit moves, so it can be raised again without privileges.
+        rlimit lowered = saved;
+        lowered.rlim_cur = bytes;
+        active = bytes <= saved.rlim_max && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool active = false;
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = SIG_DFL;
+};
+#endif
+
 } // namespace
 
 class TestPlatform : public QObject {
@@ -72,6 +105,8 @@ private slots:
     void writeRefusesFolder();
     void writeRefusedLeavesFileAlone_data();
     void writeRefusedLeavesFileAlone();
+    void writeFailureNamesSystemReason_data();
+    void writeFailureNamesSystemReason();
 
     void start_data();
     void start();
@@ -378,6 +413,67 @@ void TestPlatform::writeRefusedLeavesFileAlone() {
     QVERIFY2(error.contains(path), qPrintable(error));
     QCOMPARE(readBytes(path), old);
     QCOMPARE(tree(folder), QStringList{u"bots.ini"_s});
+}
+
+void TestPlatform::writeFailureNamesSystemReason_data() {
+    QTest::addColumn<int>("size");      // bytes to write
+    QTest::addColumn<int>("pieceSize"); // written in pieces of this size; 0: in one call
+    QTest::addColumn<int>("limit");     // the most bytes a file may hold
+
+    // Small enough to sit in a write buffer until the file is closed.
+    QTest::newRow("short text") << 5000 << 0 << 1000;
+    QTest::newRow("one large write") << 200'000 << 0 << 65536;
+    QTest::newRow("in pieces") << 200'000 << 4096 << 65536;
+    QTest::newRow("piece across the limit") << 10'000 << 3000 << 4000;
+    QTest::newRow("not a byte fits") << 3000 << 0 << 0;
+}
+
+// The limit on a file's size stands in for a full disk: the write stops part-way for a reason
+// only the system knows, and the message must name it.
+void TestPlatform::writeFailureNamesSystemReason() {
+#ifndef Q_OS_UNIX
+    QSKIP("a file size limit is set through setrlimit, which only Unix has");
+#else
+    QFETCH(int, size);
+    QFETCH(int, pieceSize);
+    QFETCH(int, limit);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"bots.ini"_s);
+    const QByteArray old("[Bot]\r\nName=Old\r\n");
+    QVERIFY(writeBytes(path, old));
+    const QByteArray bytes(size, 'x');
+
+    bool written = true;
+    QString error;
+    {
+        FileSizeLimit fileSizeLimit{rlim_t(limit)};
+        if (!fileSizeLimit.active)
+            QSKIP("the file size limit could not be lowered");
+        if (pieceSize == 0) {
+            written = writeFileAtomically(path, bytes, &error);
+        } else {
+            written = writeFileAtomically(
+                path,
+                [&](QIODevice& file) {
+                    for (qsizetype at = 0; at < bytes.size(); at += pieceSize) {
+                        const QByteArray piece = bytes.mid(at, pieceSize);
+                        if (file.write(piece) != piece.size())
+                            return false;
+                    }
+                    return true;
+                },
+                &error);
+        }
+    }
+
+    QVERIFY(!written);
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
+    QVERIFY2(error.contains(u"File too large"_s), qPrintable(error));
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(tree(dir.path()), QStringList{u"bots.ini"_s});
+#endif
 }
 
 void TestPlatform::start_data() {

@@ -1,10 +1,13 @@
 // The colour sliders and the texts beside them, moved the way the player moves them.
+#include "window/hueslider.h"
 #include "windowsupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -55,8 +58,16 @@ QRect handleRect(QSlider* slider) {
     option.maximum = slider->maximum();
     option.sliderPosition = slider->sliderPosition();
     option.sliderValue = slider->value();
+    // A horizontal slider shown the other way round has its minimum on the right.
+    option.upsideDown = slider->orientation() == Qt::Horizontal && slider->invertedAppearance();
     return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
                                            slider);
+}
+
+// How far apart two hues are round the circle, in degrees.
+double hueDistance(const QColor& a, const QColor& b) {
+    const double d = std::abs(a.hsvHueF() - b.hsvHueF()) * 360.0;
+    return std::min(d, 360.0 - d);
 }
 
 } // namespace
@@ -171,6 +182,76 @@ private slots:
             QCOMPARE(f.bottom.text->text(), Colours[i].second);
             QCOMPARE(f.top.slider->value(), sliders[i][0]);
             QCOMPARE(f.bottom.slider->value(), sliders[i][1]);
+        }
+    }
+
+    // value × 360 / 255 degrees from red, worked out by hand, with the colour it gives at full
+    // saturation and brightness.
+    void hueColour_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("1") << 1 << 1.412 << QColor(255, 6, 0);
+        QTest::newRow("64") << 64 << 90.353 << QColor(126, 255, 0);
+        QTest::newRow("85 is green") << 85 << 120.0 << QColor(0, 255, 0);
+        QTest::newRow("128") << 128 << 180.706 << QColor(0, 252, 255);
+        QTest::newRow("170 is blue") << 170 << 240.0 << QColor(0, 0, 255);
+        QTest::newRow("255 is a full turn") << 255 << 0.0 << QColor(255, 0, 0);
+        QTest::newRow("0 is red") << 0 << 0.0 << QColor(255, 0, 0);
+        QTest::newRow("256 goes round") << 256 << 1.412 << QColor(255, 6, 0);
+        QTest::newRow("-1 goes back") << -1 << 358.588 << QColor(255, 0, 6);
+    }
+
+    void hueColour() {
+        QFETCH(int, value);
+        QFETCH(double, degrees);
+        QFETCH(QColor, colour);
+        const QColor got = ::hueColour(value);
+        QVERIFY2(std::abs(got.hsvHueF() * 360.0 - degrees) < 0.01,
+                 qPrintable(QString::number(got.hsvHueF() * 360.0)));
+        QCOMPARE(got.hsvSaturation(), 255);
+        QCOMPARE(got.value(), 255);
+        for (const auto channel : {&QColor::red, &QColor::green, &QColor::blue})
+            QVERIFY2(std::abs((got.*channel)() - (colour.*channel)()) <= 1, qPrintable(got.name()));
+    }
+
+    // The groove shows, where the handle's centre sits for a value, that value's colour; the
+    // handle stands elsewhere so the groove shows there. At the window's size, drawn at 100% and
+    // 200%, either way round.
+    void hueSliderShowsEachValuesColourUnderTheHandle_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<bool>("inverted");
+        QTest::newRow("100%") << qreal(1) << false;
+        QTest::newRow("200%") << qreal(2) << false;
+        QTest::newRow("inverted") << qreal(1) << true;
+    }
+
+    void hueSliderShowsEachValuesColourUnderTheHandle() {
+        QFETCH(qreal, scale);
+        QFETCH(bool, inverted);
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
+        HueSlider slider(Qt::Horizontal);
+        slider.setStyle(fusion.get());
+        slider.setRange(1, 255);
+        slider.setInvertedAppearance(inverted);
+        slider.resize(113, 17);
+        for (const int value : {1, 30, 64, 128, 170, 220, 255}) {
+            // The method's own placing of the handle is the style's.
+            slider.setValue(value);
+            QVERIFY2(std::abs(slider.handleCentre(value) - handleRect(&slider).center().x()) <= 1,
+                     qPrintable(QString::number(slider.handleCentre(value))));
+
+            slider.setValue(value < 128 ? 255 : 1);
+            QImage image((QSizeF(slider.size()) * scale).toSize(), QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::black);
+            slider.render(&image);
+            const QPoint at(int(slider.handleCentre(value) * scale),
+                            int(slider.height() / 2.0 * scale));
+            const QColor shown = image.pixelColor(at);
+            QVERIFY2(hueDistance(shown, ::hueColour(value)) < 5 && shown.hsvSaturation() > 200 &&
+                         shown.value() > 200,
+                     qPrintable(u"value %1 shows %2"_s.arg(value).arg(shown.name())));
         }
     }
 };

@@ -1,14 +1,18 @@
 // The Bots and Maps pages driven the way the player drives them: typing, the scroll bar arrows,
 // the tab strip by mouse and keyboard, Add and Remove.
+#include "window/modelpicture.h"
 #include "windowsupport.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -343,6 +347,39 @@ private slots:
         f.expectShown(2);
         QVERIFY(f.scroll()->isEnabled());
     }
+
+    // The model's tool tip draws its picture, whatever characters the picture's path holds.
+    void modelPictureToolTipShowsThePicture_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("plain") << u"gina.bmp"_s;
+        QTest::newRow("space") << u"my gina.bmp"_s;
+        QTest::newRow("URL characters") << u"g#i%20n?a.bmp"_s;
+        QTest::newRow("HTML characters") << u"a&amp;\"<b>'.bmp"_s;
+        QTest::newRow("accented") << u"g\u00efn\u00e1.bmp"_s;
+    }
+
+    void modelPictureToolTipShowsThePicture() {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(fileName);
+        QImage picture(6, 4, QImage::Format_RGB32);
+        picture.fill(QColor(200, 30, 90));
+        QVERIFY(picture.save(path, "BMP"));
+
+        QTextDocument tip;
+        tip.setDocumentMargin(0);
+        tip.setHtml(modelPictureToolTip(path));
+        QImage drawn(16, 16, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        tip.drawContents(&painter);
+        painter.end();
+        QCOMPARE(drawn.pixelColor(3, 2), QColor(200, 30, 90));
+        QCOMPARE(drawn.pixelColor(3, 6), QColor(Qt::white)); // below the picture
+    }
+
+    void noPictureNoToolTip() { QCOMPARE(modelPictureToolTip(QString()), QString()); }
 
 private:
     void pages() {
