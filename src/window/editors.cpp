@@ -156,8 +156,6 @@ void MainWindow::onPageChanged() {
         setMapsCaption();
     else
         setIniCaption();
-    if (selected == 2)
-        refreshIniTextView();
 }
 
 void MainWindow::onTabBarPressed() {

@@ -1,5 +1,6 @@
 #include "window/fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
 
@@ -19,12 +20,29 @@ QFont dialogFont() {
     return font;
 }
 
+// Fixed-pitch whatever the system has: the named faces first, then the system's own fixed font,
+// then any face the font database marks fixed-pitch.
 QFont rawTextFont() {
+    constexpr qreal pointSize = 8.25;
     QFont font;
-    font.setFamilies({u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s});
+    font.setFamilies({u"Courier New"_s, u"Liberation Mono"_s, u"Cousine"_s, u"DejaVu Sans Mono"_s,
+                      u"Consolas"_s, u"Lucida Console"_s});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSizeF(8.25);
+    font.setPointSizeF(pointSize);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    system.setPointSizeF(pointSize);
+    if (QFontInfo(system).fixedPitch())
+        return system;
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (QFontDatabase::isFixedPitch(family)) {
+            font.setFamilies({family});
+            return font;
+        }
+    }
     return font;
 }
 

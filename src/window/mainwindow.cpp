@@ -7,7 +7,7 @@
 #include "roster/codepage.h"
 #include "ui_mainwindow.h"
 #include "window/fonts.h"
-#include "window/rawtextview.h"
+#include "window/modelpicture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,7 +58,6 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     ui->pageTabs->raise();
     ui->modelCombo->setCompleter(nullptr);
     ui->mapNameCombo->setCompleter(nullptr);
-    ui->iniTextView->setTabChangesFocus(true);
     // The Maps page's label ends in one space more than the Bots page's.
     const QString version = ProgramName + u" v"_s + QStringLiteral(ZELVIK_VERSION);
     ui->botsVersionLabel->setText(version);
@@ -100,6 +99,7 @@ void MainWindow::connectHandlers() {
     connect(ui->removeBotButton, &QPushButton::clicked, this, &MainWindow::removeBot);
     connect(ui->launchFromBotsButton, &QPushButton::clicked, this, &MainWindow::launchGame);
     connect(ui->saveIniButton, &QPushButton::clicked, this, &MainWindow::saveIni);
+    connect(ui->modelCombo, &QComboBox::editTextChanged, this, &MainWindow::showModelPicture);
     connectColourPair(ui->topColorSlider, ui->topColorEdit);
     connectColourPair(ui->bottomColorSlider, ui->bottomColorEdit);
 }
@@ -186,7 +186,7 @@ void MainWindow::loadRoster() {
     rosterState.maps = std::move(read.roster.maps);
     rosterState.bots = std::move(read.roster.bots);
     if (read.readToEnd)
-        setIniTextFromFile(read.text);
+        ui->iniTextView->setFileBytes(read.text);
     ui->botsPage->setVisible(true);
     ui->mapsPage->setVisible(false);
     ui->iniPage->setVisible(false);
@@ -232,40 +232,16 @@ void MainWindow::writeSettings() {
 }
 
 QString MainWindow::iniText() const {
-    return iniTextFile.isNull() ? iniTextRaw : decodeCodePage(iniTextFile);
+    return ui->iniTextView->text();
 }
 
 void MainWindow::setIniText(const QString& text) {
-    iniTextRaw = text;
-    iniTextFile = QByteArray();
-    iniTextChanged();
+    ui->iniTextView->setText(text);
 }
 
-void MainWindow::setIniTextFromFile(const QByteArray& codePageText) {
-    // Not null even when empty, so that iniText() knows which one holds the text.
-    iniTextFile = codePageText.isNull() ? QByteArray("") : codePageText;
-    iniTextRaw = QString();
-    iniTextChanged();
-}
-
-void MainWindow::iniTextChanged() {
-    iniTextStale = true;
-    // What was still to come of the previous text would only be replaced.
-    stopRawTextFill(ui->iniTextView);
-    if (ui->iniPage->isVisible())
-        refreshIniTextView();
-}
-
-// The view is filled only while the INI page shows. A long text goes in slices from the event
-// loop (see rawtextview.h), so showing the page never holds the window up.
-void MainWindow::refreshIniTextView() {
-    if (!iniTextStale)
-        return;
-    iniTextStale = false;
-    if (iniTextFile.isNull())
-        fillRawTextView(ui->iniTextView, iniTextRaw);
-    else
-        fillRawTextViewFromFile(ui->iniTextView, iniTextFile);
+void MainWindow::showModelPicture() {
+    ui->modelCombo->setToolTip(modelPictureToolTip(
+        modelPicturePath(rosterState.gameFolder, ui->modelCombo->currentText())));
 }
 
 void MainWindow::fillModelList() {
@@ -276,6 +252,7 @@ void MainWindow::fillModelList() {
     ui->modelCombo->addItems(foundModelNames(rosterState.gameFolder));
     ui->modelCombo->setCurrentIndex(-1);
     ui->modelCombo->setEditText(shown);
+    showModelPicture();
 }
 
 void MainWindow::fillMapList() {

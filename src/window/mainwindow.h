@@ -97,9 +97,8 @@ private:
     void fillModelList();
     void fillMapList();
     void setIniText(const QString& text);
-    void setIniTextFromFile(const QByteArray& codePageText);
-    void iniTextChanged();
-    void refreshIniTextView();
+    // The model box's tool tip: the model's picture, where the game has one.
+    void showModelPicture();
 
     void setBotsCaption();
     void setMapsCaption();
@@ -114,10 +113,5 @@ private:
     // bots.ini as it was when last read or written here.
     FileStamp iniFileStamp;
     QString folder;
-    // The INI page's text: composed or start-up text, or the file's text still in its code page
-    // (whichever was set last; the other one is null).
-    QString iniTextRaw;
-    QByteArray iniTextFile;
-    bool iniTextStale = false;
     bool loaded = false;
 };

@@ -1,5 +1,6 @@
 // The main window as laid out: every control in its place with its caption, fonts and ranges,
 // captions that fit, the keyboard order, and the toolkit behaviour the handlers rely on.
+#include "window/initextview.h"
 #include "window/wrapbutton.h"
 #include "windowsupport.h"
 
@@ -7,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
@@ -226,13 +226,22 @@ void TestMainWindow::iniTextViewShowsTheNotice() {
              u"folder along with the Bots.ini file.\r\n"_s);
     auto* tabs = control<QTabBar>(window, "pageTabs");
     tabs->setCurrentIndex(2);
-    const auto* view = control<QPlainTextEdit>(window, "iniTextView");
-    QVERIFY(view->toPlainText().startsWith(u"Bots.ini file not found.\nMake sure"_s));
+    auto* view = control<IniTextView>(window, "iniTextView");
+    QCOMPARE(view->lineText(0), u"Bots.ini file not found."_s);
     QCOMPARE(view->palette().color(QPalette::Base), QColor(64, 64, 64));
     QCOMPARE(view->palette().color(QPalette::Text), QColor(0, 255, 0));
     QVERIFY(QFontInfo(view->font()).fixedPitch());
-    QCOMPARE(view->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QVERIFY(!view->isReadOnly());
+
+    // The view is only a view: typing into it changes nothing, and Save INI writes the roster.
+    view->setFocus();
+    QTest::keyClicks(view, u"typed"_s);
+    QTest::keyClick(view, Qt::Key_Backspace);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(window.iniText().startsWith(u"Bots.ini file not found.\r\n"_s));
+    clickButton(window, "saveIniButton");
+    QVERIFY(
+        readBytes(folder.filePath(u"bots.ini"_s)).startsWith("[Map]\r\nName            = Map1"));
+    QVERIFY(QFile::remove(folder.filePath(u"bots.ini"_s)));
 }
 
 void TestMainWindow::tabKeyWalksOnlyTheVisiblePage() {
