@@ -171,7 +171,7 @@ private:
 // them for the INI page. Returns false when it had to stop early (a list would pass its limit).
 bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& bots,
                ShownText& shown) {
-    constexpr qsizetype MostSlots = qsizetype(EntryList<BotEntry>::MaxEntries) + 1;
+    constexpr qsizetype mostSlots = qsizetype(EntryList<BotEntry>::MaxEntries) + 1;
     Section section = Section::None;
     ValueCache values;
     const char* const data = bytes.constData();
@@ -193,12 +193,12 @@ bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& 
         const bool isDefaultMap = maybeHeader && same(line, "[defaultmap]"_L1);
         const bool isMap = isDefaultMap || (maybeHeader && same(line, "[map]"_L1));
         if (isBot) {
-            if (bots.size() >= MostSlots)
+            if (bots.size() >= mostSlots)
                 return false;
             bots.emplace_back();
             section = Section::Bot;
         } else if (isMap) {
-            if (maps.size() >= MostSlots)
+            if (maps.size() >= mostSlots)
                 return false;
             maps.emplace_back();
             section = Section::Map;
@@ -281,10 +281,10 @@ QString composeBotsIni(const Roster& roster) {
 }
 
 bool writeBotsIniText(QIODevice& device, QStringView text, QCryptographicHash* hash) {
-    constexpr qsizetype Piece = qsizetype(64) * 1024;
+    constexpr qsizetype piece = qsizetype(64) * 1024;
     QByteArray bytes;
     for (qsizetype at = 0; at < text.size();) {
-        qsizetype length = std::min(Piece, text.size() - at);
+        qsizetype length = std::min(piece, text.size() - at);
         // A surrogate pair cut in two would be written as two "?" instead of one.
         if (at + length < text.size() && text.at(at + length - 1).isHighSurrogate())
             ++length;
