@@ -15,6 +15,8 @@ include(GNUInstallDirs)
 # The reverse-DNS name the desktop entry, the AppStream component and the icons share.
 set(ZELVIK_APP_ID "io.github.zelvik.zelvik" CACHE STRING
     "Desktop entry, AppStream and icon name")
+# SPDX identifier of the licence; LICENSE holds its text.
+set(ZELVIK_LICENSE "GPL-3.0-or-later")
 set(ZELVIK_PACKAGE_MAINTAINER "Zelvik maintainers <maintainers@zelvik.invalid>" CACHE STRING
     "Maintainer named in the packages")
 
@@ -112,6 +114,11 @@ else()
             RENAME "${ZELVIK_APP_ID}.svg")
 
     install(FILES docs/guide.md DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+    # Debian looks for the licence of a package in its doc folder's copyright file.
+    configure_file(packaging/linux/copyright.in "${CMAKE_CURRENT_BINARY_DIR}/packaging/copyright"
+                   @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/copyright"
+            DESTINATION "${CMAKE_INSTALL_DOCDIR}")
     install(DIRECTORY docs/images DESTINATION "${CMAKE_INSTALL_DOCDIR}" FILES_MATCHING
             PATTERN "*.png")
 
@@ -132,6 +139,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZELVIK_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION "${ZELVIK_DESCRIPTION}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY zelvik)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/" "/out/")
 
