@@ -113,6 +113,7 @@ if [ ! -f "$work/.source-ready" ]; then
     mkdir -p "$work/download"
     # Source entries are only needed for this download: add one for the archive this machine
     # already uses, and take it away again whatever happens.
+    # shellcheck disable=SC2016 # $(...) are apt's field names, not the shell's.
     archive=$(apt-get indextargets --format '$(REPO_URI) $(CODENAME) $(COMPONENT)' |
         awk '$2 == "bookworm" && $3 == "main" { print $1; exit }')
     [ -n "$archive" ] || {
@@ -145,7 +146,7 @@ if [ ! -f "$work/.source-ready" ]; then
     tar -xf "$work/download"/qt6-base_*.orig.tar.* -C "$src_dir" --strip-components=1
     tar -xf "$work/download"/qt6-base_*.debian.tar.* -C "$work/debian" --strip-components=1
     # Debian's security fixes for this version; the other Debian patches are for its own build.
-    for p in $(grep -E '^cve-2023-' "$work/debian/patches/series"); do
+    grep -E '^cve-2023-' "$work/debian/patches/series" | while read -r p; do
         log "applying $p"
         patch -d "$src_dir" -p1 --quiet <"$work/debian/patches/$p"
     done
