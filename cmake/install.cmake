@@ -3,8 +3,9 @@
 # Zelvik works on the bots.ini in the folder its executable lies in, so where it is installed
 # matters more than usual:
 #
-#  - Windows: the player drops zelvik.exe, with the Qt DLLs beside it, into the bot add-on's
-#    folder. Everything is installed at the top of the install tree and packed as a ZIP.
+#  - Windows: the player drops zelvik.exe (with the Qt DLLs beside it, unless Qt is linked in
+#    statically) into the bot add-on's folder. Everything is installed at the top of the install
+#    tree, with the licence and the guide, and packed as a ZIP.
 #  - Linux and other Unix systems: the executable goes into a private folder (lib/zelvik) and
 #    bin/zelvik is a small launcher that copies it into the player's add-on folder (or a per-user
 #    data folder) and starts it there. A desktop entry, AppStream metadata and icons make it show
@@ -15,6 +16,8 @@ include(GNUInstallDirs)
 # The reverse-DNS name the desktop entry, the AppStream component and the icons share.
 set(ZELVIK_APP_ID "io.github.zelvik.zelvik" CACHE STRING
     "Desktop entry, AppStream and icon name")
+# SPDX identifier of the licence; LICENSE holds its text.
+set(ZELVIK_LICENSE "GPL-3.0-or-later")
 set(ZELVIK_PACKAGE_MAINTAINER "Zelvik maintainers <maintainers@zelvik.invalid>" CACHE STRING
     "Maintainer named in the packages")
 
@@ -31,9 +34,20 @@ string(JOIN "\n" ZELVIK_DESCRIPTION
 if(WIN32)
     # ---- Windows: one flat folder, ready to be copied into the add-on folder --------------------
     install(TARGETS zelvik RUNTIME DESTINATION .)
+    install(FILES LICENSE docs/guide.md DESTINATION .)
+    # The guide's pictures, where its links look for them.
+    install(DIRECTORY docs/images DESTINATION . FILES_MATCHING PATTERN "*.png")
+
+    # A static Qt and the "-static" run-time are inside zelvik.exe: nothing to put beside it.
+    get_target_property(ZELVIK_QT_CORE_TYPE Qt6::Core TYPE)
+    if(ZELVIK_QT_CORE_TYPE STREQUAL "STATIC_LIBRARY")
+        set(ZELVIK_QT_SHARED OFF)
+    else()
+        set(ZELVIK_QT_SHARED ON)
+    endif()
 
     # The Qt DLLs and plugins the program needs, deployed beside the installed zelvik.exe.
-    option(ZELVIK_DEPLOY_QT "Run windeployqt on the installed program" ON)
+    option(ZELVIK_DEPLOY_QT "Run windeployqt on the installed program" ${ZELVIK_QT_SHARED})
     if(ZELVIK_DEPLOY_QT)
         if(TARGET Qt6::windeployqt)
             set(ZELVIK_WINDEPLOYQT "$<TARGET_FILE:Qt6::windeployqt>")
@@ -53,7 +67,9 @@ if(WIN32)
     endif()
 
     # The compiler's run-time DLLs, so the player needs no separate redistributable.
-    if(MINGW)
+    if(NOT ZELVIK_QT_SHARED)
+        # Linked in with Qt.
+    elseif(MINGW)
         get_filename_component(ZELVIK_MINGW_BIN "${CMAKE_CXX_COMPILER}" DIRECTORY)
         foreach(dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libstdc++-6.dll libwinpthread-1.dll)
             if(EXISTS "${ZELVIK_MINGW_BIN}/${dll}")
@@ -66,10 +82,11 @@ if(WIN32)
     endif()
 
     set(CPACK_GENERATOR ZIP)
+    # zelvik-<version>-windows-x64.zip, as scripts/windows-build.sh names it too.
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-        set(CPACK_SYSTEM_NAME win64)
+        set(CPACK_SYSTEM_NAME windows-x64)
     else()
-        set(CPACK_SYSTEM_NAME win32)
+        set(CPACK_SYSTEM_NAME windows-x86)
     endif()
 else()
     # ---- Linux and other Unix systems ----------------------------------------------------------
@@ -112,6 +129,11 @@ else()
             RENAME "${ZELVIK_APP_ID}.svg")
 
     install(FILES docs/guide.md DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+    # Debian looks for the licence of a package in its doc folder's copyright file.
+    configure_file(packaging/linux/copyright.in "${CMAKE_CURRENT_BINARY_DIR}/packaging/copyright"
+                   @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/copyright"
+            DESTINATION "${CMAKE_INSTALL_DOCDIR}")
     install(DIRECTORY docs/images DESTINATION "${CMAKE_INSTALL_DOCDIR}" FILES_MATCHING
             PATTERN "*.png")
 
@@ -132,6 +154,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZELVIK_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION "${ZELVIK_DESCRIPTION}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY zelvik)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/" "/out/")
 
