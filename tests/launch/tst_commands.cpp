@@ -126,6 +126,8 @@ void TestCommands::saveFailureKeepsFileAndRoster_data() {
 
 void TestCommands::saveFailureKeepsFileAndRoster() {
     QFETCH(QString, blocker);
+    if (hostIsWindows && blocker == u"read-only folder"_s)
+        QSKIP("Windows lets files be created in a read-only folder");
     if (blocker != u"folder"_s)
         RERUN_AS_NOBODY_IF_ROOT();
     ShownWindow window(folder.path());

@@ -1,4 +1,6 @@
 #include "launch/gamefinder.h"
+#include "testsupport.h"
+
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +33,7 @@ bool makeLayout(const QString& root, const Layout& layout) {
         if (!QDir().mkpath(QFileInfo(path).path()))
             return false;
         if (isLink(contents)
-                ? !QFile::link(root + u'/' + QString::fromUtf8(contents.sliced(2)), path)
+                ? !makeSymLink(root + u'/' + QString::fromUtf8(contents.sliced(2)), path)
                 : !file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
             return false;
     }

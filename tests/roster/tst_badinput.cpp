@@ -311,8 +311,8 @@ void TestBadInput::linkedBotsIniKeepsTheLink() {
     const QString real = dir.filePath(u"real/roster.ini"_s);
     const QString link = dir.filePath(u"game/bots.ini"_s);
     QVERIFY(writeBytes(real, "[Bot]\r\nname=Old\r\n"));
-    if (!QFile::link(u"../real/roster.ini"_s, link))
-        QSKIP("this system cannot make symbolic links");
+    if (!makeSymLink(u"../real/roster.ini"_s, link))
+        QSKIP("no symbolic links here: on Windows QFile::link makes a shortcut");
 
     BotsIniRead read = readBotsIniFile(dir.filePath(u"game"_s));
     QCOMPARE(read.roster.bots.at(1).name, u"Old"_s); // read through the link
@@ -336,8 +336,8 @@ void TestBadInput::danglingLinkCreatesItsTarget() {
     QVERIFY(dir.isValid());
     const QString real = dir.filePath(u"later.ini"_s);
     const QString link = dir.filePath(u"bots.ini"_s);
-    if (!QFile::link(real, link))
-        QSKIP("this system cannot make symbolic links");
+    if (!makeSymLink(real, link))
+        QSKIP("no symbolic links here: on Windows QFile::link makes a shortcut");
 
     const BotsIniRead read = readBotsIniFile(dir.path());
     QVERIFY(!read.readToEnd); // nothing to read: the defaults
@@ -349,6 +349,8 @@ void TestBadInput::danglingLinkCreatesItsTarget() {
 }
 
 void TestBadInput::garbageSettingsFileReadsDefaults() {
+    if (hostIsWindows)
+        QSKIP("the settings store is the registry there, which has no file to garble");
     const QString path = settingsFile();
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     for (const quint32 seed : {7u, 8u}) {
@@ -365,6 +367,8 @@ void TestBadInput::garbageSettingsFileReadsDefaults() {
 }
 
 void TestBadInput::garbageAroundAValidSettingDoesNotCrash() {
+    if (hostIsWindows)
+        QSKIP("the settings store is the registry there, which has no file to garble");
     const QString path = settingsFile();
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QByteArray garbage = randomBytes(9, 64 * 1024);

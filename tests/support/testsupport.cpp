@@ -16,22 +16,48 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+#ifdef Q_OS_WIN
+// The program's registry key, as the store names it.
+const QString RegistryKey = u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s;
+
+bool runningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+#endif
+
+} // namespace
+
 void isolateSettings() {
+    // No test may block on a dialog: a question nobody expected ends the test program.
+    setQuestionHandler([](QWidget*, const Question& question) -> Answer {
+        qFatal("An unexpected question was asked: %s", qPrintable(question.text));
+    });
+#ifdef Q_OS_WIN
+    // The store is the registry, which a test cannot point elsewhere: the tests run only under
+    // Wine, in a prefix of their own (scripts/windows-test.sh), never on a player's Windows.
+    if (!runningUnderWine())
+        qFatal("The tests write the registry; run them under Wine with a throwaway WINEPREFIX.");
+    // Test programs share the prefix: each starts from an empty key.
+    clearSettings();
+#else
     // Test mode keeps the store below $HOME (and ignores XDG_CONFIG_HOME), so both point into a
     // private folder: the player's own settings are never read or written by a test.
     static QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
     QStandardPaths::setTestModeEnabled(true);
-    // No test may block on a dialog: a question nobody expected ends the test program.
-    setQuestionHandler([](QWidget*, const Question& question) -> Answer {
-        qFatal("An unexpected question was asked: %s", qPrintable(question.text));
-    });
     if (!settingsFile().startsWith(home.path()))
         qFatal("The settings store is not isolated: %s", qPrintable(settingsFile()));
+#endif
 }
 
 QString settingsFile() {
@@ -39,9 +65,23 @@ QString settingsFile() {
 }
 
 void clearSettings() {
+#ifdef Q_OS_WIN
+    QSettings store(RegistryKey + SettingsKeys::Application, QSettings::NativeFormat);
+#else
     QSettings store(settingsFile(), QSettings::IniFormat);
+#endif
     store.clear();
     store.sync();
+}
+
+bool makeSymLink(const QString& target, const QString& link) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(target);
+    Q_UNUSED(link);
+    return false; // QFile::link makes a shortcut there, which the file system does not follow
+#else
+    return QFile::link(target, link);
+#endif
 }
 
 QByteArray readBytes(const QString& path) {
@@ -135,6 +175,10 @@ QString currentTestRow() {
 }
 
 bool writeFakeGame(const QString& path) {
+#ifdef ZELVIK_FAKE_GAME
+    QFile::remove(path);
+    return QFile::copy(QStringLiteral(ZELVIK_FAKE_GAME), path);
+#else
     return writeBytes(
                path,
                "#!/bin/sh\n"
@@ -144,6 +188,7 @@ bool writeFakeGame(const QString& path) {
                "mv \"$record.part\" \"$record.txt\"\n") &&
            QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner |
                                            QFile::ExeGroup | QFile::ExeOther);
+#endif
 }
 
 QStringList fakeGameRecord(const QString& folder) {

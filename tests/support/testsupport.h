@@ -17,6 +17,9 @@ void clearSettings();
 // The raw contents of the settings file, for checks that need to see what was written.
 QString settingsFile();
 
+// A symbolic link at link to target; false where the system makes none.
+bool makeSymLink(const QString& target, const QString& link);
+
 // The whole file; empty when it cannot be read.
 QByteArray readBytes(const QString& path);
 // Replaces the file with bytes; false when it could not be written whole.
@@ -78,8 +81,9 @@ QString currentTestRow();
         }                                                                                          \
     } while (false)
 
-// A stand-in for the game: a script at path that writes its own file name, its working folder
-// and then its arguments, one a line, to "record.txt" beside itself. The record appears in one
+// A stand-in for the game: a program at path (a shell script; on Windows a copy of fakegame.exe)
+// that writes its own file name, its working folder and then its arguments, one a line, to
+// "record.txt" beside itself. The record appears in one
 // step, so a half-written one is never read. False when the script could not be written.
 bool writeFakeGame(const QString& path);
 // The lines the fake game recorded in folder, once they are there (waits up to ten seconds).
