@@ -5,9 +5,14 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --timeout 600
+# Every file formatted with .clang-format and clean under .clang-tidy.
+bash scripts/ci-lint.sh
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, leaks included.
 bash scripts/ci-sanitize.sh
-# The bots.ini reader and writer, and the libraryfolders.vdf reader, against generated input.
+# The bots.ini and libraryfolders.vdf readers against generated input.
 bash scripts/ci-fuzz.sh
 # The packages install, validate and start.
 bash scripts/ci-package.sh
+# The Windows program: cross-built against a static Qt (built once, then cached), packed as the
+# player's ZIP, its tests and a player's session run under Wine.
+bash scripts/windows-test.sh

@@ -39,3 +39,6 @@ export WINEQT_FORCE_STDERR_LOGGING=1
 export WINEQT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation
 
 ctest --test-dir "$build_dir" --output-on-failure --timeout 300 "$@"
+
+# A player's session with zelvik.exe on a virtual display, its file and registry checked.
+bash tests/e2e/wine_session.sh "$build_dir/zelvik.exe" tests/data

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# A player's session with zelvik.exe under Wine on a virtual X display: rename a bot, store it with
+# a tab click, "Save INI", close; then check bots.ini byte for byte where the session changed it
+# and the settings in the registry. Run by scripts/windows-test.sh, inside its throwaway
+# WINEPREFIX, which must be set.
+#
+# Usage: wine_session.sh ZELVIK_EXE DATA_DIR
+set -euo pipefail
+
+exe=$1
+data=$2
+[ -n "${WINEPREFIX:-}" ] || { echo "FAILED: WINEPREFIX is not set" >&2; exit 1; }
+
+fail() {
+    echo "FAILED: $*" >&2
+    [ -s "${work:-}/program.log" ] && { echo "program output:" >&2; cat "$work/program.log" >&2; }
+    exit 1
+}
+step() { echo "-- $*"; }
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start."
+export DISPLAY=":$(cat "$work/display")"
+
+# The program is dropped into the add-on folder beside bots.ini, as a player does.
+addon=$work/addon
+mkdir -p "$addon"
+cp "$exe" "$addon/zelvik.exe"
+cp "$data/sample-bots.ini" "$addon/bots.ini"
+key='HKCU\Software\VB and VBA Program Settings\Zelvik\Settings'
+wine reg delete 'HKCU\Software\VB and VBA Program Settings\Zelvik' /f >/dev/null 2>&1 || true
+
+step "start zelvik.exe"
+(cd "$work" && exec wine "$addon/zelvik.exe") >"$work/program.log" 2>&1 &
+program_pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik' | head -n 1) || true
+[ -n "$window" ] || fail "the window did not appear."
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool windowfocus "$window" 2>/dev/null || true
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.2; }
+title_is() {
+    local got=""
+    for _ in $(seq 100); do
+        got=$(xdotool getwindowname "$window" 2>/dev/null) || got="(no window)"
+        [ "$got" = "Vantrel Zelvik$1" ] && return 0
+        sleep 0.05
+    done
+    fail "the window title is \"$got\", expected \"Vantrel Zelvik$1\"."
+}
+title_is "  (Bot  1 of 3)"
+
+step "rename bot 1, page right and back, INI tab, Save INI"
+click 132 41
+xdotool key ctrl+a
+xdotool type --delay 30 -- "Wineguy"
+click 229 44
+title_is "  (Bot  2 of 3)"
+click 211 44
+title_is "  (Bot  1 of 3)"
+click 208 10
+title_is ""
+click 223 148
+for _ in $(seq 100); do
+    grep -q 'Wineguy' "$addon/bots.ini" && break
+    sleep 0.1
+done
+
+step "bots.ini: the renamed bot, the rest as it was, CR LF line ends, one more at the end"
+grep -q 'Wineguy' "$addon/bots.ini" || fail "Save INI did not write the renamed bot."
+[ "$(grep -c $'\r$' "$addon/bots.ini")" = "$(wc -l <"$addon/bots.ini")" ] ||
+    fail "a line of bots.ini does not end in CR LF."
+[ "$(tail -c 4 "$addon/bots.ini" | od -An -c | tr -d ' \n')" = '\r\n\r\n' ] ||
+    fail "bots.ini does not end in an empty line."
+grep -q "$(printf 'Name            = Gordon\r')" "$addon/bots.ini" || fail "bot 2 was lost."
+# One line for the whole file, CR as "~" and LF as "#", to look for the section's lines together.
+tr '\r\n' '~#' <"$addon/bots.ini" |
+    grep -qF '[Bot]~#Name            = Wineguy~#Model           = Barney~#' ||
+    fail "the renamed bot's section is not as written."
+
+step "close with Alt+F4: nothing unsaved, the program ends and the registry holds the settings"
+xdotool windowfocus "$window" 2>/dev/null || true
+xdotool key alt+F4
+for _ in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed."
+wait "$program_pid" || fail "the program ended with an error."
+program_pid=""
+settings=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+for name in HLPath HLParameters MainLeft MainTop MainWidth MainHeight; do
+    grep -q "^ *$name" <<<"$settings" || fail "the registry has no $name: $settings"
+done
+grep -q 'HLParameters *REG_SZ *-nointro$' <<<"$settings" ||
+    fail "HLParameters is not the shown -nointro: $settings"
+grep -q 'MainWidth *REG_SZ *3750$' <<<"$settings" || fail "MainWidth is not 250 px in twips: $settings"
+
+echo "PASSED: the player's session under Wine gave the expected bots.ini and registry values."
