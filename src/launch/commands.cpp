@@ -67,7 +67,7 @@ QString storedGamePath() {
 bool launchStoredGame(QString* error) {
     const QString parameters = readStoredSetting(SettingsKeys::Parameters, QString());
     LaunchRequest request = makeLaunchRequest(storedGamePath(), parameters);
-    if (!hostIsWindows) {
+    if (!HostIsWindows) {
         const QStringList names = launchCandidates(request.file == u"hlds.exe"_s, false);
         const auto program = firstRunnable(request.directory, names);
         if (!program) {

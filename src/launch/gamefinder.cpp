@@ -133,7 +133,7 @@ QStringList listedLibraries(const QString& clientFolder) {
 
 // The game folder in a library, when it holds a client program this platform can start.
 QString gameFolderIn(const QString& library, bool windows) {
-    const QString folder = library + u"/steamapps/common/Half-Life"_s;
+    QString folder = library + u"/steamapps/common/Half-Life"_s;
     for (const QString& name : launchCandidates(false, windows)) {
         if (QFileInfo(folder + u'/' + name).isFile())
             return folder;
@@ -268,5 +268,5 @@ QString defaultGamePath() {
     const QSettings steam(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
     steamPath = steam.value(u"SteamPath"_s).toString();
 #endif
-    return defaultGamePath(QDir::homePath(), steamPath, hostIsWindows);
+    return defaultGamePath(QDir::homePath(), steamPath, HostIsWindows);
 }

@@ -10,9 +10,9 @@
 // here takes the platform as a flag, so both platforms' rules can be checked on either.
 
 #ifdef Q_OS_WIN
-inline constexpr bool hostIsWindows = true;
+inline constexpr bool HostIsWindows = true;
 #else
-inline constexpr bool hostIsWindows = false;
+inline constexpr bool HostIsWindows = false;
 #endif
 
 // The programs Launch may start from the game folder, in the order they are tried. On Windows
@@ -47,7 +47,7 @@ QStringList libraryFolderPaths(QByteArrayView vdfText);
 // counted only when it holds a client program of launchCandidates(false, windows). On Windows
 // the folder is given with backslashes, and steamPath may use either separator. At most
 // MaxVdfBytes of each list are read; a real one is a few kilobytes.
-inline constexpr qsizetype MaxVdfBytes = 1024 * 1024;
+inline constexpr qsizetype MaxVdfBytes = qsizetype(1024) * 1024;
 QString findGameFolder(const QString& home, const QString& steamPath, bool windows);
 
 // The old default path, for when no game is found.

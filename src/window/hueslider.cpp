@@ -16,7 +16,7 @@ constexpr int MaxStops = 256;
 
 QColor hueColour(int value) {
     // In whole degrees times 255, so that a full turn is exact and 255 comes back to red.
-    const qint64 turn = 360 * 255;
+    const qint64 turn = qint64(360) * 255;
     const qint64 scaled = ((qint64(value) * 360) % turn + turn) % turn;
     return QColor::fromHsvF(float(double(scaled) / double(turn)), 1.0f, 1.0f);
 }

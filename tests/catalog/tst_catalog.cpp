@@ -168,9 +168,14 @@ void TestCatalog::modelPicture() {
         else
             makeFile(game.filePath(file));
     }
-    const QString found = modelPicturePath(game.path(), model);
-    QCOMPARE(QDir::fromNativeSeparators(found),
-             picture.isEmpty() ? QString() : game.filePath(picture));
+    const QString found = QDir::fromNativeSeparators(modelPicturePath(game.path(), model));
+    const QString expected = picture.isEmpty() ? QString() : game.filePath(picture);
+#ifdef Q_OS_WIN
+    // The file system ignores case there: the name asked for is found as it was asked.
+    QVERIFY2(found.compare(expected, Qt::CaseInsensitive) == 0, qPrintable(found));
+#else
+    QCOMPARE(found, expected);
+#endif
 }
 
 void TestCatalog::nothingFound() {

@@ -126,7 +126,7 @@ void TestCommands::saveFailureKeepsFileAndRoster_data() {
 
 void TestCommands::saveFailureKeepsFileAndRoster() {
     QFETCH(QString, blocker);
-    if (hostIsWindows && blocker == u"read-only folder"_s)
+    if (HostIsWindows && blocker == u"read-only folder"_s)
         QSKIP("Windows lets files be created in a read-only folder");
     if (blocker != u"folder"_s)
         RERUN_AS_NOBODY_IF_ROOT();
@@ -260,7 +260,7 @@ void TestCommands::launchStartsTheGamesProgram_data() {
     QTest::newRow("client, any case") << u"HL.exe"_s << QStringList{u"hl.exe"_s} << u"hl.exe"_s;
     QTest::newRow("server by the path's end")
         << u"HLDS.EXE"_s << QStringList{u"hlds.exe"_s, u"hl.exe"_s} << u"hlds.exe"_s;
-    if (hostIsWindows)
+    if (HostIsWindows)
         return; // Windows starts hl.exe or hlds.exe only
     QTest::newRow("only hl.sh") << u"hl.exe"_s << QStringList{u"hl.sh"_s} << u"hl.sh"_s;
     QTest::newRow("only hl_linux") << u"hl.exe"_s << QStringList{u"hl_linux"_s} << u"hl_linux"_s;

@@ -1,7 +1,6 @@
 #include "launch/gamefinder.h"
 #include "testsupport.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -150,7 +149,7 @@ void TestGameFinder::launchProgram() {
     QFETCH(QString, plain);
     QFETCH(QString, chosen);
     QFETCH(QString, tried);
-    if (hostIsWindows && !windows)
+    if (HostIsWindows && !windows)
         QSKIP("Windows runs programs by their extension, not by a mode bit");
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -224,7 +223,7 @@ void TestGameFinder::defaultGamePath() {
     QFETCH(QString, found);
     QTemporaryDir home;
     QVERIFY(home.isValid());
-    if (hostIsWindows && std::any_of(layout.begin(), layout.end(), isLink))
+    if (HostIsWindows && std::any_of(layout.begin(), layout.end(), isLink))
         QSKIP("Windows makes shortcuts, not symbolic links");
     QVERIFY(makeLayout(home.path(), layout));
     steamPath.replace(u"@HOME@"_s, home.path());

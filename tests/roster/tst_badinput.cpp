@@ -206,7 +206,7 @@ void TestBadInput::nulBytesStayInsideLinesAndValues() {
 }
 
 void TestBadInput::tenMegabyteSingleLine() {
-    constexpr qsizetype length = 10 * 1024 * 1024;
+    constexpr qsizetype length = qsizetype(10) * 1024 * 1024;
     {
         // One endless value: kept whole.
         const BotsIniRead read = readBotsIni("[Bot]\r\nname=" + QByteArray(length, 'x'));
@@ -349,13 +349,13 @@ void TestBadInput::danglingLinkCreatesItsTarget() {
 }
 
 void TestBadInput::garbageSettingsFileReadsDefaults() {
-    if (hostIsWindows)
+    if (HostIsWindows)
         QSKIP("the settings store is the registry there, which has no file to garble");
     const QString path = settingsFile();
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     for (const quint32 seed : {7u, 8u}) {
         // Random bytes with no "[" can open no section, so no key of ours can be found.
-        QByteArray garbage = randomBytes(seed, 256 * 1024);
+        QByteArray garbage = randomBytes(seed, qsizetype(256) * 1024);
         garbage.replace('[', '(');
         writeBytes(path, garbage);
         QCOMPARE(readBytes(path).size(), garbage.size());
@@ -367,14 +367,14 @@ void TestBadInput::garbageSettingsFileReadsDefaults() {
 }
 
 void TestBadInput::garbageAroundAValidSettingDoesNotCrash() {
-    if (hostIsWindows)
+    if (HostIsWindows)
         QSKIP("the settings store is the registry there, which has no file to garble");
     const QString path = settingsFile();
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QByteArray garbage = randomBytes(9, 64 * 1024);
+    QByteArray garbage = randomBytes(9, qsizetype(64) * 1024);
     garbage.replace('[', '(');
     const QByteArray file = garbage + "\n[Settings]\nHLPath=C:\\\\Games\\\\hl.exe\n" +
-                            randomBytes(10, 64 * 1024) + "\n[\xff\0]\n=\n==\n["_ba;
+                            randomBytes(10, qsizetype(64) * 1024) + "\n[\xff\0]\n=\n==\n["_ba;
     writeBytes(path, file);
     // QSettings may or may not take the key from a file it finds broken; either way the read
     // gives one of the two, and nothing else.

@@ -83,13 +83,13 @@ void TestStartup::firstStartWithAnEmptyStore() {
 void TestStartup::firstStartFindsTheInstalledGame() {
     // On Windows the store client's folder is a registry value, in the test's own Wine prefix.
     const QString steam = QDir::home().filePath(u".local/share/Steam"_s);
-    if (hostIsWindows)
+    if (HostIsWindows)
         QSettings(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat)
             .setValue(u"SteamPath"_s, steam);
     const QString game = steam + u"/steamapps/common/Half-Life"_s;
     QVERIFY(QDir().mkpath(game));
-    QVERIFY(writeFakeGame(game + (hostIsWindows ? u"/hl.exe"_s : u"/hl_linux"_s)));
-    const QString separator = hostIsWindows ? u"\\"_s : u"/"_s;
+    QVERIFY(writeFakeGame(game + (HostIsWindows ? u"/hl.exe"_s : u"/hl_linux"_s)));
+    const QString separator = HostIsWindows ? u"\\"_s : u"/"_s;
     const QString found = QDir::toNativeSeparators(game) + separator + u"hl.exe"_s;
     {
         ShownWindow window(folder.path());
