@@ -24,27 +24,9 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)."
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of its own: Xvfb picks a free number and writes it to fd 3 once it is ready.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; skip "Xvfb did not start."; }
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=session.sh
+source "$(dirname "$0")/session.sh"
+start_display || skip "Xvfb did not start."
 
 # The program folder holds the program and its bots.ini; the settings store, home and runtime
 # folders are private to this run.

@@ -18,25 +18,9 @@ fail() {
 }
 step() { echo "-- $*"; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start."
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=session.sh
+source "$(dirname "$0")/session.sh"
+start_display || fail "Xvfb did not start."
 
 # The program is dropped into the add-on folder beside bots.ini, as a player does.
 addon=$work/addon
