@@ -10,6 +10,8 @@ set -euo pipefail
 exe=$1
 data=$2
 [ -n "${WINEPREFIX:-}" ] || { echo "FAILED: WINEPREFIX is not set" >&2; exit 1; }
+# The program opens a real window: none of the settings the unit tests run offscreen with.
+unset WINEQT_QPA_PLATFORM WINEQT_FORCE_STDERR_LOGGING WINEQT_QPA_FONTDIR
 
 fail() {
     echo "FAILED: $*" >&2
