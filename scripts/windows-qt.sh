@@ -14,7 +14,6 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=${ZELVIK_QT_CACHE:-/var/cache/zelvik}
 jobs=${ZELVIK_QT_JOBS:-2}
-qt_version=6.4.2
 toolchain_src="$repo/cmake/mingw-w64-x86_64.cmake"
 
 print_only=false
@@ -50,6 +49,12 @@ fi
 
 # The source must be the very version of the host Qt, or moc's output would not fit the headers.
 qt_source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+# The upstream part of the package version (6.4.2 of 6.4.2+dfsg-10) names the folder.
+qt_version=${qt_source_version%%[+~-]*}
+qt_version=${qt_version#*:}
+# Which of Debian's patches are applied: its security fixes, named for their CVE. The others are
+# for Debian's own build. A patch the rule selects that does not apply stops the build.
+security_patch_rule='^[Cc][Vv][Ee]-[0-9]{4}-[0-9]+'
 mingw_version=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
 
 configure_options=(
@@ -79,6 +84,7 @@ done
 key=$({
     echo "qt6-base $qt_source_version"
     echo "mingw $mingw_version"
+    echo "patches $security_patch_rule"
     printf '%s\n' "${configure_options[@]}"
     cat "$toolchain_src"
 } | sha256sum | cut -c1-12)
@@ -145,10 +151,16 @@ if [ ! -f "$work/.source-ready" ]; then
     mkdir -p "$src_dir" "$work/debian"
     tar -xf "$work/download"/qt6-base_*.orig.tar.* -C "$src_dir" --strip-components=1
     tar -xf "$work/download"/qt6-base_*.debian.tar.* -C "$work/debian" --strip-components=1
-    # Debian's security fixes for this version; the other Debian patches are for its own build.
-    grep -E '^cve-2023-' "$work/debian/patches/series" | while read -r p; do
+    # Debian's security fixes for this version, in the order of its series.
+    mapfile -t patches < <(sed -e 's/#.*//' -e 's/[[:space:]]*$//' "$work/debian/patches/series" |
+        grep -E "$security_patch_rule" || true)
+    [ ${#patches[@]} -gt 0 ] || log "no patch in Debian's series matches $security_patch_rule"
+    for p in "${patches[@]}"; do
         log "applying $p"
-        patch -d "$src_dir" -p1 --quiet <"$work/debian/patches/$p"
+        patch -d "$src_dir" -p1 --quiet --forward <"$work/debian/patches/$p" || {
+            log "Debian's patch $p does not apply to qt6-base $qt_source_version; stopping"
+            exit 1
+        }
     done
     touch "$work/.source-ready"
 fi
