@@ -24,10 +24,19 @@ trap cleanup EXIT
 WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i
 # Wine reports Windows 7 unless told otherwise; Qt 6 expects Windows 10.
 wine winecfg -v win10
+# Wine maps the whole Unix file system as drive Z:, where a stray path (a registry key taken for a
+# file name, say) would quietly find whatever an earlier run left below /. The tests get only the
+# drives they need instead: S: the checkout (test data), B: the build folder (the programs), and
+# the fonts inside C:; anything else is not there for them. tests/CMakeLists.txt names the same
+# drives. wineboot makes z: only with a new prefix, so it stays gone.
+wineserver -w
+rm -f "$WINEPREFIX/dosdevices/z:"
+ln -s "$PWD" "$WINEPREFIX/dosdevices/s:"
+ln -s "$(cd "$build_dir" && pwd)" "$WINEPREFIX/dosdevices/b:"
+ln -s /usr/share/fonts/truetype/liberation "$WINEPREFIX/drive_c/fonts"
 # A persistent server and Wine's helper processes, started before CTest: started by the first
 # test instead, they would inherit CTest's output pipe and hold that test open until its timeout.
-# The server wineboot started must be gone first, or the persistent one cannot start.
-wineserver -w
+# The server wineboot started is gone (above), so the persistent one can start.
 wineserver -p
 wine cmd /c exit
 
@@ -36,7 +45,7 @@ wine cmd /c exit
 # fonts only in QT_QPA_FONTDIR.
 export WINEQT_QPA_PLATFORM=offscreen
 export WINEQT_FORCE_STDERR_LOGGING=1
-export WINEQT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation
+export WINEQT_QPA_FONTDIR='C:\fonts'
 
 ctest --test-dir "$build_dir" --output-on-failure --timeout 300 "$@"
 
@@ -45,4 +54,5 @@ ctest --test-dir "$build_dir" --output-on-failure --timeout 300 "$@"
 # screen: the session starts Wine afresh.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
-bash tests/e2e/wine_session.sh "$build_dir/zelvik.exe" tests/data
+# Its work folder lies inside the prefix, on C:, the one drive that is there for it.
+TMPDIR="$WINEPREFIX/drive_c" bash tests/e2e/wine_session.sh "$build_dir/zelvik.exe" tests/data

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -64,14 +66,37 @@ QString settingsFile() {
     return settingsLocation(SettingsKeys::Application);
 }
 
-void clearSettings() {
+namespace {
+
+// The program's store opened here, past the program's own code: the registry key on Windows,
+// the file elsewhere.
+std::unique_ptr<QSettings> openStoreDirectly() {
 #ifdef Q_OS_WIN
-    QSettings store(RegistryKey + SettingsKeys::Application, QSettings::NativeFormat);
+    return std::make_unique<QSettings>(RegistryKey + SettingsKeys::Application,
+                                       QSettings::NativeFormat);
 #else
-    QSettings store(settingsFile(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
 #endif
-    store.clear();
-    store.sync();
+}
+
+} // namespace
+
+void clearSettings() {
+    const auto store = openStoreDirectly();
+    store->clear();
+    store->sync();
+}
+
+std::optional<QString> valueInStore(const QString& section, const QString& key) {
+#ifndef Q_OS_WIN
+    if (!QFile::exists(settingsFile()))
+        return std::nullopt;
+#endif
+    const auto store = openStoreDirectly();
+    store->beginGroup(section);
+    if (!store->contains(key))
+        return std::nullopt;
+    return store->value(key).toString();
 }
 
 bool makeSymLink(const QString& target, const QString& link) {

@@ -9,13 +9,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 // Points the per-user settings store at a private temporary folder for the whole test run.
 // Call from initTestCase(), before anything reads a setting.
 void isolateSettings();
 // Empties the settings store of the program.
 void clearSettings();
-// The raw contents of the settings file, for checks that need to see what was written.
+// Where the settings store lives: a file, or on Windows a registry key.
 QString settingsFile();
+// The value the store itself holds for key, read past the program's own code (the registry on
+// Windows, the file elsewhere); nothing when the store has no such key.
+std::optional<QString> valueInStore(const QString& section, const QString& key);
 
 // A symbolic link at link to target; false where the system makes none.
 bool makeSymLink(const QString& target, const QString& link);
