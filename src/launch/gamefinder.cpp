@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -93,6 +95,12 @@ private:
     QByteArrayView text;
     qsizetype at = 0;
 };
+
+// A library's key in the list: decimal digits only.
+bool isNumber(const QByteArray& key) {
+    return !key.isEmpty() &&
+           std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 // UTF-8 text as it is, a leading byte order mark included: in a name it is a character.
 QString decodedPath(const QByteArray& word) {
@@ -206,8 +214,9 @@ QStringList libraryFolderPaths(QByteArrayView vdfText) {
                 key = std::move(token.word);
                 break;
             }
-            if (inLibraries && depth >= 2 && key->compare("path", Qt::CaseInsensitive) == 0 &&
-                !token.word.isEmpty())
+            if (inLibraries && !token.word.isEmpty() &&
+                (depth >= 2 ? key->compare("path", Qt::CaseInsensitive) == 0
+                            : depth == 1 && isNumber(*key)))
                 paths << decodedPath(token.word);
             key.reset();
             break;

@@ -48,6 +48,16 @@ QByteArray libraries(std::initializer_list<const char*> paths) {
     return text + "}\n";
 }
 
+// The same list the way the client wrote it before 2021: numbered paths beside other values.
+QByteArray numberedLibraries(std::initializer_list<const char*> paths) {
+    QByteArray text = "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1609459200\"\n"
+                      "\t\"ContentStatsID\"\t\t\"-4512385739157032410\"\n";
+    int number = 1;
+    for (const char* path : paths)
+        text += "\t\"" + QByteArray::number(number++) + "\"\t\t\"" + path + "\"\n";
+    return text + "}\n";
+}
+
 const QString Steam = u".local/share/Steam"_s;
 const QString Vdf = Steam + u"/steamapps/libraryfolders.vdf"_s;
 const QString Game = u"/steamapps/common/Half-Life"_s;
@@ -98,6 +108,17 @@ void TestGameFinder::libraryFolderPaths_data() {
         R"("libraryfolders" { "0" { "path" "/a" )" + QByteArray(100000, '{') + R"("path" "/b")",
         {u"/a"_s});
     row("byte order mark in a value", libraries({"\xEF\xBB\xBF"}), {u"\uFEFF"_s});
+    const QByteArray old = numberedLibraries({R"(D:\\SteamLibrary)", "/mnt/games/SteamLibrary"});
+    const QStringList oldPaths{uR"(D:\SteamLibrary)"_s, u"/mnt/games/SteamLibrary"_s};
+    row("numbered paths", old, oldPaths);
+    row("numbered paths, key in lower case",
+        QByteArray(old).replace("LibraryFolders", "libraryfolders"), oldPaths);
+    row("numbered paths among damage",
+        R"("libraryfolders" { "TimeNextStatsReport" "12" "1" "/a" "x2" "/no" "3" "" "02" "/b"
+        "4" { "path" "/c" "apps" { "70" "/no" } } "5" { "6" "/no" } "7" "/d" "8" "/cut)",
+        {u"/a"_s, u"/b"_s, u"/c"_s, u"/d"_s});
+    row("numbered paths outside the list",
+        R"("1" "/a" "other" { "2" "/b" } "libraryfolders" { "3" "/c" } "4" "/d")", {u"/c"_s});
     row("garbage", QByteArray("\x00\xFF{\"\x01\x7F\\}}\x80\"\"", 12), {});
     row("empty", {}, {});
 }
@@ -179,6 +200,7 @@ void TestGameFinder::defaultGamePath_data() {
     QTest::addColumn<QString>("found"); // the game folder below home; empty: the old default
     const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
     const QByteArray vdf = libraries({"@HOME@/.local/share/Steam", "@HOME@/lib"});
+    const QByteArray oldVdf = numberedLibraries({"@HOME@/lib"});
     const auto row = [](const char* name, const Layout& layout, const QString& found,
                         const QString& steamPath = {}, bool windows = false) {
         QTest::newRow(name) << layout << steamPath << windows << found;
@@ -188,6 +210,7 @@ void TestGameFinder::defaultGamePath_data() {
     row("second library", {{Vdf, vdf}, {lib + "/hl.sh", ""}}, lib);
     row("client folder first", {{Vdf, vdf}, {lib + "/hl.sh", ""}, {client + "/hl.exe", ""}},
         client);
+    row("numbered library list", {{Vdf, oldVdf}, {lib + "/hl.sh", ""}}, lib);
     row("flatpak", {{flatpak + Game + "/hl.exe", ""}}, flatpak + Game);
     row("client folders in order",
         {{flatpak + Game + "/hl.sh", ""}, {u".steam/root"_s + Game + "/hl.sh", ""}},
@@ -210,6 +233,10 @@ void TestGameFinder::defaultGamePath_data() {
     row("Windows", {{own + "/hl.exe", ""}}, own, u"@HOME@/S"_s, true);
     row("Windows library",
         {{u"S/steamapps/libraryfolders.vdf"_s, libraries({"@WINHOME@\\\\L"})},
+         {u"L"_s + Game + "/hl.exe", ""}},
+        u"L"_s + Game, u"@HOME@\\S"_s, true);
+    row("Windows numbered library list",
+        {{u"S/steamapps/libraryfolders.vdf"_s, numberedLibraries({"@WINHOME@\\\\L"})},
          {u"L"_s + Game + "/hl.exe", ""}},
         u"L"_s + Game, u"@HOME@\\S"_s, true);
     row("Windows needs hl.exe", {{own + "/hl.sh", ""}}, {}, u"@HOME@/S"_s, true);
