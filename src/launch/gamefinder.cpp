@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -110,18 +111,21 @@ QString decodedPath(const QByteArray& word) {
     return decoder.decode(word);
 }
 
+// Below home, after the one in the data folder.
 const QString ClientSubfolders[] = {
-    u".local/share/Steam"_s,
     u".steam/steam"_s,
     u".steam/root"_s,
     u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s,
 };
 
 // The store client's folders to search, most likely first.
-QStringList clientFolders(const QString& home, const QString& steamPath, bool windows) {
+QStringList clientFolders(const QString& home, const QString& dataHome, const QString& steamPath,
+                          bool windows) {
     QStringList folders;
     if (!steamPath.isEmpty())
         folders << steamPath;
+    if (!windows && !dataHome.isEmpty())
+        folders << dataHome + u"/Steam"_s;
     if (!windows && !home.isEmpty()) {
         for (const QString& subfolder : ClientSubfolders)
             folders << home + u'/' + subfolder;
@@ -237,7 +241,8 @@ QStringList libraryFolderPaths(QByteArrayView vdfText) {
     }
 }
 
-QString findGameFolder(const QString& home, const QString& steamPath, bool windows) {
+QString findGameFolder(const QString& home, const QString& dataHome, const QString& steamPath,
+                       bool windows) {
     const auto clean = [windows](QString path) {
         if (windows)
             path.replace(u'\\', u'/');
@@ -245,7 +250,7 @@ QString findGameFolder(const QString& home, const QString& steamPath, bool windo
     };
     QSet<QString> clientsSearched;
     QSet<QString> librariesSearched;
-    for (const QString& client : clientFolders(home, steamPath, windows)) {
+    for (const QString& client : clientFolders(home, dataHome, steamPath, windows)) {
         const QString clientFolder = clean(client);
         if (!firstVisit(clientsSearched, clientFolder))
             continue;
@@ -263,8 +268,9 @@ QString findGameFolder(const QString& home, const QString& steamPath, bool windo
     return {};
 }
 
-QString defaultGamePath(const QString& home, const QString& steamPath, bool windows) {
-    const QString folder = findGameFolder(home, steamPath, windows);
+QString defaultGamePath(const QString& home, const QString& dataHome, const QString& steamPath,
+                        bool windows) {
+    const QString folder = findGameFolder(home, dataHome, steamPath, windows);
     if (folder.isEmpty())
         return FallbackGamePath;
     return folder + (windows ? u'\\' : u'/') + u"hl.exe"_s;
@@ -277,5 +283,7 @@ QString defaultGamePath() {
     const QSettings steam(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
     steamPath = steam.value(u"SteamPath"_s).toString();
 #endif
-    return defaultGamePath(QDir::homePath(), steamPath, HostIsWindows);
+    // The user's data folder: XDG_DATA_HOME when it is set, else .local/share below home.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return defaultGamePath(QDir::homePath(), dataHome, steamPath, HostIsWindows);
 }

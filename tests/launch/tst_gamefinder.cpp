@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -197,13 +198,15 @@ void TestGameFinder::defaultGamePath_data() {
     QTest::addColumn<Layout>("layout");
     QTest::addColumn<QString>("steamPath");
     QTest::addColumn<bool>("windows");
-    QTest::addColumn<QString>("found"); // the game folder below home; empty: the old default
+    QTest::addColumn<QString>("dataHome"); // the user's data folder below home
+    QTest::addColumn<QString>("found");    // the game folder below home; empty: the old default
     const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
     const QByteArray vdf = libraries({"@HOME@/.local/share/Steam", "@HOME@/lib"});
     const QByteArray oldVdf = numberedLibraries({"@HOME@/lib"});
     const auto row = [](const char* name, const Layout& layout, const QString& found,
-                        const QString& steamPath = {}, bool windows = false) {
-        QTest::newRow(name) << layout << steamPath << windows << found;
+                        const QString& steamPath = {}, bool windows = false,
+                        const QString& dataHome = u".local/share"_s) {
+        QTest::newRow(name) << layout << steamPath << windows << dataHome << found;
     };
     const QString client = Steam + Game, lib = u"lib"_s + Game, own = u"S"_s + Game;
     row("client folder", {{client + "/hl_linux", ""}}, client);
@@ -239,6 +242,15 @@ void TestGameFinder::defaultGamePath_data() {
         {{u"S/steamapps/libraryfolders.vdf"_s, numberedLibraries({"@WINHOME@\\\\L"})},
          {u"L"_s + Game + "/hl.exe", ""}},
         u"L"_s + Game, u"@HOME@\\S"_s, true);
+    const QString data = u"data/Steam"_s + Game;
+    row("data folder named by XDG_DATA_HOME", {{data + "/hl_linux", ""}}, data, {}, false,
+        u"data"_s);
+    row("data folder first", {{u".steam/steam"_s + Game + "/hl.sh", ""}, {data + "/hl.sh", ""}},
+        data, {}, false, u"data"_s);
+    row("data folder's library list",
+        {{u"data/Steam/steamapps/libraryfolders.vdf"_s, oldVdf}, {lib + "/hl.sh", ""}}, lib, {},
+        false, u"data"_s);
+    row("XDG_DATA_HOME elsewhere", {{client + "/hl.sh", ""}}, {}, {}, false, u"data"_s);
     row("Windows needs hl.exe", {{own + "/hl.sh", ""}}, {}, u"@HOME@/S"_s, true);
     row("Windows ignores home", {{client + "/hl.exe", ""}}, {}, {}, true);
 }
@@ -247,6 +259,7 @@ void TestGameFinder::defaultGamePath() {
     QFETCH(Layout, layout);
     QFETCH(QString, steamPath);
     QFETCH(bool, windows);
+    QFETCH(QString, dataHome);
     QFETCH(QString, found);
     QTemporaryDir home;
     QVERIFY(home.isValid());
@@ -260,9 +273,28 @@ void TestGameFinder::defaultGamePath() {
         expected = home.path() + u'/' + found + u"/hl.exe"_s;
     if (!found.isEmpty() && windows)
         expected.replace(u'/', u'\\');
-    QCOMPARE(::defaultGamePath(home.path(), steamPath, windows), expected);
-    QCOMPARE(findGameFolder(home.path(), steamPath, windows),
+    dataHome = home.path() + u'/' + dataHome;
+    QCOMPARE(::defaultGamePath(home.path(), dataHome, steamPath, windows), expected);
+    QCOMPARE(findGameFolder(home.path(), dataHome, steamPath, windows),
              found.isEmpty() ? QString() : expected.chopped(7));
+
+    // The same search for this user, with home and XDG_DATA_HOME pointing into the temporary
+    // folder (XDG_DATA_HOME is not looked at on Windows, whose Steam folder is the registry's).
+    if (HostIsWindows || windows || !steamPath.isEmpty())
+        return;
+    const QByteArray savedHome = qgetenv("HOME");
+    const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", savedHome);
+        if (hadDataHome)
+            qputenv("XDG_DATA_HOME", savedDataHome);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    QCOMPARE(::defaultGamePath(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestGameFinder)
