@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +97,12 @@ private:
     qsizetype at = 0;
 };
 
+// A library's key in the list: decimal digits only.
+bool isNumber(const QByteArray& key) {
+    return !key.isEmpty() &&
+           std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // UTF-8 text as it is, a leading byte order mark included: in a name it is a character.
 QString decodedPath(const QByteArray& word) {
     // Stateless: a sequence cut short at the end becomes a replacement character, not nothing.
@@ -102,18 +111,21 @@ QString decodedPath(const QByteArray& word) {
     return decoder.decode(word);
 }
 
+// Below home, after the one in the data folder.
 const QString ClientSubfolders[] = {
-    u".local/share/Steam"_s,
     u".steam/steam"_s,
     u".steam/root"_s,
     u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s,
 };
 
 // The store client's folders to search, most likely first.
-QStringList clientFolders(const QString& home, const QString& steamPath, bool windows) {
+QStringList clientFolders(const QString& home, const QString& dataHome, const QString& steamPath,
+                          bool windows) {
     QStringList folders;
     if (!steamPath.isEmpty())
         folders << steamPath;
+    if (!windows && !dataHome.isEmpty())
+        folders << dataHome + u"/Steam"_s;
     if (!windows && !home.isEmpty()) {
         for (const QString& subfolder : ClientSubfolders)
             folders << home + u'/' + subfolder;
@@ -206,8 +218,9 @@ QStringList libraryFolderPaths(QByteArrayView vdfText) {
                 key = std::move(token.word);
                 break;
             }
-            if (inLibraries && depth >= 2 && key->compare("path", Qt::CaseInsensitive) == 0 &&
-                !token.word.isEmpty())
+            if (inLibraries && !token.word.isEmpty() &&
+                (depth >= 2 ? key->compare("path", Qt::CaseInsensitive) == 0
+                            : depth == 1 && isNumber(*key)))
                 paths << decodedPath(token.word);
             key.reset();
             break;
@@ -228,7 +241,8 @@ QStringList libraryFolderPaths(QByteArrayView vdfText) {
     }
 }
 
-QString findGameFolder(const QString& home, const QString& steamPath, bool windows) {
+QString findGameFolder(const QString& home, const QString& dataHome, const QString& steamPath,
+                       bool windows) {
     const auto clean = [windows](QString path) {
         if (windows)
             path.replace(u'\\', u'/');
@@ -236,7 +250,7 @@ QString findGameFolder(const QString& home, const QString& steamPath, bool windo
     };
     QSet<QString> clientsSearched;
     QSet<QString> librariesSearched;
-    for (const QString& client : clientFolders(home, steamPath, windows)) {
+    for (const QString& client : clientFolders(home, dataHome, steamPath, windows)) {
         const QString clientFolder = clean(client);
         if (!firstVisit(clientsSearched, clientFolder))
             continue;
@@ -254,8 +268,9 @@ QString findGameFolder(const QString& home, const QString& steamPath, bool windo
     return {};
 }
 
-QString defaultGamePath(const QString& home, const QString& steamPath, bool windows) {
-    const QString folder = findGameFolder(home, steamPath, windows);
+QString defaultGamePath(const QString& home, const QString& dataHome, const QString& steamPath,
+                        bool windows) {
+    const QString folder = findGameFolder(home, dataHome, steamPath, windows);
     if (folder.isEmpty())
         return FallbackGamePath;
     return folder + (windows ? u'\\' : u'/') + u"hl.exe"_s;
@@ -268,5 +283,7 @@ QString defaultGamePath() {
     const QSettings steam(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
     steamPath = steam.value(u"SteamPath"_s).toString();
 #endif
-    return defaultGamePath(QDir::homePath(), steamPath, HostIsWindows);
+    // The user's data folder: XDG_DATA_HOME when it is set, else .local/share below home.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return defaultGamePath(QDir::homePath(), dataHome, steamPath, HostIsWindows);
 }

@@ -29,26 +29,30 @@ std::optional<QString> firstRunnable(const QString& folder, const QStringList& n
 // the folder.
 QString nothingRunnableReason(const QString& folder, const QStringList& names);
 
-// The "path" values inside the library blocks of a store client's libraryfolders.vdf: quoted
-// keys and values, blocks in braces, "//" comments to the end of the line, and backslash escapes
-// in quoted text. A "path" counts at any depth below the top-level "libraryfolders" block's
-// entries (key names in any case); everything else is ignored. Input that is cut short, badly
-// formed or not text at all gives the paths read before the damage, and never fails. Blocks
-// nested deeper than MaxVdfDepth end the reading.
+// The library paths of a store client's libraryfolders.vdf, in the order written: quoted keys
+// and values, blocks in braces, "//" comments to the end of the line, and backslash escapes in
+// quoted text. Inside the top-level "libraryfolders" block (key names in any case) a library is
+// either a block holding a "path", which counts at any depth below the entry, or a numbered key
+// (decimal digits: "1", "2") whose value is the path itself; everything else, such as
+// "TimeNextStatsReport" or a number inside a library's block, is ignored. Input that is cut
+// short, badly formed or not text at all gives the paths read before the damage, and never
+// fails. Blocks nested deeper than MaxVdfDepth end the reading.
 inline constexpr int MaxVdfDepth = 32;
 QStringList libraryFolderPaths(QByteArrayView vdfText);
 
 // The installed game's folder, or empty when there is none. The store client's folders are
-// searched in this order: steamPath (when not empty), then, except on Windows, below home:
-// .local/share/Steam, .steam/steam, .steam/root and .var/app/com.valvesoftware.Steam/.local/
-// share/Steam. Each client folder is searched itself first, then every library listed in its
-// steamapps/libraryfolders.vdf, and a folder already searched (under another name, through a
-// symbolic link) is not searched again. The game is steamapps/common/Half-Life in one of them,
-// counted only when it holds a client program of launchCandidates(false, windows). On Windows
-// the folder is given with backslashes, and steamPath may use either separator. At most
-// MaxVdfBytes of each list are read; a real one is a few kilobytes.
+// searched in this order: steamPath (when not empty), then, except on Windows, Steam in the
+// user's data folder dataHome (when not empty), and below home: .steam/steam, .steam/root and
+// .var/app/com.valvesoftware.Steam/.local/share/Steam. Each client folder is searched itself first,
+// then every library listed in its steamapps/libraryfolders.vdf, and a folder already searched
+// (under another name, through a symbolic link) is not searched again. The game is
+// steamapps/common/Half-Life in one of them, counted only when it holds a client program of
+// launchCandidates(false, windows). On Windows the folder is given with backslashes, and steamPath
+// may use either separator. At most MaxVdfBytes of each list are read; a real one is a few
+// kilobytes.
 inline constexpr qsizetype MaxVdfBytes = qsizetype(1024) * 1024;
-QString findGameFolder(const QString& home, const QString& steamPath, bool windows);
+QString findGameFolder(const QString& home, const QString& dataHome, const QString& steamPath,
+                       bool windows);
 
 // The old default path, for when no game is found.
 inline const QString FallbackGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
@@ -56,8 +60,11 @@ inline const QString FallbackGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
 // The game path the path box shows when none is stored: the found game folder, the platform's
 // separator and "hl.exe", so that cutting the last six characters leaves the folder and its
 // separator; FallbackGamePath when nothing is found.
-QString defaultGamePath(const QString& home, const QString& steamPath, bool windows);
+QString defaultGamePath(const QString& home, const QString& dataHome, const QString& steamPath,
+                        bool windows);
 
-// defaultGamePath for this user on this computer: the home folder, and on Windows the store
-// client's folder from the per-user registry. It reads the disk every time and writes nothing.
+// defaultGamePath for this user on this computer: the home folder, the data folder
+// QStandardPaths names (XDG_DATA_HOME when it is set, else .local/share below home), and on
+// Windows the store client's folder from the per-user registry. It reads the disk every time and
+// writes nothing.
 QString defaultGamePath();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,16 @@ QByteArray libraries(std::initializer_list<const char*> paths) {
     for (const char* path : paths)
         text += "\t\"" + QByteArray::number(number++) + "\"\n\t{\n\t\t\"path\"\t\t\"" + path +
                 "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1024\"\n\t\t}\n\t}\n";
+    return text + "}\n";
+}
+
+// The same list the way the client wrote it before 2021: numbered paths beside other values.
+QByteArray numberedLibraries(std::initializer_list<const char*> paths) {
+    QByteArray text = "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1609459200\"\n"
+                      "\t\"ContentStatsID\"\t\t\"-4512385739157032410\"\n";
+    int number = 1;
+    for (const char* path : paths)
+        text += "\t\"" + QByteArray::number(number++) + "\"\t\t\"" + path + "\"\n";
     return text + "}\n";
 }
 
@@ -98,6 +109,17 @@ void TestGameFinder::libraryFolderPaths_data() {
         R"("libraryfolders" { "0" { "path" "/a" )" + QByteArray(100000, '{') + R"("path" "/b")",
         {u"/a"_s});
     row("byte order mark in a value", libraries({"\xEF\xBB\xBF"}), {u"\uFEFF"_s});
+    const QByteArray old = numberedLibraries({R"(D:\\SteamLibrary)", "/mnt/games/SteamLibrary"});
+    const QStringList oldPaths{uR"(D:\SteamLibrary)"_s, u"/mnt/games/SteamLibrary"_s};
+    row("numbered paths", old, oldPaths);
+    row("numbered paths, key in lower case",
+        QByteArray(old).replace("LibraryFolders", "libraryfolders"), oldPaths);
+    row("numbered paths among damage",
+        R"("libraryfolders" { "TimeNextStatsReport" "12" "1" "/a" "x2" "/no" "3" "" "02" "/b"
+        "4" { "path" "/c" "apps" { "70" "/no" } } "5" { "6" "/no" } "7" "/d" "8" "/cut)",
+        {u"/a"_s, u"/b"_s, u"/c"_s, u"/d"_s});
+    row("numbered paths outside the list",
+        R"("1" "/a" "other" { "2" "/b" } "libraryfolders" { "3" "/c" } "4" "/d")", {u"/c"_s});
     row("garbage", QByteArray("\x00\xFF{\"\x01\x7F\\}}\x80\"\"", 12), {});
     row("empty", {}, {});
 }
@@ -176,18 +198,22 @@ void TestGameFinder::defaultGamePath_data() {
     QTest::addColumn<Layout>("layout");
     QTest::addColumn<QString>("steamPath");
     QTest::addColumn<bool>("windows");
-    QTest::addColumn<QString>("found"); // the game folder below home; empty: the old default
+    QTest::addColumn<QString>("dataHome"); // the user's data folder below home
+    QTest::addColumn<QString>("found");    // the game folder below home; empty: the old default
     const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
     const QByteArray vdf = libraries({"@HOME@/.local/share/Steam", "@HOME@/lib"});
+    const QByteArray oldVdf = numberedLibraries({"@HOME@/lib"});
     const auto row = [](const char* name, const Layout& layout, const QString& found,
-                        const QString& steamPath = {}, bool windows = false) {
-        QTest::newRow(name) << layout << steamPath << windows << found;
+                        const QString& steamPath = {}, bool windows = false,
+                        const QString& dataHome = u".local/share"_s) {
+        QTest::newRow(name) << layout << steamPath << windows << dataHome << found;
     };
     const QString client = Steam + Game, lib = u"lib"_s + Game, own = u"S"_s + Game;
     row("client folder", {{client + "/hl_linux", ""}}, client);
     row("second library", {{Vdf, vdf}, {lib + "/hl.sh", ""}}, lib);
     row("client folder first", {{Vdf, vdf}, {lib + "/hl.sh", ""}, {client + "/hl.exe", ""}},
         client);
+    row("numbered library list", {{Vdf, oldVdf}, {lib + "/hl.sh", ""}}, lib);
     row("flatpak", {{flatpak + Game + "/hl.exe", ""}}, flatpak + Game);
     row("client folders in order",
         {{flatpak + Game + "/hl.sh", ""}, {u".steam/root"_s + Game + "/hl.sh", ""}},
@@ -212,6 +238,19 @@ void TestGameFinder::defaultGamePath_data() {
         {{u"S/steamapps/libraryfolders.vdf"_s, libraries({"@WINHOME@\\\\L"})},
          {u"L"_s + Game + "/hl.exe", ""}},
         u"L"_s + Game, u"@HOME@\\S"_s, true);
+    row("Windows numbered library list",
+        {{u"S/steamapps/libraryfolders.vdf"_s, numberedLibraries({"@WINHOME@\\\\L"})},
+         {u"L"_s + Game + "/hl.exe", ""}},
+        u"L"_s + Game, u"@HOME@\\S"_s, true);
+    const QString data = u"data/Steam"_s + Game;
+    row("data folder named by XDG_DATA_HOME", {{data + "/hl_linux", ""}}, data, {}, false,
+        u"data"_s);
+    row("data folder first", {{u".steam/steam"_s + Game + "/hl.sh", ""}, {data + "/hl.sh", ""}},
+        data, {}, false, u"data"_s);
+    row("data folder's library list",
+        {{u"data/Steam/steamapps/libraryfolders.vdf"_s, oldVdf}, {lib + "/hl.sh", ""}}, lib, {},
+        false, u"data"_s);
+    row("XDG_DATA_HOME elsewhere", {{client + "/hl.sh", ""}}, {}, {}, false, u"data"_s);
     row("Windows needs hl.exe", {{own + "/hl.sh", ""}}, {}, u"@HOME@/S"_s, true);
     row("Windows ignores home", {{client + "/hl.exe", ""}}, {}, {}, true);
 }
@@ -220,6 +259,7 @@ void TestGameFinder::defaultGamePath() {
     QFETCH(Layout, layout);
     QFETCH(QString, steamPath);
     QFETCH(bool, windows);
+    QFETCH(QString, dataHome);
     QFETCH(QString, found);
     QTemporaryDir home;
     QVERIFY(home.isValid());
@@ -233,9 +273,28 @@ void TestGameFinder::defaultGamePath() {
         expected = home.path() + u'/' + found + u"/hl.exe"_s;
     if (!found.isEmpty() && windows)
         expected.replace(u'/', u'\\');
-    QCOMPARE(::defaultGamePath(home.path(), steamPath, windows), expected);
-    QCOMPARE(findGameFolder(home.path(), steamPath, windows),
+    dataHome = home.path() + u'/' + dataHome;
+    QCOMPARE(::defaultGamePath(home.path(), dataHome, steamPath, windows), expected);
+    QCOMPARE(findGameFolder(home.path(), dataHome, steamPath, windows),
              found.isEmpty() ? QString() : expected.chopped(7));
+
+    // The same search for this user, with home and XDG_DATA_HOME pointing into the temporary
+    // folder (XDG_DATA_HOME is not looked at on Windows, whose Steam folder is the registry's).
+    if (HostIsWindows || windows || !steamPath.isEmpty())
+        return;
+    const QByteArray savedHome = qgetenv("HOME");
+    const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", savedHome);
+        if (hadDataHome)
+            qputenv("XDG_DATA_HOME", savedDataHome);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    QCOMPARE(::defaultGamePath(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestGameFinder)
