@@ -64,8 +64,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Edits the bot roster in bots.ini of a bot add-on for Half-Life, and starts the game."_s);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Not Qt's own help option: that one also offers --help-all, which would list Qt's options.
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Displays version information."_s);
+    parser.addOptions({help, version});
     parser.addPositionalArgument(
         u"folder"_s,
         u"The add-on folder whose bots.ini to edit, or that bots.ini file itself. Without it: "

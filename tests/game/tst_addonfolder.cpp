@@ -169,6 +169,8 @@ void TestAddonFolder::commandLine_data() {
                           << "[FOLDER | FILE]";
     QTest::newRow("help, short") << QStringList{u"-h"_s, u"~/other"_s} << A::Help << ""
                                  << "bots.ini";
+    QTest::newRow("help with Qt's options") << QStringList{u"--help-all"_s} << A::BadInput << ""
+                                            << "Unknown option 'help-all'.";
     QTest::newRow("version") << QStringList{u"--version"_s} << A::Version << ""
                              << "Zelvik 9.8";
     QTest::newRow("another file")
