@@ -56,7 +56,7 @@ QString storedAddonFolder() {
     if (auto stored = readOptionalSetting(SettingsKeys::Application, SettingsKeys::Section,
                                           SettingsKeys::AddonFolder))
         return *stored;
-    const QString taken = launcherFolder();
+    QString taken = launcherFolder();
     if (!taken.isEmpty())
         rememberAddonFolder(taken);
     return taken;
@@ -71,13 +71,13 @@ QString startupFolder(const QString& argument, const QString& ownFolder) {
             rememberAddonFolder(choice.folder);
         return choice.folder;
     }
-    const QString picked = pickAddonFolder(nullptr, QDir::homePath());
+    QString picked = pickAddonFolder(nullptr, QDir::homePath());
     if (!picked.isEmpty()) {
         rememberAddonFolder(picked);
         return picked;
     }
     // Never a system folder: the player's own data folder, where "Save INI" may create the file.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;
 }

@@ -37,7 +37,7 @@ QString installGame() {
     if (HostIsWindows)
         QSettings(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat)
             .setValue(u"SteamPath"_s, steam);
-    const QString game = steam + u"/steamapps/common/Half-Life"_s;
+    QString game = steam + u"/steamapps/common/Half-Life"_s;
     QDir().mkpath(game);
     writeFakeGame(game + (HostIsWindows ? u"/hl.exe"_s : u"/hl_linux"_s));
     return game;
