@@ -178,7 +178,7 @@ void TestAddonFolder::commandLine_data() {
         << "other/notes.txt is not a bots.ini file: the add-on reads only bots.ini.";
     QTest::newRow("missing folder") << QStringList{u"~/none"_s} << A::BadInput << ""
                                     << "/none does not exist.";
-    QTest::newRow("missing bots.ini") << QStringList{u"~/other/bots.ini/"_s} << A::BadInput << ""
+    QTest::newRow("missing bots.ini") << QStringList{u"~/game/bots.ini"_s} << A::BadInput << ""
                                       << "does not exist.";
     QTest::newRow("empty name") << QStringList{u""_s} << A::BadInput << ""
                                 << "does not exist.";
@@ -197,6 +197,9 @@ void TestAddonFolder::commandLine() {
     QFETCH(QString, folder);
     QFETCH(QString, text);
     if (QByteArray(QTest::currentDataTag()) == "unreadable folder") {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps no read permission in a folder's attributes.");
+#endif
         RERUN_AS_NOBODY_IF_ROOT();
         QVERIFY(QFile::setPermissions(scratch.filePath(u"locked"_s), QFile::WriteOwner));
     }
