@@ -57,15 +57,6 @@ void TestAddonFolder::choiceFollowsTheOrder_data() {
                                     << "+/own"
                                     << "+/st"
                                     << "+/fd" << true << Source::Argument << "/arg" << true;
-    QTest::newRow("argument without bots.ini still wins")
-        << "/arg"
-        << "+/own"
-        << "+/st"
-        << "+/fd" << false << Source::Argument << "/arg" << true;
-    QTest::newRow("own folder before stored") << ""
-                                              << "+/own"
-                                              << "+/st"
-                                              << "+/fd" << false << Source::Own << "/own" << false;
     QTest::newRow("own folder wins while installed")
         << ""
         << "+/own"
