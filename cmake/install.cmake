@@ -1,15 +1,17 @@
 # Installation and packages.
 #
-# Zelvik works on the bots.ini in the folder its executable lies in, so where it is installed
-# matters more than usual:
+# Zelvik works on the bots.ini of a folder it chooses at start-up: one named on the command line,
+# its own folder when a bots.ini lies there, the folder of last time or the installed game's
+# add-on folder. So it runs from wherever it is installed:
 #
 #  - Windows: the player drops zelvik.exe (with the Qt DLLs beside it, unless Qt is linked in
-#    statically) into the bot add-on's folder. Everything is installed at the top of the install
-#    tree, with the licence and the guide, and packed as a ZIP.
-#  - Linux and other Unix systems: the executable goes into a private folder (lib/zelvik) and
-#    bin/zelvik is a small launcher that copies it into the player's add-on folder (or a per-user
-#    data folder) and starts it there. A desktop entry, AppStream metadata and icons make it show
-#    up in application menus and software centres. Packed as a .deb and a .tar.gz.
+#    statically) into the bot add-on's folder, or anywhere else. Everything is installed at the
+#    top of the install tree, with the licence and the guide, and packed as a ZIP.
+#  - Linux and other Unix systems: bin/zelvik is the program. A desktop entry, AppStream metadata
+#    and icons make it show up in application menus and software centres. Packed as a .deb and a
+#    .tar.gz. The program never works on a bots.ini in the folder it is installed to: configure
+#    packages with the prefix they install to (-DCMAKE_INSTALL_PREFIX=/usr for the .deb), so that
+#    it knows that folder.
 
 include(GNUInstallDirs)
 
@@ -90,24 +92,7 @@ if(WIN32)
     endif()
 else()
     # ---- Linux and other Unix systems ----------------------------------------------------------
-    set(ZELVIK_PRIVATE_DIR "lib/zelvik" CACHE STRING
-        "Folder, below the install prefix, for the program the launcher copies")
-    install(TARGETS zelvik RUNTIME DESTINATION "${ZELVIK_PRIVATE_DIR}")
-
-    # The launcher finds the program relative to its own place, so the installed tree can be moved
-    # (the .tar.gz) and "cmake --install --prefix" works.
-    if(IS_ABSOLUTE "${ZELVIK_PRIVATE_DIR}" OR IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}")
-        set(ZELVIK_LAUNCHER_INSTALLED "\"${ZELVIK_PRIVATE_DIR}/zelvik\"")
-    else()
-        file(RELATIVE_PATH ZELVIK_BIN_TO_PROGRAM "/prefix/${CMAKE_INSTALL_BINDIR}"
-             "/prefix/${ZELVIK_PRIVATE_DIR}/zelvik")
-        set(ZELVIK_LAUNCHER_INSTALLED
-            "\"$(dirname \"$(readlink -f \"$0\")\")/${ZELVIK_BIN_TO_PROGRAM}\"")
-    endif()
-    configure_file(packaging/linux/zelvik-launcher.sh.in
-                   "${CMAKE_CURRENT_BINARY_DIR}/packaging/zelvik" @ONLY)
-    install(PROGRAMS "${CMAKE_CURRENT_BINARY_DIR}/packaging/zelvik"
-            DESTINATION "${CMAKE_INSTALL_BINDIR}")
+    install(TARGETS zelvik RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
     configure_file(packaging/linux/zelvik.desktop.in
                    "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.desktop" @ONLY)

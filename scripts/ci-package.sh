@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the packages into build-pkg/, installs the .deb, checks what it put where, validates the
-# desktop entry and the AppStream metadata, starts the installed program, and removes it again.
+# desktop entry and the AppStream metadata, starts the installed program as the menu does on a
+# home with the game installed (it must open and save the add-on's bots.ini, copying nothing),
+# and removes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=build-pkg
 
-ZELVIK_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev file ${ZELVIK_EXTRA_PACKAGES:-}" \
+ZELVIK_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev file xvfb xdotool ${ZELVIK_EXTRA_PACKAGES:-}" \
     bash scripts/deps.sh
 
 sudo_cmd=()
@@ -27,7 +29,9 @@ check() {
 }
 
 # ---- Build and pack ---------------------------------------------------------------------------
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVIK_TESTS=OFF
+# The prefix the .deb installs to, so the program knows its installed folder.
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVIK_TESTS=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$build_dir" --parallel
 rm -f "$build_dir"/zelvik_*.deb "$build_dir"/zelvik-*.tar.gz "$build_dir"/*.sha256
 (cd "$build_dir" && cpack)
@@ -51,8 +55,7 @@ project_version=$(sed -n 's/^project(zelvik VERSION \([0-9.]*\).*/\1/p' CMakeLis
 check "the package version follows the project ($project_version)" \
     test "$(dpkg-deb --field "$deb" Version)" = "$project_version-1"
 contents=$(tar -tzf "${tarballs[0]}")
-check "the .tar.gz holds the launcher" grep -q '/bin/zelvik$' <<<"$contents"
-check "the .tar.gz holds the program" grep -q '/lib/zelvik/zelvik$' <<<"$contents"
+check "the .tar.gz holds the program" grep -q '/bin/zelvik$' <<<"$contents"
 
 # ---- Install ----------------------------------------------------------------------------------
 work=$(mktemp -d)
@@ -81,9 +84,7 @@ expect_file() {
         fail "$1: nothing installed matching $2"
     fi
 }
-expect_file "launcher" '^/usr/bin/zelvik$'
-launcher=$found
-expect_file "program" '^/usr/lib/zelvik/zelvik$'
+expect_file "program" '^/usr/bin/zelvik$'
 program=$found
 expect_file "desktop entry" '^/usr/share/applications/[^/]+\.desktop$'
 desktop=$found
@@ -94,12 +95,12 @@ for size in 16x16 32x32 48x48; do
 done
 expect_file "scalable icon" '^/usr/share/icons/hicolor/scalable/apps/[^/]+\.svg$'
 expect_file "player's guide" '^/usr/share/doc/zelvik/guide\.md$'
-if [ -z "$launcher" ] || [ -z "$program" ] || [ -z "$desktop" ] || [ -z "$metainfo" ]; then
+if [ -z "$program" ] || [ -z "$desktop" ] || [ -z "$metainfo" ]; then
     echo "FAIL: the package is incomplete; not going on." >&2
     exit 1
 fi
 
-check "the launcher is executable" test -x "$launcher"
+check "the program is executable" test -x "$program"
 check "the program is an ELF executable" grep -q ELF <<<"$(file -L "$program")"
 
 # ---- Validate the metadata --------------------------------------------------------------------
@@ -107,54 +108,102 @@ check "desktop-file-validate $desktop" desktop-file-validate "$desktop"
 check "appstreamcli validate --no-net $metainfo" appstreamcli validate --no-net "$metainfo"
 app_id=$(basename "$desktop" .desktop)
 check "the desktop entry names the icon $app_id" grep -qx "Icon=$app_id" "$desktop"
+check "the desktop entry opens a file named to it" grep -qx "Exec=zelvik %f" "$desktop"
 check "the metadata names the desktop entry" \
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 check "the metadata carries the project version" \
     grep -q "<release version=\"$project_version\"" "$metainfo"
 
 # ---- Start the installed program --------------------------------------------------------------
-# It runs on the bots.ini beside it, so the launcher puts a copy into the add-on folder set for
-# it, or into the per-user data folder while none is set. Everything stays inside $work.
+# A home where the store client installed the game with the bot add-on, and nothing set up for
+# Zelvik: started from the menu entry, the program must find the add-on's bots.ini on its own,
+# open it and save it there. Everything stays inside $work.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$HOME" "$work/addon" "$XDG_RUNTIME_DIR"
+game="$HOME/.local/share/Steam/steamapps/common/Half-Life"
+mkdir -p "$game/vantrel" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-cp tests/data/sample-bots.ini "$work/addon/bots.ini"
+printf '#!/bin/sh\n' >"$game/hl_linux"
+chmod 755 "$game/hl_linux"
+cp tests/data/sample-bots.ini "$game/vantrel/bots.ini"
+bots=$(grep -ci '^\[bot\]' tests/data/sample-bots.ini)
 
-# Runs the launcher for about three seconds; the program must still be open when time is up.
-start_for_a_while() {
-    local description=$1 status=0
-    shift
-    (cd "$work" && xvfb-run -a env "$@" timeout 3 zelvik) >"$work/run.log" 2>&1 || status=$?
-    if [ "$status" = 124 ]; then
-        ok "$description: the program was still running after three seconds"
-    else
-        cat "$work/run.log" >&2
-        fail "$description: the program ended with status $status"
-    fi
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$work/display")"
+program_pid=""
+stop_session() {
+    if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    cleanup
 }
+trap stop_session EXIT
 
-set_and_show() {
-    zelvik --set-addon-folder "$work/addon" && test "$(zelvik --show-addon-folder)" = "$work/addon"
+# The command the menu runs, with no file named: Exec without its %f.
+menu_command=$(sed -n 's/^Exec=//p' "$desktop")
+menu_command=${menu_command% %f}
+# Qt's own look at 96 dpi, so the clicks below land on their controls.
+(cd "$work" && exec env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
+    QT_QPA_PLATFORM=xcb "$menu_command") >"$work/run.log" 2>&1 &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik' | head -n 1) ||
+    true
+check "the program opened the add-on's bots.ini ($bots bots)" \
+    test "$(xdotool getwindowname "$window" 2>/dev/null)" = "Vantrel Zelvik  (Bot  1 of $bots)"
+
+# Adds "zz" to the first bot's name, then presses Save INI on the INI page.
+X=0 Y=0
+eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || true
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1 || true; }
+xdotool windowfocus "$window" 2>/dev/null || true
+click 190 41
+xdotool key End type --delay 15 zz || true
+click 208 10
+click 223 148
+saved() {
+    for _ in $(seq 50); do
+        grep -q $'^Name            = Barneyzz\r$' "$game/vantrel/bots.ini" && return 0
+        sleep 0.1
+    done
+    return 1
 }
-check "zelvik --set-addon-folder" set_and_show
-start_for_a_while "offscreen, add-on folder set" QT_QPA_PLATFORM=offscreen
-start_for_a_while "X11, add-on folder set" QT_QPA_PLATFORM=xcb
-check "the program was copied into the add-on folder" cmp -s "$program" "$work/addon/zelvik"
-check "starting left bots.ini alone" cmp -s tests/data/sample-bots.ini "$work/addon/bots.ini"
+check "Save INI wrote the add-on's bots.ini" saved
+check "the add-on folder is kept for the next start" \
+    grep -qx "AddonFolder=$game/vantrel" "$XDG_CONFIG_HOME/Zelvik/Zelvik.conf"
+kill "$program_pid" 2>/dev/null || true
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
+if [ -s "$work/run.log" ]; then cat "$work/run.log" >&2; fi
+copies=$(find "$work" -name zelvik ! -type d)
+check "no program file was copied anywhere${copies:+: $copies}" test -z "$copies"
 
-check "zelvik --clear-addon-folder" zelvik --clear-addon-folder
-start_for_a_while "offscreen, no add-on folder" QT_QPA_PLATFORM=offscreen
-check "without an add-on folder the program runs from $XDG_DATA_HOME/zelvik" \
-    cmp -s "$program" "$XDG_DATA_HOME/zelvik/zelvik"
-
-refuses_missing_folder() { ! zelvik --set-addon-folder "$work/missing" 2>/dev/null; }
-check "a folder that does not exist is refused" refuses_missing_folder
+# Bad input: the reason on standard error and in a message box, status 2 once it is closed.
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb zelvik "$work/missing") 2>"$work/bad.log" &
+program_pid=$!
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik$' | head -n 1) || true
+for _ in 1 2 3 4 5; do
+    kill -0 "$program_pid" 2>/dev/null || break
+    xdotool windowfocus "$box" 2>/dev/null || true
+    sleep 0.3
+    xdotool key Return 2>/dev/null || true
+done
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+check "a folder that does not exist ends the program with status 2" test "$status" = 2
+check "and says why" grep -q "missing does not exist" "$work/bad.log"
+help_works() { zelvik --help | grep -q 'FOLDER | FILE'; }
+check "zelvik --help" help_works
 
 # ---- Remove -----------------------------------------------------------------------------------
 as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq zelvik
 installed_by_us=0
-gone() { [ ! -e "$launcher" ] && [ ! -e "$program" ] && [ ! -e "$desktop" ] && [ ! -e "$metainfo" ]; }
+gone() { [ ! -e "$program" ] && [ ! -e "$desktop" ] && [ ! -e "$metainfo" ]; }
 check "removing the package removed its files" gone
 
 if [ "$failures" -ne 0 ]; then

@@ -1,3 +1,4 @@
+#include "window/addonfolder.h"
 #include "window/mainwindow.h"
 
 #include <QApplication>
@@ -5,7 +6,12 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvik"));
-    MainWindow window;
+    QApplication::setApplicationVersion(QStringLiteral(ZELVIK_VERSION));
+    const Startup startup =
+        prepareStartup(QApplication::arguments(), QApplication::applicationDirPath());
+    if (startup.exitCode)
+        return *startup.exitCode;
+    MainWindow window(startup.folder);
     window.show();
     return QApplication::exec();
 }

@@ -20,6 +20,7 @@ inline const QString WindowLeft = QStringLiteral("MainLeft");
 inline const QString WindowTop = QStringLiteral("MainTop");
 inline const QString WindowWidth = QStringLiteral("MainWidth");
 inline const QString WindowHeight = QStringLiteral("MainHeight");
+inline const QString AddonFolder = QStringLiteral("AddonFolder");
 } // namespace SettingsKeys
 
 QString readStoredSetting(const QString& key, const QString& defaultValue);

@@ -421,6 +421,11 @@ QMenu* IniTextView::createContextMenu(QWidget* parent) {
     QAction* allAction = menu->addAction(u"Select &All"_s, this, &IniTextView::selectAll);
     allAction->setShortcut(QKeySequence::SelectAll);
     allAction->setEnabled(size > 0);
+    // What the window adds to the view, such as opening another file.
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
     return menu;
 }
 

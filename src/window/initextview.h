@@ -58,7 +58,7 @@ public:
     // Where the cursor is drawn, in the viewport.
     QRect cursorRect() const;
 
-    // The context menu: Copy and Select All. The caller owns it.
+    // The context menu: Copy and Select All, then the view's own actions. The caller owns it.
     QMenu* createContextMenu(QWidget* parent = nullptr);
 
 protected:

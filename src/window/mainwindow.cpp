@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include <cmath>
 #include <optional>
@@ -70,6 +72,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     applyFonts();
     setIniText(NotFoundNotice);
     connectHandlers();
+    addOpenFolderAction();
 }
 
 MainWindow::~MainWindow() {
@@ -123,30 +126,33 @@ void MainWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
-// Edits not yet in bots.ini are never dropped without the player's word.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (hasUnsavedEdits()) {
-        const Answer answer =
-            ask(this, {u"Unsaved changes"_s,
-                       u"The roster has changes that are not saved in bots.ini.\n\nSave them "
-                       u"before closing?"_s,
-                       {Answer::Save, Answer::Discard, Answer::Cancel},
-                       Answer::Save,
-                       Answer::Cancel});
-        if (answer == Answer::Cancel) {
-            event->ignore();
-            return;
-        }
-        if (answer == Answer::Save) {
-            storeShownEntries();
-            if (!saveIni()) {
-                event->ignore();
-                return;
-            }
-        }
+    if (!settleUnsavedEdits()) {
+        event->ignore();
+        return;
     }
     writeSettings();
     event->accept();
+}
+
+// Edits not yet in bots.ini are never dropped without the player's word.
+bool MainWindow::settleUnsavedEdits() {
+    if (!hasUnsavedEdits())
+        return true;
+    const Answer answer =
+        ask(this, {u"Unsaved changes"_s,
+                   u"The roster has changes that are not saved in bots.ini.\n\nSave them "
+                   u"before closing?"_s,
+                   {Answer::Save, Answer::Discard, Answer::Cancel},
+                   Answer::Save,
+                   Answer::Cancel});
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::Save) {
+        storeShownEntries();
+        return saveIni();
+    }
+    return true;
 }
 
 Roster MainWindow::rosterToSave() const {
@@ -180,13 +186,20 @@ void MainWindow::readSettings() {
     ui->parametersEdit->setText(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s));
 }
 
-// Reads bots.ini and shows its first bot and map on the Bots page.
+// Reads bots.ini and shows its first bot and map on the Bots page; the INI view names the file.
 void MainWindow::loadRoster() {
     BotsIniRead read = readBotsIniFile(folder, &iniFileStamp);
     rosterState.maps = std::move(read.roster.maps);
     rosterState.bots = std::move(read.roster.bots);
     if (read.readToEnd)
         ui->iniTextView->setFileBytes(read.text);
+    else
+        setIniText(NotFoundNotice);
+    ui->iniTextView->setToolTip(QDir::toNativeSeparators(botsIniPath(folder)));
+    {
+        const QSignalBlocker quiet(ui->pageTabs);
+        ui->pageTabs->setCurrentIndex(0);
+    }
     ui->botsPage->setVisible(true);
     ui->mapsPage->setVisible(false);
     ui->iniPage->setVisible(false);

@@ -27,7 +27,8 @@ public:
     static constexpr int TwipsPerPixel = 15;
     static inline const QString ProgramName = QStringLiteral("Vantrel Zelvik");
 
-    // programFolder is where bots.ini is read and written; empty means the program's own folder.
+    // programFolder is where bots.ini is read and written (until the player opens another);
+    // empty means the program's own folder.
     explicit MainWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -50,6 +51,8 @@ private:
 
     void readSettings();
     void loadRoster();
+    void addOpenFolderAction();
+    void openAddonFolder();
     void writeSettings();
     void placeWindow();
 
@@ -69,6 +72,9 @@ private:
     // The roster as it would be saved now: the entries on view stored as a page change stores them.
     Roster rosterToSave() const;
     bool hasUnsavedEdits() const;
+    // Asks what becomes of unsaved edits (Save, Discard, Cancel); false when they are kept: the
+    // player cancelled, or saving failed.
+    bool settleUnsavedEdits();
     // Whether bots.ini may be written: asks first when another program changed it since.
     bool mayOverwriteIniFile();
 

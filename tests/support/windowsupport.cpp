@@ -9,6 +9,17 @@ ShownWindow::ShownWindow(const QString& folderPath) : MainWindow(folderPath) {
     show();
 }
 
+FolderPickerCapture::FolderPickerCapture(QString folder) : answer(std::move(folder)) {
+    previous = setFolderPicker([this](QWidget*, const QString&) {
+        ++asked;
+        return answer;
+    });
+}
+
+FolderPickerCapture::~FolderPickerCapture() {
+    setFolderPicker(previous);
+}
+
 void missingControl(QAnyStringView name) {
     qFatal("The window has no control named %s", qPrintable(name.toString()));
 }

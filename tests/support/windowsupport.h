@@ -2,6 +2,7 @@
 
 // Helpers for tests that drive the real main window.
 #include "testsupport.h"
+#include "window/addonfolder.h"
 #include "window/mainwindow.h"
 
 #include <QAnyStringView>
@@ -13,6 +14,22 @@ class QLineEdit;
 class ShownWindow : public MainWindow {
 public:
     explicit ShownWindow(const QString& folderPath);
+};
+
+// Answers every folder dialog while it lives with folder (empty: the player cancels), and counts
+// the dialogs.
+class FolderPickerCapture {
+public:
+    explicit FolderPickerCapture(QString folder);
+    ~FolderPickerCapture();
+    FolderPickerCapture(const FolderPickerCapture&) = delete;
+    FolderPickerCapture& operator=(const FolderPickerCapture&) = delete;
+
+    int asked = 0;
+
+private:
+    QString answer;
+    FolderPicker previous;
 };
 
 // Stops the whole test program: a control the test needs is not in the window.

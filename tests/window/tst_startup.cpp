@@ -2,16 +2,21 @@
 // that closing writes bots.ini only when the player asks for it.
 #include "launch/commands.h"
 #include "launch/gamefinder.h"
+#include "window/initextview.h"
 #include "windowsupport.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +28,27 @@ const QByteArray SampleRoster =
 
 QString stored(const QString& key) {
     return readStoredSetting(key, u"<absent>"_s);
+}
+
+// The game as its store client installs it under this (test) home; returns its folder. On
+// Windows the store client's folder is a registry value, in the test's own Wine prefix.
+QString installGame() {
+    const QString steam = QDir::home().filePath(u".local/share/Steam"_s);
+    if (HostIsWindows)
+        QSettings(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat)
+            .setValue(u"SteamPath"_s, steam);
+    QString game = steam + u"/steamapps/common/Half-Life"_s;
+    QDir().mkpath(game);
+    writeFakeGame(game + (HostIsWindows ? u"/hl.exe"_s : u"/hl_linux"_s));
+    return game;
+}
+
+// Types more onto the shown bot's name and presses "Save INI" on the INI page.
+void editAndSave(const MainWindow& window, const QString& more) {
+    clickTab(window, 0);
+    QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), more);
+    clickTab(window, 2);
+    clickButton(window, "saveIniButton");
 }
 
 } // namespace
@@ -40,6 +66,8 @@ private slots:
         programFolderWith(folder, SampleRoster);
     }
     void firstStartWithAnEmptyStore();
+    void startupOpensTheChosenFolder_data();
+    void startupOpensTheChosenFolder();
     void firstStartFindsTheInstalledGame();
     void storedValuesComeBack();
     void unusablePlaceGivesTheDefault_data();
@@ -78,17 +106,124 @@ void TestStartup::firstStartWithAnEmptyStore() {
     QCOMPARE(stored(SettingsKeys::GamePath), u"<absent>"_s);
 }
 
+void TestStartup::startupOpensTheChosenFolder_data() {
+    QTest::addColumn<QStringList>("arguments"); // after the program's name; "~" is the places
+    // The places holding a bots.ini, which names its one bot after the place: own, arg, found
+    // (the installed game's add-on folder), stored (kept as the folder of last time), launcher
+    // (set with the copy launcher of earlier packages). "stored-empty": kept, but no bots.ini.
+    QTest::addColumn<QString>("holding");
+    QTest::addColumn<QString>("opened");     // the place opened; empty: no window
+    QTest::addColumn<int>("exitCode");       // when there is no window
+    QTest::addColumn<QString>("remembered"); // the place kept for the next start, or <absent>
+    const QString none = u"<absent>"_s;
+    QTest::newRow("folder argument") << QStringList{u"~/arg"_s} << "own arg stored found"
+                                     << "arg" << 0 << "arg";
+    QTest::newRow("file argument") << QStringList{u"~/arg/bots.ini"_s} << "arg stored"
+                                   << "arg" << 0 << "arg";
+    QTest::newRow("own folder wins") << QStringList() << "own stored found"
+                                     << "own" << 0 << "stored";
+    QTest::newRow("remembered folder") << QStringList() << "stored found"
+                                       << "stored" << 0 << "stored";
+    QTest::newRow("found add-on folder") << QStringList() << "found"
+                                         << "found" << 0 << "found";
+    QTest::newRow("remembered folder without bots.ini") << QStringList() << "stored-empty found"
+                                                        << "found" << 0 << "found";
+    QTest::newRow("launcher's folder taken over") << QStringList() << "launcher found"
+                                                  << "launcher" << 0 << "launcher";
+    QTest::newRow("nothing anywhere: own folder") << QStringList() << ""
+                                                  << "own" << 0 << none;
+    QTest::newRow("missing folder") << QStringList{u"~/none"_s} << "own"
+                                    << "" << 2 << none;
+    QTest::newRow("file of another name") << QStringList{u"~/arg/notes.txt"_s} << "arg"
+                                          << "" << 2 << none;
+    QTest::newRow("unknown option")
+        << QStringList{u"--set-addon-folder"_s, u"~/arg"_s} << "arg stored"
+        << "" << 2 << "stored";
+    QTest::newRow("help") << QStringList{u"--help"_s} << "own"
+                          << "" << 0 << none;
+}
+
+// The folder start-up picks is the one "Save INI" writes; the others stay as they were.
+void TestStartup::startupOpensTheChosenFolder() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, holding);
+    QFETCH(QString, opened);
+    QFETCH(int, exitCode);
+    QFETCH(QString, remembered);
+    if (holding.contains(u"launcher") && HostIsWindows)
+        QSKIP("The copy launcher was never on Windows.");
+    QTemporaryDir places;
+    const auto placePath = [&](const QString& place) {
+        if (place == u"found")
+            return QDir::home().filePath(
+                u".local/share/Steam/steamapps/common/Half-Life/VANTREL"_s);
+        return places.filePath(place);
+    };
+    const QStringList allPlaces{u"own"_s, u"arg"_s, u"found"_s, u"stored"_s, u"launcher"_s};
+    for (const QString& place : allPlaces) {
+        QVERIFY(QDir().mkpath(placePath(place)));
+        if (holding.split(u' ').contains(place))
+            QVERIFY(writeBytes(placePath(place) + u"/bots.ini"_s,
+                               "[Bot]\r\nname=" + place.toLatin1() + "\r\n"));
+    }
+    QVERIFY(writeBytes(places.filePath(u"arg/notes.txt"_s), "[Bot]\r\n"));
+    if (holding.contains(u"found"))
+        installGame();
+    if (holding.contains(u"stored"))
+        writeStoredSettings({{SettingsKeys::AddonFolder, placePath(u"stored"_s)}});
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty())
+        configHome = QDir::home().filePath(u".config"_s);
+    const QString launcherFile = configHome + u"/zelvik-launcher/addon-dir"_s;
+    if (holding.contains(u"launcher")) {
+        QVERIFY(QDir().mkpath(QFileInfo(launcherFile).path()));
+        QVERIFY(writeBytes(launcherFile, QFile::encodeName(placePath(u"launcher"_s)) + '\n'));
+    }
+    QMap<QString, QByteArray> before;
+    for (const QString& place : allPlaces)
+        before[place] = readBytes(placePath(place) + u"/bots.ini"_s);
+    const QByteArray settingsBefore = readBytes(settingsFile());
+
+    QStringList commandLine{u"zelvik"_s};
+    for (const QString& argument : arguments)
+        commandLine << QString(argument).replace(u'~', places.path());
+    MessageCapture messages;
+    const Startup startup = prepareStartup(commandLine, placePath(u"own"_s));
+    if (opened.isEmpty()) {
+        QCOMPARE(startup.exitCode, std::optional<int>(exitCode));
+        QCOMPARE(messages.texts.size(), exitCode == 2 ? 1 : 0);
+        QCOMPARE(readBytes(settingsFile()), settingsBefore); // bad input writes nothing
+    } else {
+        QVERIFY(!startup.exitCode);
+        QVERIFY(messages.texts.isEmpty());
+        ShownWindow window(startup.folder);
+        QCOMPARE(QFileInfo(window.programFolder()), QFileInfo(placePath(opened)));
+        QCOMPARE(QFileInfo(control<IniTextView>(window, "iniTextView")->toolTip()),
+                 QFileInfo(placePath(opened) + u"/bots.ini"_s));
+        editAndSave(window, u"xyz"_s);
+    }
+    for (const QString& place : allPlaces) {
+        const QByteArray after = readBytes(placePath(place) + u"/bots.ini"_s);
+        if (place != opened)
+            QCOMPARE(after, before[place]);
+        else if (holding.contains(place))
+            QVERIFY2(after.contains("Name            = " + place.toLatin1() + "xyz\r\n"), after);
+        else
+            QVERIFY2(after.contains("xyz\r\n"), after); // created with the default roster
+    }
+    const QString none = u"<absent>"_s;
+    const QString kept = stored(SettingsKeys::AddonFolder);
+    QCOMPARE(kept == none ? kept : QFileInfo(kept).absoluteFilePath(),
+             remembered == none ? none : QFileInfo(placePath(remembered)).absoluteFilePath());
+    QFile::remove(launcherFile);
+    QVERIFY(QDir(QDir::home().filePath(u".local"_s)).removeRecursively());
+}
+
 // The game installed by its store client under this (test) home is offered, not stored; a stored
 // path, even an empty one, wins.
 void TestStartup::firstStartFindsTheInstalledGame() {
-    // On Windows the store client's folder is a registry value, in the test's own Wine prefix.
-    const QString steam = QDir::home().filePath(u".local/share/Steam"_s);
-    if (HostIsWindows)
-        QSettings(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat)
-            .setValue(u"SteamPath"_s, steam);
-    const QString game = steam + u"/steamapps/common/Half-Life"_s;
-    QVERIFY(QDir().mkpath(game));
-    QVERIFY(writeFakeGame(game + (HostIsWindows ? u"/hl.exe"_s : u"/hl_linux"_s)));
+    const QString game = installGame();
+    QVERIFY(QFileInfo(game).isDir());
     const QString separator = HostIsWindows ? u"\\"_s : u"/"_s;
     const QString found = QDir::toNativeSeparators(game) + separator + u"hl.exe"_s;
     {
@@ -208,6 +343,15 @@ void TestStartup::closeAsksBeforeDroppingEdits_data() {
         << u"edit, blocked"_s << answers({Answer::Save}) << false << false;
     QTest::newRow("edit, outside edit kept")
         << u"edit, outside"_s << answers({Answer::Save, Answer::Cancel}) << false << false;
+    // Ctrl+O asks the same before it opens another folder; "closed" is then "opened".
+    QTest::newRow("open, nothing edited") << u"open"_s << answers({}) << true << false;
+    QTest::newRow("open from the INI page's menu, edit, save")
+        << u"open menu, edit"_s << answers({Answer::Save}) << true << true;
+    QTest::newRow("open, edit, discard")
+        << u"open, edit"_s << answers({Answer::Discard}) << true << false;
+    QTest::newRow("open, edit, cancel")
+        << u"open, edit"_s << answers({Answer::Cancel}) << false << false;
+    QTest::newRow("open, no folder picked") << u"open, no pick"_s << answers({}) << false << false;
 }
 
 void TestStartup::closeAsksBeforeDroppingEdits() {
@@ -222,7 +366,7 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
     ShownWindow window(folder.path());
     if (before == u"parameters")
         control<QLineEdit>(window, "parametersEdit")->setText(u"-dev"_s);
-    if (before.startsWith(u"edit"))
+    if (before.contains(u"edit"))
         QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"xyz"_s);
     if (before.contains(u"tab"))
         clickTab(window, 2);
@@ -236,7 +380,32 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         replies << Answer(a);
     QuestionCapture questions(replies);
     MessageCapture messages;
-    QCOMPARE(window.close(), closed);
+    const bool opening = before.startsWith(u"open");
+    QTemporaryDir other;
+    programFolderWith(other, "[Bot]\r\nname=Other\r\n");
+    FolderPickerCapture picker(before.contains(u"no pick") ? QString() : other.path());
+    if (opening) {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (before.contains(u"menu")) {
+            // The INI view's own menu, and the page's around it, end in the window's action.
+            auto* view = control<IniTextView>(window, "iniTextView");
+            const std::unique_ptr<QMenu> menu(view->createContextMenu());
+            QAction* open = menu->actions().constLast();
+            QCOMPARE(open->text(), u"Open add-on folder..."_s);
+            QCOMPARE(open->shortcut(), QKeySequence(u"Ctrl+O"_s));
+            const auto* page = control<QWidget>(window, "iniPage");
+            QCOMPARE(page->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(page->actions(), QList<QAction*>{open});
+            open->trigger();
+        } else {
+            QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        }
+        QCOMPARE(window.programFolder() == other.path(), closed);
+        QCOMPARE(picker.asked, closed || before.contains(u"no pick") ? 1 : 0);
+    } else {
+        QCOMPARE(window.close(), closed);
+    }
 
     QCOMPARE(questions.asked.size(), answers.size());
     if (!answers.isEmpty()) {
@@ -251,7 +420,21 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
     else if (!before.contains(u"blocked"))
         QCOMPARE(readBytes(iniPath()), onDisk);
     // The window's place is stored by every close, and by none that was called off.
-    QCOMPARE(stored(SettingsKeys::WindowLeft) != u"<absent>"_s, closed);
+    QCOMPARE(stored(SettingsKeys::WindowLeft) != u"<absent>"_s, closed && !opening);
+    if (opening && closed) {
+        // The other folder's roster, as start-up shows it, is the one "Save INI" now writes.
+        QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  1 of 1)"_s);
+        QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), u"Other"_s);
+        QCOMPARE(window.iniText(), u"[Bot]\r\nname=Other\r\n"_s);
+        QCOMPARE(control<QWidget>(window, "iniTextView")->toolTip(),
+                 QDir::toNativeSeparators(other.filePath(u"bots.ini"_s)));
+        QCOMPARE(stored(SettingsKeys::AddonFolder), QDir::toNativeSeparators(other.path()));
+        const QByteArray first = readBytes(iniPath());
+        editAndSave(window, u"abc"_s);
+        QVERIFY(
+            readBytes(other.filePath(u"bots.ini"_s)).contains("Name            = Otherabc\r\n"));
+        QCOMPARE(readBytes(iniPath()), first);
+    }
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,0 +1,209 @@
+// The folder the program works on: the choice among the candidates, the add-on folder of a game,
+// and the command line that may name one.
+#include "game/addonfolder.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+using Source = AddonFolderChoice::Source;
+Q_DECLARE_METATYPE(Source)
+Q_DECLARE_METATYPE(CommandLine::Action)
+
+class TestAddonFolder : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir scratch;
+    // A path below the scratch folder, with "~" standing for it.
+    QString expand(QString text) const { return text.replace(u'~', scratch.path()); }
+
+private slots:
+    void initTestCase();
+    void choiceFollowsTheOrder_data();
+    void choiceFollowsTheOrder();
+    void addonFolderOfTheGame_data();
+    void addonFolderOfTheGame();
+    void commandLine_data();
+    void commandLine();
+};
+
+void TestAddonFolder::initTestCase() {
+    QVERIFY(scratch.isValid());
+    QCoreApplication::setApplicationName(u"Zelvik"_s);
+    QCoreApplication::setApplicationVersion(u"9.8"_s);
+    // game/VanTrel/bots.ini, other/bots.ini, other/notes.txt, other/BOTS.INI
+    QVERIFY(QDir(scratch.path()).mkpath(u"game/VanTrel"_s));
+    QVERIFY(QDir(scratch.path()).mkpath(u"other"_s));
+    QVERIFY(QDir(scratch.path()).mkpath(u"locked"_s));
+    for (const char* file : {"game/VanTrel/bots.ini", "other/notes.txt", "other/BOTS.INI"})
+        QVERIFY(writeBytes(scratch.filePath(QString::fromLatin1(file)), "[Bot]\r\n"));
+}
+
+void TestAddonFolder::choiceFollowsTheOrder_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("own"); // "-": holds no bots.ini; "+": holds one
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<Source>("source");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("remembered");
+    // Each candidate holds a bots.ini: the first in the order wins.
+    QTest::newRow("argument first") << "/arg"
+                                    << "+/own"
+                                    << "+/st"
+                                    << "+/fd" << true << Source::Argument << "/arg" << true;
+    QTest::newRow("own folder wins while installed")
+        << ""
+        << "+/own"
+        << "+/st"
+        << "+/fd" << true << Source::Own << "/own" << false;
+    QTest::newRow("stored before found") << ""
+                                         << "-/own"
+                                         << "+/st"
+                                         << "+/fd" << true << Source::Stored << "/st" << true;
+    QTest::newRow("stored without bots.ini is passed")
+        << ""
+        << "-/own"
+        << "-/st"
+        << "+/fd" << false << Source::Found << "/fd" << true;
+    QTest::newRow("no stored folder") << ""
+                                      << "-/own"
+                                      << "+"
+                                      << "+/fd" << false << Source::Found << "/fd" << true;
+    QTest::newRow("nothing holds one: own folder")
+        << ""
+        << "-/own"
+        << "-/st"
+        << "-/fd" << false << Source::OwnFallback << "/own" << false;
+    QTest::newRow("nothing at all: own folder")
+        << ""
+        << "-/own"
+        << ""
+        << "" << false << Source::OwnFallback << "/own" << false;
+    QTest::newRow("nothing holds one, installed: ask")
+        << ""
+        << "-/own"
+        << "-/st"
+        << "-/fd" << true << Source::Ask << "" << false;
+}
+
+void TestAddonFolder::choiceFollowsTheOrder() {
+    QFETCH(QString, argument);
+    QFETCH(QString, own);
+    QFETCH(QString, stored);
+    QFETCH(QString, found);
+    QFETCH(bool, installed);
+    QFETCH(Source, source);
+    QFETCH(QString, folder);
+    QFETCH(bool, remembered);
+    const auto candidate = [](const QString& text) {
+        return FolderCandidate{text.mid(1), text.startsWith(u'+')};
+    };
+    const AddonFolderChoice choice = chooseAddonFolder(
+        {argument, candidate(own), candidate(stored), candidate(found), installed});
+    QCOMPARE(choice.source, source);
+    QCOMPARE(choice.folder, folder);
+    QCOMPARE(choice.remembered(), remembered);
+}
+
+void TestAddonFolder::addonFolderOfTheGame_data() {
+    QTest::addColumn<QString>("gamePath");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("client path, folder in another case") << "~/game/hl.exe"
+                                                         << "~/game/VanTrel";
+    QTest::newRow("path in upper case") << "~/game/HL.EXE"
+                                        << "~/game/VanTrel";
+    QTest::newRow("folder with separator") << "~/game/"
+                                           << "~/game/VanTrel";
+    QTest::newRow("game without the add-on") << "~/other/hl.exe"
+                                             << "";
+    QTest::newRow("no such game") << "~/missing/hl.exe"
+                                  << "";
+    QTest::newRow("empty path") << ""
+                                << "";
+    QTest::newRow("bare client name") << "hl.exe"
+                                      << "";
+}
+
+void TestAddonFolder::addonFolderOfTheGame() {
+    QFETCH(QString, gamePath);
+    QFETCH(QString, expected);
+    QCOMPARE(QDir::fromNativeSeparators(gameAddonFolder(expand(gamePath))), expand(expected));
+}
+
+void TestAddonFolder::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments"); // after the program's name; "~" is the scratch
+    QTest::addColumn<CommandLine::Action>("action");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("text"); // a part of the text
+    using A = CommandLine::Action;
+    QTest::newRow("nothing named") << QStringList() << A::Run << ""
+                                   << "";
+    QTest::newRow("a folder") << QStringList{u"~/other"_s} << A::Run << "~/other"
+                              << "";
+    QTest::newRow("a folder, untidy")
+        << QStringList{u"~/game/./VanTrel/"_s} << A::Run << "~/game/VanTrel"
+        << "";
+    QTest::newRow("a bots.ini") << QStringList{u"~/game/VanTrel/bots.ini"_s} << A::Run
+                                << "~/game/VanTrel"
+                                << "";
+    QTest::newRow("a BOTS.INI") << QStringList{u"~/other/BOTS.INI"_s} << A::Run << "~/other"
+                                << "";
+    QTest::newRow("a relative folder") << QStringList{u"other"_s} << A::Run << "~/other"
+                                       << "";
+    QTest::newRow("help") << QStringList{u"--help"_s} << A::Help << ""
+                          << "[FOLDER | FILE]";
+    QTest::newRow("help, short") << QStringList{u"-h"_s, u"~/other"_s} << A::Help << ""
+                                 << "bots.ini";
+    QTest::newRow("help with Qt's options") << QStringList{u"--help-all"_s} << A::BadInput << ""
+                                            << "Unknown option 'help-all'.";
+    QTest::newRow("version") << QStringList{u"--version"_s} << A::Version << ""
+                             << "Zelvik 9.8";
+    QTest::newRow("another file")
+        << QStringList{u"~/other/notes.txt"_s} << A::BadInput << ""
+        << "other/notes.txt is not a bots.ini file: the add-on reads only bots.ini.";
+    QTest::newRow("missing folder") << QStringList{u"~/none"_s} << A::BadInput << ""
+                                    << "/none does not exist.";
+    QTest::newRow("missing bots.ini") << QStringList{u"~/game/bots.ini"_s} << A::BadInput << ""
+                                      << "does not exist.";
+    QTest::newRow("empty name") << QStringList{u""_s} << A::BadInput << ""
+                                << "does not exist.";
+    QTest::newRow("two folders") << QStringList{u"~/other"_s, u"~/game"_s} << A::BadInput << ""
+                                 << "Name one folder or file, not 2.";
+    QTest::newRow("unknown option")
+        << QStringList{u"--set-addon-folder"_s, u"~/other"_s} << A::BadInput << ""
+        << "Unknown option 'set-addon-folder'.";
+    QTest::newRow("unreadable folder") << QStringList{u"~/locked"_s} << A::BadInput << ""
+                                       << "/locked cannot be read.";
+}
+
+void TestAddonFolder::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Action, action);
+    QFETCH(QString, folder);
+    QFETCH(QString, text);
+    if (QByteArray(QTest::currentDataTag()) == "unreadable folder") {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps no read permission in a folder's attributes.");
+#endif
+        RERUN_AS_NOBODY_IF_ROOT();
+        QVERIFY(QFile::setPermissions(scratch.filePath(u"locked"_s), QFile::WriteOwner));
+    }
+    QStringList expanded{u"zelvik"_s};
+    for (const QString& argument : arguments)
+        expanded << expand(argument);
+    QVERIFY(QDir::setCurrent(scratch.path()));
+    const CommandLine line = parseCommandLine(expanded);
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.folder, expand(folder));
+    QVERIFY2(QDir::fromNativeSeparators(line.text).contains(expand(text)), qPrintable(line.text));
+    QCOMPARE(line.text.isEmpty(), action == CommandLine::Action::Run);
+}
+
+QTEST_GUILESS_MAIN(TestAddonFolder)
+#include "tst_addonfolder.moc"
