@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,10 +31,15 @@ QString stored(const QString& key) {
     return readStoredSetting(key, u"<absent>"_s);
 }
 
+// The store client's folder in the user's data folder, where it installs itself on Linux.
+QString gameStoreFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Steam"_s;
+}
+
 // The game as its store client installs it under this (test) home; returns its folder. On
 // Windows the store client's folder is a registry value, in the test's own Wine prefix.
 QString installGame() {
-    const QString steam = QDir::home().filePath(u".local/share/Steam"_s);
+    const QString steam = gameStoreFolder();
     if (HostIsWindows)
         QSettings(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat)
             .setValue(u"SteamPath"_s, steam);
@@ -155,8 +161,7 @@ void TestStartup::startupOpensTheChosenFolder() {
     QTemporaryDir places;
     const auto placePath = [&](const QString& place) {
         if (place == u"found")
-            return QDir::home().filePath(
-                u".local/share/Steam/steamapps/common/Half-Life/VANTREL"_s);
+            return gameStoreFolder() + u"/steamapps/common/Half-Life/VANTREL"_s;
         return places.filePath(place);
     };
     const QStringList allPlaces{u"own"_s, u"arg"_s, u"found"_s, u"stored"_s, u"launcher"_s};
@@ -216,7 +221,7 @@ void TestStartup::startupOpensTheChosenFolder() {
     QCOMPARE(kept == none ? kept : QFileInfo(kept).absoluteFilePath(),
              remembered == none ? none : QFileInfo(placePath(remembered)).absoluteFilePath());
     QFile::remove(launcherFile);
-    QVERIFY(QDir(QDir::home().filePath(u".local"_s)).removeRecursively());
+    QVERIFY(QDir(gameStoreFolder()).removeRecursively());
 }
 
 // The game installed by its store client under this (test) home is offered, not stored; a stored
@@ -234,7 +239,7 @@ void TestStartup::firstStartFindsTheInstalledGame() {
     writeStoredSettings({{SettingsKeys::GamePath, QString()}});
     ShownWindow window(folder.path());
     QCOMPARE(control<QLineEdit>(window, "gamePathEdit")->text(), QString());
-    QVERIFY(QDir(QDir::home().filePath(u".local"_s)).removeRecursively());
+    QVERIFY(QDir(gameStoreFolder()).removeRecursively());
 }
 
 void TestStartup::storedValuesComeBack() {
