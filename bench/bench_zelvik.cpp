@@ -564,7 +564,11 @@ int showChild(int argc, char** argv) {
     }
     window->show();
     untilShown(*window);
-    writeResult(argv[3], QByteArray::number(monotonicNs()));
+    const qint64 shown = monotonicNs();
+    // The floor's window must have had nothing to read: no game path, so no catalogue.
+    if (floor && !control<QLineEdit>(*window, "gamePathEdit")->text().isEmpty())
+        return 1;
+    writeResult(argv[3], QByteArray::number(shown));
     return 0;
 }
 
