@@ -467,7 +467,7 @@ void iniPageFirstShow(benchmark::State& state) {
             bar->setValue(bar->maximum());
             view->viewport()->repaint();
         }));
-        if (view->lineCount() < 2 * Largest || bar->value() == 0)
+        if (view->lineCount() < 2 * qint64(Largest) || bar->value() == 0)
             state.SkipWithError("the INI page did not reach its last line");
     }
 }
