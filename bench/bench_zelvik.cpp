@@ -1,13 +1,15 @@
 // Benchmarks of reading and writing bots.ini and of the main window, with a typical roster (10
 // maps, 20 bots) and the largest the program holds (32767 maps and 32767 bots, about 9 MB).
-// Google Benchmark prints its own report; a Markdown summary against the targets follows.
 //
-// Every measured step is timed by hand (one clock read before and after the step alone) and
-// handed to Google Benchmark as the iteration's time, so set-up and tidying between iterations
-// never count. Run with QT_QPA_PLATFORM=offscreen.
+// Every benchmark runs one measured step per repetition, timed by hand (one clock read before
+// and after the step alone) and handed to Google Benchmark as the repetition's time, so set-up
+// and tidying never count. Google Benchmark reports the median and the slowest ("max") of the
+// repetitions; scripts/bench-table.py turns its JSON report into the table of the README, with
+// the targets. Peak memory is a counter in MiB. Run with QT_QPA_PLATFORM=offscreen.
 //
-//   zelvik_bench [Google Benchmark options]
-//   zelvik_bench --show-child empty|FOLDER OUT, --peak-child FOLDER OUT
+//   zelvik_bench [Google Benchmark options, e.g. --benchmark_out=FILE --benchmark_out_format=json]
+//   zelvik_bench --show-child empty|label|floor|FOLDER OUT, --read-child ours|inih FOLDER OUT,
+//                --peak-child FOLDER OUT, --floor-settings-child OUT
 //                                     (run by the benchmark itself, as child processes)
 #include "launch/commands.h"
 #include "launch/gamefinder.h"
@@ -15,7 +17,6 @@
 #include "roster/botsini.h"
 #include "roster/codepage.h"
 #include "roster/roster.h"
-#include "window/fonts.h"
 #include "window/initextview.h"
 #include "window/mainwindow.h"
 
@@ -27,11 +28,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QWindow>
 
 #include <spawn.h>
@@ -42,7 +44,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,11 +88,19 @@ struct RosterFile {
     QByteArray bytes; // the file as the program writes it
 };
 
+// The folders a start-up with nothing to show gets: an empty program folder, and a settings
+// store that holds an empty game path, so that no game is searched for and no catalogue read.
+struct FloorFolders {
+    QString program;
+    QString config;
+};
+
 struct Data {
     QTemporaryDir dir;
     RosterFile largest;
     RosterFile typical;
     QString windowFolder; // a copy of the largest, for the window that handlers change and save
+    FloorFolders floor;
 
     Data() {
         largest = make(u"largest"_s, Largest, Largest);
@@ -99,6 +108,9 @@ struct Data {
         windowFolder = dir.filePath(u"window"_s);
         QDir().mkpath(windowFolder);
         QFile::copy(botsIniPath(largest.folder), botsIniPath(windowFolder));
+        floor = {dir.filePath(u"floor"_s), dir.filePath(u"floor-config"_s)};
+        QDir().mkpath(floor.program);
+        QDir().mkpath(floor.config);
     }
 
     RosterFile make(const QString& name, qint16 maps, qint16 bots) {
@@ -118,33 +130,11 @@ Data* data = nullptr;
 // ---------------------------------------------------------------------------------------------
 // Timing
 
-// Every sample of every benchmark, in seconds, for the summary.
-std::map<std::string, std::vector<double>> samples;
-std::map<std::string, double> figures; // single values: peak memory, ratios
-
 template <typename Step> double timeOf(Step&& step) {
     QElapsedTimer clock;
     clock.start();
     step();
     return double(clock.nsecsElapsed()) * 1e-9;
-}
-
-std::string running; // the benchmark now running
-
-void record(benchmark::State& state, double seconds) {
-    state.SetIterationTime(seconds);
-    samples[running].push_back(seconds);
-}
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double maximum(const std::vector<double>& v) {
-    return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -230,16 +220,17 @@ int iniHandler(void* user, const char* section, const char* key, const char* val
 void readBytes(benchmark::State& state, const RosterFile* file) {
     for (auto _ : state) {
         auto read = std::make_unique<BotsIniRead>();
-        record(state, timeOf([&] { *read = readBotsIni(file->bytes); }));
+        state.SetIterationTime(timeOf([&] { *read = readBotsIni(file->bytes); }));
         benchmark::DoNotOptimize(read->roster.bots.count());
     }
     state.SetBytesProcessed(state.iterations() * file->bytes.size());
+    state.counters["file_MB"] = double(file->bytes.size()) / 1e6;
 }
 
 void loadFile(benchmark::State& state, const RosterFile* file) {
     for (auto _ : state) {
         auto read = std::make_unique<BotsIniRead>();
-        record(state, timeOf([&] { *read = readBotsIniFile(file->folder); }));
+        state.SetIterationTime(timeOf([&] { *read = readBotsIniFile(file->folder); }));
         if (read->roster.bots.count() != Largest)
             state.SkipWithError("the file did not load whole");
     }
@@ -249,7 +240,8 @@ void inihString(benchmark::State& state, const RosterFile* file) {
     const std::string text = file->bytes.toStdString();
     for (auto _ : state) {
         auto r = std::make_unique<IniRoster>();
-        record(state, timeOf([&] { ini_parse_string(text.c_str(), iniHandler, r.get()); }));
+        state.SetIterationTime(
+            timeOf([&] { ini_parse_string(text.c_str(), iniHandler, r.get()); }));
         if (r->bots.size() != std::size_t(Largest) || r->maps.size() != std::size_t(Largest))
             state.SkipWithError("inih read another roster");
     }
@@ -259,17 +251,18 @@ void inihFile(benchmark::State& state, const RosterFile* file) {
     const QByteArray path = QFile::encodeName(botsIniPath(file->folder));
     for (auto _ : state) {
         auto r = std::make_unique<IniRoster>();
-        record(state, timeOf([&] { ini_parse(path.constData(), iniHandler, r.get()); }));
+        state.SetIterationTime(timeOf([&] { ini_parse(path.constData(), iniHandler, r.get()); }));
         if (r->bots.size() != std::size_t(Largest))
             state.SkipWithError("inih read another roster");
     }
 }
 
+// The text "Save INI" writes and "Launch" shows: the same composing serves both.
 void compose(benchmark::State& state, const RosterFile* file) {
     const Roster roster = readBotsIni(file->bytes).roster;
     for (auto _ : state) {
         QString text;
-        record(state, timeOf([&] { text = composeBotsIni(roster); }));
+        state.SetIterationTime(timeOf([&] { text = composeBotsIni(roster); }));
         benchmark::DoNotOptimize(text.size());
     }
 }
@@ -280,20 +273,10 @@ void writeBotsIniAlone(benchmark::State& state, const RosterFile* file) {
     QTemporaryDir out;
     for (auto _ : state) {
         QString error;
-        record(state,
-               timeOf([&] { writeBotsIniFile(out.path(), composeBotsIni(roster), &error); }));
+        state.SetIterationTime(
+            timeOf([&] { writeBotsIniFile(out.path(), composeBotsIni(roster), &error); }));
         if (!error.isEmpty())
             state.SkipWithError(qPrintable(error));
-    }
-}
-
-// What "Launch" composes for the INI page, without a window to show it.
-void composeForLaunch(benchmark::State& state, const RosterFile* file) {
-    const Roster roster = readBotsIni(file->bytes).roster;
-    for (auto _ : state) {
-        QString text;
-        record(state, timeOf([&] { text = composeBotsIni(roster); }));
-        benchmark::DoNotOptimize(text.size());
     }
 }
 
@@ -322,12 +305,12 @@ void untilShown(QWidget& window) {
 void startUpEmpty(benchmark::State& state) {
     for (auto _ : state) {
         std::unique_ptr<QWidget> window;
-        record(state, timeOf([&] {
-                   window = std::make_unique<QWidget>();
-                   window->resize(249, 177);
-                   window->show();
-                   untilShown(*window);
-               }));
+        state.SetIterationTime(timeOf([&] {
+            window = std::make_unique<QWidget>();
+            window->resize(249, 177);
+            window->show();
+            untilShown(*window);
+        }));
         window.reset();
         QCoreApplication::processEvents();
     }
@@ -336,11 +319,11 @@ void startUpEmpty(benchmark::State& state) {
 void startUp(benchmark::State& state, const RosterFile* file) {
     for (auto _ : state) {
         std::unique_ptr<MainWindow> window;
-        record(state, timeOf([&] {
-                   window = std::make_unique<MainWindow>(file->folder);
-                   window->show();
-                   untilShown(*window);
-               }));
+        state.SetIterationTime(timeOf([&] {
+            window = std::make_unique<MainWindow>(file->folder);
+            window->show();
+            untilShown(*window);
+        }));
         window.reset();
         QCoreApplication::processEvents();
     }
@@ -364,23 +347,14 @@ void selectPage(MainWindow& w, int page) {
     QCoreApplication::processEvents();
 }
 
-void pageBots(benchmark::State& state) {
+// One step right on the page's pager; one past the last wraps to the first.
+void pageOne(benchmark::State& state, int page, const char* pagerName) {
     MainWindow& w = *sharedWindow();
-    selectPage(w, 0);
-    QScrollBar* bar = control<QScrollBar>(w, "botPager");
-    for (auto _ : state) {
-        const int next = bar->value() + 1; // one past the last wraps to the first
-        record(state, timeOf([&] { bar->setValue(next); }));
-    }
-}
-
-void pageMaps(benchmark::State& state) {
-    MainWindow& w = *sharedWindow();
-    selectPage(w, 1);
-    QScrollBar* bar = control<QScrollBar>(w, "mapPager");
+    selectPage(w, page);
+    QScrollBar* bar = control<QScrollBar>(w, pagerName);
     for (auto _ : state) {
         const int next = bar->value() + 1;
-        record(state, timeOf([&] { bar->setValue(next); }));
+        state.SetIterationTime(timeOf([&] { bar->setValue(next); }));
     }
 }
 
@@ -389,12 +363,16 @@ void tabChange(benchmark::State& state) {
     QTabBar* tabs = control<QTabBar>(w, "pageTabs");
     for (auto _ : state) {
         const int next = tabs->currentIndex() == 0 ? 1 : 0;
-        record(state, timeOf([&] { tabs->setCurrentIndex(next); }));
+        state.SetIterationTime(timeOf([&] { tabs->setCurrentIndex(next); }));
     }
 }
 
+enum class ListOf { Maps, Bots };
+enum class Timed { Remove, Add };
+
 // Remove the first entry of a full list, then Add one back (only one of the two is timed).
-void removeOrAdd(benchmark::State& state, bool maps, bool timeRemove) {
+void removeOrAdd(benchmark::State& state, ListOf list, Timed timed) {
+    const bool maps = list == ListOf::Maps;
     MainWindow& w = *sharedWindow();
     selectPage(w, maps ? 1 : 0);
     QScrollBar* bar = control<QScrollBar>(w, maps ? "mapPager" : "botPager");
@@ -405,23 +383,10 @@ void removeOrAdd(benchmark::State& state, bool maps, bool timeRemove) {
         bar->setValue(1);
         const double removing = timeOf([&] { remove->click(); });
         const double adding = timeOf([&] { add->click(); });
-        record(state, timeRemove ? removing : adding);
+        state.SetIterationTime(timed == Timed::Remove ? removing : adding);
         if (count() != Largest)
             state.SkipWithError("the list did not come back to its full size");
     }
-}
-
-void removeFirstMap(benchmark::State& state) {
-    removeOrAdd(state, true, true);
-}
-void removeFirstBot(benchmark::State& state) {
-    removeOrAdd(state, false, true);
-}
-void addMap(benchmark::State& state) {
-    removeOrAdd(state, true, false);
-}
-void addBot(benchmark::State& state) {
-    removeOrAdd(state, false, false);
 }
 
 // Save INI with the INI page showing the whole file: the click replaces all of the shown text.
@@ -430,7 +395,30 @@ void saveIniClick(benchmark::State& state) {
     selectPage(w, 2);
     QPushButton* save = control<QPushButton>(w, "saveIniButton");
     for (auto _ : state)
-        record(state, timeOf([&] { save->click(); }));
+        state.SetIterationTime(timeOf([&] { save->click(); }));
+}
+
+// The least "Save INI" can cost: the bytes it last wrote, put into a bare QSaveFile, whose commit
+// flushes them, syncs them to the disk and renames the new file over the old one.
+void saveIniFloor(benchmark::State& state) {
+    QFile saved(botsIniPath(data->windowFolder));
+    if (!saved.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(saved.fileName()));
+    const QByteArray bytes = saved.readAll();
+    QTemporaryDir out;
+    const QString path = botsIniPath(out.path());
+    if (!QFile::copy(saved.fileName(), path)) // a file to replace, as Save INI has
+        qFatal("cannot write %s", qPrintable(path));
+    for (auto _ : state) {
+        bool written = false;
+        state.SetIterationTime(timeOf([&] {
+            QSaveFile file(path);
+            written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                      file.commit();
+        }));
+        if (!written)
+            state.SkipWithError("the bare QSaveFile could not write");
+    }
 }
 
 // What Launch does before it starts the game: the roster composed and put on the INI page in
@@ -440,7 +428,7 @@ void launchComposing(benchmark::State& state) {
     selectPage(w, 2);
     auto* view = control<IniTextView>(w, "iniTextView");
     for (auto _ : state)
-        record(state, timeOf([&] { view->setText(composeBotsIni(w.roster())); }));
+        state.SetIterationTime(timeOf([&] { view->setText(composeBotsIni(w.roster())); }));
 }
 
 // The whole Launch click, from the Bots page, with a stored game that exists: an "hl.exe" that
@@ -460,7 +448,7 @@ void launchClick(benchmark::State& state) {
     writeStoredSettings({{SettingsKeys::GamePath, program}, {SettingsKeys::Parameters, QString()}});
     QPushButton* launch = control<QPushButton>(w, "launchFromBotsButton");
     for (auto _ : state)
-        record(state, timeOf([&] { launch->click(); }));
+        state.SetIterationTime(timeOf([&] { launch->click(); }));
     writeStoredSettings({{SettingsKeys::GamePath, FallbackGamePath}});
 }
 
@@ -474,18 +462,45 @@ void iniPageFirstShow(benchmark::State& state) {
         QTabBar* tabs = control<QTabBar>(w, "pageTabs");
         auto* view = control<IniTextView>(w, "iniTextView");
         QScrollBar* bar = view->verticalScrollBar();
-        record(state, timeOf([&] {
-                   tabs->setCurrentIndex(2);
-                   bar->setValue(bar->maximum());
-                   view->viewport()->repaint();
-               }));
-        if (view->lineCount() < 2 * Largest || bar->value() == 0)
+        state.SetIterationTime(timeOf([&] {
+            tabs->setCurrentIndex(2);
+            bar->setValue(bar->maximum());
+            view->viewport()->repaint();
+        }));
+        if (view->lineCount() < 2 * qint64(Largest) || bar->value() == 0)
             state.SkipWithError("the INI page did not reach its last line");
     }
 }
 
+// Closing the window at the largest roster with one bot renamed: from the close request until
+// the question about the unsaved edit is asked. The question is answered Cancel, so the window
+// stays open and the same edit is asked about on the next close.
+void closeQuestion(benchmark::State& state) {
+    MainWindow w(data->largest.folder);
+    w.show();
+    untilShown(w);
+    control<QLineEdit>(w, "botNameEdit")->setText(u"Renamed"_s);
+    QElapsedTimer clock;
+    qint64 askedAfter = -1;
+    const QuestionHandler previous = setQuestionHandler([&](QWidget*, const Question&) {
+        askedAfter = clock.nsecsElapsed();
+        return Answer::Cancel;
+    });
+    for (auto _ : state) {
+        askedAfter = -1;
+        clock.start();
+        w.close();
+        if (askedAfter < 0 || !w.isVisible()) {
+            state.SkipWithError("closing did not ask about the unsaved edit");
+            break;
+        }
+        state.SetIterationTime(double(askedAfter) * 1e-9);
+    }
+    setQuestionHandler(previous);
+}
+
 // ---------------------------------------------------------------------------------------------
-// Child processes: start-up as the player sees it, and peak memory
+// Child processes: start-up as the player sees it, reads by a fresh process, and peak memory
 
 qint64 monotonicNs() {
     timespec now{};
@@ -512,8 +527,27 @@ void writeResult(const char* path, const QByteArray& text) {
         out.write(text);
 }
 
-// --show-child empty|label|FOLDER OUT: the moment the window is shown, for the parent's clock.
+// The settings store of a start-up with nothing to show, for the folders the parent names in
+// ZELVIK_BENCH_FLOOR_CONFIG: it holds an empty game path.
+void useFloorSettings() {
+    qputenv("XDG_CONFIG_HOME", qgetenv("ZELVIK_BENCH_FLOOR_CONFIG"));
+}
+
+// --floor-settings-child OUT: writes the floor's settings store, with the program's own writer.
+int floorSettingsChild(char** argv) {
+    useFloorSettings();
+    writeStoredSettings({{SettingsKeys::GamePath, QString()}});
+    writeResult(argv[2], "ok");
+    return 0;
+}
+
+// --show-child empty|label|floor|FOLDER OUT: the moment the window is shown, for the parent's
+// clock. "floor" is the program's window with no bots.ini, no stored settings but an empty game
+// path, and so no catalogue: the least the program's own window costs.
 int showChild(int argc, char** argv) {
+    const bool floor = std::strcmp(argv[2], "floor") == 0;
+    if (floor)
+        useFloorSettings();
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (std::strcmp(argv[2], "empty") == 0) {
@@ -523,12 +557,18 @@ int showChild(int argc, char** argv) {
         // The least a window with text costs: the first text drawn loads the font system.
         window = std::make_unique<QLabel>(u"Bots"_s);
         window->resize(249, 177);
+    } else if (floor) {
+        window = std::make_unique<MainWindow>(qEnvironmentVariable("ZELVIK_BENCH_FLOOR_FOLDER"));
     } else {
         window = std::make_unique<MainWindow>(QString::fromLocal8Bit(argv[2]));
     }
     window->show();
     untilShown(*window);
-    writeResult(argv[3], QByteArray::number(monotonicNs()));
+    const qint64 shown = monotonicNs();
+    // The floor's window must have had nothing to read: no game path, so no catalogue.
+    if (floor && !control<QLineEdit>(*window, "gamePathEdit")->text().isEmpty())
+        return 1;
+    writeResult(argv[3], QByteArray::number(shown));
     return 0;
 }
 
@@ -553,21 +593,18 @@ int readChild(char** argv) {
     return 0;
 }
 
-// --peak-child FOLDER OUT: peak memory with the largest roster loaded, then with the INI page
-// shown at its last line.
+// --peak-child FOLDER OUT: the peak memory of the program with the largest roster loaded and the
+// INI page shown at its last line (the most it holds at once), in kB.
 int peakChild(int argc, char** argv) {
     QApplication app(argc, argv);
     MainWindow w(QString::fromLocal8Bit(argv[2]));
     w.show();
     untilShown(w);
-    const long loaded = peakResidentKb();
     control<QTabBar>(w, "pageTabs")->setCurrentIndex(2);
     auto* view = control<IniTextView>(w, "iniTextView");
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     view->viewport()->repaint();
-    const long filled = peakResidentKb();
-    writeResult(argv[3], QByteArray::number(qlonglong(loaded)) + ' ' +
-                             QByteArray::number(qlonglong(filled)));
+    writeResult(argv[3], QByteArray::number(qlonglong(peakResidentKb())));
     return 0;
 }
 
@@ -596,224 +633,112 @@ std::optional<std::pair<qint64, QByteArray>> runChild(const std::vector<std::str
     return std::make_pair(started, result.readAll());
 }
 
-void startUpProcess(benchmark::State& state, std::string what) {
+void startUpProcess(benchmark::State& state, const std::string& what) {
     for (auto _ : state) {
         const auto child = runChild({"--show-child", what});
         if (!child) {
             state.SkipWithError("the child process failed");
             break;
         }
-        record(state, double(child->second.toLongLong() - child->first) * 1e-9);
+        state.SetIterationTime(double(child->second.toLongLong() - child->first) * 1e-9);
     }
 }
 
-void readProcess(benchmark::State& state, std::string reader) {
+void readProcess(benchmark::State& state, const std::string& reader) {
     for (auto _ : state) {
         const auto child = runChild({"--read-child", reader, data->largest.folder.toStdString()});
         if (!child) {
             state.SkipWithError("the child process failed");
             break;
         }
-        record(state, double(child->second.toLongLong()) * 1e-9);
+        state.SetIterationTime(double(child->second.toLongLong()) * 1e-9);
     }
 }
 
-void measurePeakMemory() {
-    const auto child = runChild({"--peak-child", data->largest.folder.toStdString()});
-    if (!child) {
-        std::fprintf(stderr, "the peak memory child failed\n");
-        return;
-    }
-    const QList<QByteArray> parts = child->second.split(' ');
-    if (parts.size() == 2) {
-        figures["rss loaded"] = parts[0].toDouble() / 1024.0;
-        figures["rss filled"] = parts[1].toDouble() / 1024.0;
+// Peak resident memory as the counter "peak_MiB"; no time is taken.
+void peakMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto child = runChild({"--peak-child", data->largest.folder.toStdString()});
+        if (!child) {
+            state.SkipWithError("the child process failed");
+            break;
+        }
+        state.SetIterationTime(0);
+        state.counters["peak_MiB"] = child->second.toDouble() / 1024.0;
     }
 }
 
 // ---------------------------------------------------------------------------------------------
-// The summary
+// Registration
 
-QString ms(double seconds) {
-    const double v = seconds * 1e3;
-    return v < 1     ? QString::number(v, 'f', 3)
-           : v < 100 ? QString::number(v, 'f', 1)
-                     : QString::number(v, 'f', 0);
+double slowest(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-QString loadAverage() {
-    QFile file(u"/proc/loadavg"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return u"?"_s;
-    return QString::fromLatin1(file.readAll().split(' ').value(0));
-}
-
-QString loadAtStart;
-
-void printSummary() {
-    const auto med = [](const char* name) { return median(samples[name]); };
-    const auto max = [](const char* name) { return maximum(samples[name]); };
-    const auto yes = [](bool met) { return met ? "yes" : "**no**"; };
-    struct Row {
-        QString what, measured, target, met;
-    };
-    std::vector<Row> rows;
-    // A target for a handler or a slice holds for every single run (the slowest counts); one for
-    // start-up, for the usual run (the median).
-    enum Judge { Usual, Every };
-    const auto timeRow = [&](const char* name, const QString& what, double limit,
-                             Judge judge = Every) {
-        const double m = med(name);
-        const double x = max(name);
-        const QString target = judge == Every ? u"every run ≤ "_s : u"median ≤ "_s;
-        rows.push_back(
-            {what, ms(m) + u" ms (max "_s + ms(x) + u")"_s,
-             limit > 0 ? target + ms(limit) + u" ms"_s : u"–"_s,
-             limit > 0 ? QString::fromLatin1(yes((judge == Every ? x : m) <= limit)) : u"–"_s});
-    };
-
-    const double ours = med("read/largest");
-    const double inih = med("inih/largest (from memory)");
-    const double oursFile = med("load/largest (from file)");
-    const double inihFile = med("inih/largest (from file)");
-    const QString size = QString::number(double(data->largest.bytes.size()) / 1e6, 'f', 1);
-    timeRow("read/largest", u"Read largest (%1 MB) — readBotsIni"_s.arg(size), 0);
-    timeRow("inih/largest (from memory)", u"Read largest — inih ini_parse_string"_s, 0);
-    rows.push_back({u"Read largest: ours / inih (from memory)"_s,
-                    QString::number(ours / inih, 'f', 2), u"≤ 1.00"_s,
-                    QString::fromLatin1(yes(ours <= inih))});
-    timeRow("load/largest (from file)", u"Read largest file — readBotsIniFile"_s, 0);
-    timeRow("inih/largest (from file)", u"Read largest file — inih ini_parse"_s, 0);
-    rows.push_back({u"Read largest file: ours / inih"_s,
-                    QString::number(oursFile / inihFile, 'f', 2), u"≤ 1.00"_s,
-                    QString::fromLatin1(yes(oursFile <= inihFile))});
-    const double oursCold = med("cold read/largest file (ours, new process)");
-    const double inihCold = med("cold read/largest file (inih, new process)");
-    timeRow("cold read/largest file (ours, new process)",
-            u"Read largest file in a new process — readBotsIniFile"_s, 0);
-    timeRow("cold read/largest file (inih, new process)",
-            u"Read largest file in a new process — inih ini_parse"_s, 0);
-    rows.push_back({u"Read largest file in a new process: ours / inih"_s,
-                    QString::number(oursCold / inihCold, 'f', 2), u"≤ 1.00"_s,
-                    QString::fromLatin1(yes(oursCold <= inihCold))});
-    timeRow("compose/largest", u"Compose largest — composeBotsIni"_s, 0);
-    timeRow("read/typical", u"Read typical (10 maps, 20 bots)"_s, 0);
-    timeRow("compose/typical", u"Compose typical"_s, 0);
-
-    const double empty = med("process/empty QWidget");
-    const double typical = med("process/typical");
-    timeRow("process/empty QWidget", u"Start-up to shown, new process: empty QWidget"_s, 0);
-    timeRow("process/typical", u"Start-up to shown, new process: typical roster"_s, 0);
-    rows.push_back({u"Start-up typical / empty QWidget"_s, QString::number(typical / empty, 'f', 2),
-                    u"≤ 1.50"_s, QString::fromLatin1(yes(typical <= 1.5 * empty))});
-    timeRow("process/QLabel", u"Start-up to shown, new process: a QLabel (fonts loaded)"_s, 0);
-    rows.push_back({u"Start-up typical / QLabel"_s,
-                    QString::number(typical / med("process/QLabel"), 'f', 2), u"–"_s, u"–"_s});
-    timeRow("process/largest", u"Start-up to shown, new process: largest roster"_s, 0.25, Usual);
-    timeRow("startup/empty QWidget", u"Start-up to shown, in a warm process: empty QWidget"_s, 0);
-    timeRow("startup/typical", u"Start-up to shown, in a warm process: typical"_s, 0);
-    timeRow("startup/largest", u"Start-up to shown, in a warm process: largest"_s, 0.25, Usual);
-    timeRow("handler/page bots", u"Handler: paging one bot (largest)"_s, 0.1);
-    timeRow("handler/page maps", u"Handler: paging one map (largest)"_s, 0.1);
-    timeRow("handler/tab Bots-Maps", u"Handler: tab change Bots ↔ Maps"_s, 0.1);
-    timeRow("handler/tab to INI, first",
-            u"INI tab pressed to the whole 8.9 MB text scrollable, at its last line"_s, 0.1);
-    timeRow("handler/Add map (32766 → 32767)", u"Handler: Add map at 32766"_s, 0.1);
-    timeRow("handler/Add bot (32766 → 32767)", u"Handler: Add bot at 32766"_s, 0.1);
-    timeRow("handler/Remove first map of 32767", u"Handler: Remove first of 32767 maps"_s, 0.1);
-    timeRow("handler/Remove first bot of 32767", u"Handler: Remove first of 32767 bots"_s, 0.1);
-    timeRow("handler/Save INI (largest)", u"Handler: Save INI (largest, INI page full)"_s, 0.1);
-    timeRow("handler/Launch composing (largest)",
-            u"Handler: Launch's composing (largest, INI page full)"_s, 0.1);
-    timeRow("handler/Launch click (largest)",
-            u"Launch click, whole (largest; starts a stand-in game)"_s, 0);
-    timeRow("write/writeBotsIniFile largest",
-            u"composeBotsIni + writeBotsIniFile largest (Save INI's writing), no window"_s, 0);
-    timeRow("write/composeBotsIni for Launch largest",
-            u"composeBotsIni largest (Launch's composing), no window"_s, 0);
-    if (figures.count("rss loaded")) {
-        const double loaded = figures["rss loaded"];
-        const double filled = figures["rss filled"];
-        rows.push_back({u"Peak resident memory, largest loaded, Bots page"_s,
-                        QString::number(loaded, 'f', 0) + u" MB"_s, u"< 150 MB"_s,
-                        QString::fromLatin1(yes(loaded < 150))});
-        rows.push_back({u"Peak resident memory, largest, INI page shown"_s,
-                        QString::number(filled, 'f', 0) + u" MiB"_s, u"< 80 MiB"_s,
-                        QString::fromLatin1(yes(filled < 80))});
-    }
-
-    std::printf("\n| Measure | Result | Target | Met |\n| --- | --- | --- | --- |\n");
-    for (const Row& row : rows) {
-        std::printf("| %s | %s | %s | %s |\n", qPrintable(row.what), qPrintable(row.measured),
-                    qPrintable(row.target), qPrintable(row.met));
-    }
-    std::printf("\nTimes are medians over the iterations, with the slowest in brackets. Peak "
-                "memory is VmHWM of a child process started for it (what ru_maxrss gives for a "
-                "program started on its own). %d cores; load average %s before the run, %s "
-                "after.\n",
-                QThread::idealThreadCount(), qPrintable(loadAtStart), qPrintable(loadAverage()));
-}
-
+// Each repetition is one measured step; Google Benchmark reports the mean, median, deviation and
+// the slowest over the repetitions, and only those.
 template <typename Function, typename... Args>
-benchmark::internal::Benchmark* add(const char* name, Function function, Args... args) {
-    return benchmark::RegisterBenchmark(name,
-                                        [name, function, args...](benchmark::State& state) {
-                                            running = name;
-                                            function(state, args...);
-                                        })
+benchmark::internal::Benchmark* add(const char* name, int repetitions, Function function,
+                                    Args... args) {
+    return benchmark::RegisterBenchmark(
+               name, [function, args...](benchmark::State& state) { function(state, args...); })
         ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(repetitions)
+        ->ComputeStatistics("max", slowest)
+        ->ReportAggregatesOnly(true);
 }
 
+// The names are what scripts/bench-table.py looks up; it holds the targets.
 void registerAll() {
     const RosterFile* largest = &data->largest;
     const RosterFile* typical = &data->typical;
-    add("read/largest", readBytes, largest)->MinTime(2.0);
-    add("inih/largest (from memory)", inihString, largest)->MinTime(2.0);
-    add("load/largest (from file)", loadFile, largest)->MinTime(2.0);
-    add("inih/largest (from file)", inihFile, largest)->MinTime(2.0);
-    add("cold read/largest file (ours, new process)", readProcess, std::string("ours"))
-        ->Iterations(10);
-    add("cold read/largest file (inih, new process)", readProcess, std::string("inih"))
-        ->Iterations(10);
-    add("compose/largest", compose, largest);
-    add("read/typical", readBytes, typical)->Unit(benchmark::kMicrosecond);
-    add("compose/typical", compose, typical)->Unit(benchmark::kMicrosecond);
-    add("write/writeBotsIniFile largest", writeBotsIniAlone, largest);
-    add("write/composeBotsIni for Launch largest", composeForLaunch, largest);
-    add("process/empty QWidget", startUpProcess, std::string("empty"))->Iterations(15);
-    add("process/QLabel", startUpProcess, std::string("label"))->Iterations(15);
-    add("process/typical", startUpProcess, typical->folder.toStdString())->Iterations(15);
-    add("process/largest", startUpProcess, largest->folder.toStdString())->Iterations(15);
-    add("startup/empty QWidget", startUpEmpty)->MinTime(1.0);
-    add("startup/typical", startUp, typical)->MinTime(1.0);
-    add("startup/largest", startUp, largest)->Iterations(15);
-    add("handler/page bots", pageBots)->Iterations(2000);
-    add("handler/page maps", pageMaps)->Iterations(2000);
-    add("handler/tab Bots-Maps", tabChange)->Iterations(200);
-    add("handler/Remove first map of 32767", removeFirstMap)->Iterations(50);
-    add("handler/Remove first bot of 32767", removeFirstBot)->Iterations(50);
-    add("handler/Add map (32766 → 32767)", addMap)->Iterations(50);
-    add("handler/Add bot (32766 → 32767)", addBot)->Iterations(50);
-    add("handler/Save INI (largest)", saveIniClick)->Iterations(5);
-    add("handler/Launch composing (largest)", launchComposing)->Iterations(5);
-    add("handler/Launch click (largest)", launchClick)->Iterations(10);
-    add("handler/tab to INI, first", iniPageFirstShow)->Iterations(3);
+    add("read/largest", 50, readBytes, largest);
+    add("read/largest inih", 30, inihString, largest);
+    add("read file/largest", 50, loadFile, largest);
+    add("read file/largest inih", 30, inihFile, largest);
+    add("read new process/largest", 10, readProcess, std::string("ours"));
+    add("read new process/largest inih", 10, readProcess, std::string("inih"));
+    add("compose/largest", 30, compose, largest);
+    add("read/typical", 200, readBytes, typical)->Unit(benchmark::kMicrosecond);
+    add("compose/typical", 200, compose, typical)->Unit(benchmark::kMicrosecond);
+    add("write/largest", 20, writeBotsIniAlone, largest);
+    add("start-up new process/empty QWidget", 15, startUpProcess, std::string("empty"));
+    add("start-up new process/QLabel", 15, startUpProcess, std::string("label"));
+    add("start-up new process/floor", 15, startUpProcess, std::string("floor"));
+    add("start-up new process/typical", 15, startUpProcess, typical->folder.toStdString());
+    add("start-up new process/largest", 15, startUpProcess, largest->folder.toStdString());
+    add("start-up warm/empty QWidget", 100, startUpEmpty)->Unit(benchmark::kMicrosecond);
+    add("start-up warm/typical", 50, startUp, typical);
+    add("start-up warm/largest", 15, startUp, largest);
+    add("handler/page bot", 500, pageOne, 0, "botPager")->Unit(benchmark::kMicrosecond);
+    add("handler/page map", 500, pageOne, 1, "mapPager")->Unit(benchmark::kMicrosecond);
+    add("handler/tab Bots-Maps", 200, tabChange)->Unit(benchmark::kMicrosecond);
+    add("handler/remove first map", 50, removeOrAdd, ListOf::Maps, Timed::Remove);
+    add("handler/remove first bot", 50, removeOrAdd, ListOf::Bots, Timed::Remove);
+    add("handler/add map at 32766", 50, removeOrAdd, ListOf::Maps, Timed::Add);
+    add("handler/add bot at 32766", 50, removeOrAdd, ListOf::Bots, Timed::Add);
+    add("handler/Save INI", 10, saveIniClick);
+    add("floor/Save INI bare QSaveFile", 10, saveIniFloor);
+    add("handler/Launch composing", 5, launchComposing);
+    add("handler/Launch click", 10, launchClick);
+    add("handler/INI tab first", 3, iniPageFirstShow);
+    add("handler/close question", 10, closeQuestion);
+    add("memory/largest INI page shown", 3, peakMemory);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    // Settings go to a private folder: the benchmark never reads or writes the player's own.
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A failed Launch or Save would open a message box and wait: print the message instead.
     setMessageHandler([](QWidget*, const QString& title, const QString& text) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     });
+    if (argc == 3 && std::strcmp(argv[1], "--floor-settings-child") == 0)
+        return floorSettingsChild(argv);
     if (argc == 4 && std::strcmp(argv[1], "--show-child") == 0)
         return showChild(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--peak-child") == 0)
@@ -821,16 +746,25 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "--read-child") == 0)
         return readChild(argv);
 
+    // Settings go to a private folder: the benchmark never reads or writes the player's own.
+    // The child processes share it.
+    const QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path())); // private to this user, as Qt asks
     QApplication app(argc, argv);
     Data all;
     data = &all;
-    loadAtStart = loadAverage();
+    qputenv("ZELVIK_BENCH_FLOOR_FOLDER", QFile::encodeName(all.floor.program));
+    qputenv("ZELVIK_BENCH_FLOOR_CONFIG", QFile::encodeName(all.floor.config));
+    if (!runChild({"--floor-settings-child"}))
+        qFatal("cannot write the settings of the start-up floor");
     benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     registerAll();
     benchmark::RunSpecifiedBenchmarks();
     shared.reset();
-    measurePeakMemory();
-    printSummary();
     benchmark::Shutdown();
     return 0;
 }

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_BUILD_DIR:-build-asan}
 
 bash scripts/deps.sh
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_SANITIZE=ON
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_SANITIZE=ON \
+    -DZELVIK_TESTS=ON
 cmake --build "$build_dir" --parallel
 
 # Leaks are reported for our code always; the suppressions cover only memory that system
@@ -15,4 +16,4 @@ cmake --build "$build_dir" --parallel
 export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/data/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build_dir" --output-on-failure --timeout 900
+ctest --test-dir "$build_dir" --output-on-failure --timeout 900 --no-tests=error

@@ -9,12 +9,14 @@ build_dir=${ZELVIK_WIN_BUILD_DIR:-build-win}
 
 qt_prefix=$(bash scripts/windows-qt.sh | tail -n 1)
 
-# Wine runs the test programs for CTest; the ZIP's contents come from the install rules. qt-cmake
-# passes its toolchain file again on each run, which CMake would call unused.
+# Wine runs the test programs for CTest, which are always configured; the ZIP's contents come
+# from the install rules. qt-cmake passes its toolchain file again on each run, which CMake would
+# call unused.
 "$qt_prefix/bin/qt-cmake" -S . -B "$build_dir" -G Ninja --no-warn-unused-cli \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+    -DZELVIK_TESTS=ON \
     "$@"
 cmake --build "$build_dir" --parallel
 

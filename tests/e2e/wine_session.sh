@@ -20,6 +20,11 @@ fail() {
 }
 step() { echo "-- $*"; }
 
+# The session never skips: a missing tool is a failure.
+for tool in wine wineserver Xvfb xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed."
+done
+
 # shellcheck source=session.sh
 source "$(dirname "$0")/session.sh"
 start_display || fail "Xvfb did not start."
