@@ -9,15 +9,16 @@
 //   zelvik_bench [Google Benchmark options]
 //   zelvik_bench --show-child empty|FOLDER OUT, --peak-child FOLDER OUT
 //                                     (run by the benchmark itself, as child processes)
+#include "game/gamefinder.h"
 #include "launch/commands.h"
-#include "launch/gamefinder.h"
-#include "platform/messages.h"
 #include "roster/botsini.h"
+#include "roster/botsinifile.h"
 #include "roster/codepage.h"
 #include "roster/roster.h"
 #include "window/fonts.h"
 #include "window/initextview.h"
 #include "window/mainwindow.h"
+#include "window/messages.h"
 
 #include <benchmark/benchmark.h>
 #include <ini.h>
@@ -338,6 +339,7 @@ void startUp(benchmark::State& state, const RosterFile* file) {
         std::unique_ptr<MainWindow> window;
         record(state, timeOf([&] {
                    window = std::make_unique<MainWindow>(file->folder);
+                   window->load();
                    window->show();
                    untilShown(*window);
                }));
@@ -353,6 +355,7 @@ std::unique_ptr<MainWindow> shared;
 MainWindow* sharedWindow() {
     if (!shared) {
         shared = std::make_unique<MainWindow>(data->windowFolder);
+        shared->load();
         shared->show();
         untilShown(*shared);
     }
@@ -469,6 +472,7 @@ void launchClick(benchmark::State& state) {
 void iniPageFirstShow(benchmark::State& state) {
     for (auto _ : state) {
         MainWindow w(data->largest.folder);
+        w.load();
         w.show();
         untilShown(w);
         QTabBar* tabs = control<QTabBar>(w, "pageTabs");
@@ -524,7 +528,9 @@ int showChild(int argc, char** argv) {
         window = std::make_unique<QLabel>(u"Bots"_s);
         window->resize(249, 177);
     } else {
-        window = std::make_unique<MainWindow>(QString::fromLocal8Bit(argv[2]));
+        auto mainWindow = std::make_unique<MainWindow>(QString::fromLocal8Bit(argv[2]));
+        mainWindow->load();
+        window = std::move(mainWindow);
     }
     window->show();
     untilShown(*window);
@@ -558,6 +564,7 @@ int readChild(char** argv) {
 int peakChild(int argc, char** argv) {
     QApplication app(argc, argv);
     MainWindow w(QString::fromLocal8Bit(argv[2]));
+    w.load();
     w.show();
     untilShown(w);
     const long loaded = peakResidentKb();

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Checks that every C++ file is formatted with .clang-format and clean under .clang-tidy, using
-# the compile commands of the build in build/ (or $ZELVIK_BUILD_DIR), which must exist.
+# Checks that every library links what it includes (scripts/check-links.sh) and that every C++
+# file is formatted with .clang-format and clean under .clang-tidy, using the compile commands of
+# the build in build/ (or $ZELVIK_BUILD_DIR), which must exist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_BUILD_DIR:-build}
+
+bash scripts/check-links.sh
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')
 echo "Checking the format of ${#sources[@]} files"

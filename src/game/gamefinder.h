@@ -50,7 +50,7 @@ QStringList libraryFolderPaths(QByteArrayView vdfText);
 inline constexpr qsizetype MaxVdfBytes = qsizetype(1024) * 1024;
 QString findGameFolder(const QString& home, const QString& steamPath, bool windows);
 
-// The old default path, for when no game is found.
+// The game path shown when none is stored and no game is found.
 inline const QString FallbackGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
 
 // The game path the path box shows when none is stored: the found game folder, the platform's
