@@ -1,7 +1,7 @@
 // Opening and closing the window: what it takes from and gives back to the settings store, and
 // that closing writes bots.ini only when the player asks for it.
+#include "game/gamefinder.h"
 #include "launch/commands.h"
-#include "launch/gamefinder.h"
 #include "windowsupport.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ class TestStartup : public QObject {
     QString iniPath() const { return folder.filePath(u"bots.ini"_s); }
 
 private slots:
-    void initTestCase() { isolateSettings(); }
+    void initTestCase() { isolateWindowTest(); }
     void init() {
         clearSettings();
         programFolderWith(folder, SampleRoster);
@@ -73,7 +73,7 @@ void TestStartup::firstStartWithAnEmptyStore() {
     QCOMPARE(maps->count(), 9);
     QCOMPARE(models->currentText(), u"Barney"_s);
     QCOMPARE(maps->currentText(), u"crossfire"_s);
-    QCOMPARE(window.roster().gameFolder, u"C:\\Half-Life"_s);
+    QCOMPARE(window.gameFolder(), u"C:\\Half-Life"_s);
     // Start-up writes nothing.
     QCOMPARE(stored(SettingsKeys::GamePath), u"<absent>"_s);
 }
