@@ -11,14 +11,15 @@
 //   zelvik_bench --show-child empty|label|floor|FOLDER OUT, --read-child ours|inih FOLDER OUT,
 //                --peak-child FOLDER OUT, --floor-settings-child OUT
 //                                     (run by the benchmark itself, as child processes)
+#include "game/gamefinder.h"
 #include "launch/commands.h"
-#include "launch/gamefinder.h"
-#include "platform/messages.h"
 #include "roster/botsini.h"
+#include "roster/botsinifile.h"
 #include "roster/codepage.h"
 #include "roster/roster.h"
 #include "window/initextview.h"
 #include "window/mainwindow.h"
+#include "window/messages.h"
 
 #include <benchmark/benchmark.h>
 #include <ini.h>
@@ -321,6 +322,7 @@ void startUp(benchmark::State& state, const RosterFile* file) {
         std::unique_ptr<MainWindow> window;
         state.SetIterationTime(timeOf([&] {
             window = std::make_unique<MainWindow>(file->folder);
+            window->load();
             window->show();
             untilShown(*window);
         }));
@@ -336,6 +338,7 @@ std::unique_ptr<MainWindow> shared;
 MainWindow* sharedWindow() {
     if (!shared) {
         shared = std::make_unique<MainWindow>(data->windowFolder);
+        shared->load();
         shared->show();
         untilShown(*shared);
     }
@@ -457,6 +460,7 @@ void launchClick(benchmark::State& state) {
 void iniPageFirstShow(benchmark::State& state) {
     for (auto _ : state) {
         MainWindow w(data->largest.folder);
+        w.load();
         w.show();
         untilShown(w);
         QTabBar* tabs = control<QTabBar>(w, "pageTabs");
@@ -477,6 +481,7 @@ void iniPageFirstShow(benchmark::State& state) {
 // stays open and the same edit is asked about on the next close.
 void closeQuestion(benchmark::State& state) {
     MainWindow w(data->largest.folder);
+    w.load();
     w.show();
     untilShown(w);
     control<QLineEdit>(w, "botNameEdit")->setText(u"Renamed"_s);
@@ -560,7 +565,9 @@ int showChild(int argc, char** argv) {
     } else if (floor) {
         window = std::make_unique<MainWindow>(qEnvironmentVariable("ZELVIK_BENCH_FLOOR_FOLDER"));
     } else {
-        window = std::make_unique<MainWindow>(QString::fromLocal8Bit(argv[2]));
+        auto mainWindow = std::make_unique<MainWindow>(QString::fromLocal8Bit(argv[2]));
+        mainWindow->load();
+        window = std::move(mainWindow);
     }
     window->show();
     untilShown(*window);
@@ -598,6 +605,7 @@ int readChild(char** argv) {
 int peakChild(int argc, char** argv) {
     QApplication app(argc, argv);
     MainWindow w(QString::fromLocal8Bit(argv[2]));
+    w.load();
     w.show();
     untilShown(w);
     control<QTabBar>(w, "pageTabs")->setCurrentIndex(2);

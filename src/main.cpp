@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
     if (startup.exitCode)
         return *startup.exitCode;
     MainWindow window(startup.folder);
+    window.load();
     window.show();
     return QApplication::exec();
 }

@@ -41,16 +41,6 @@ QString findPathIgnoringCase(const QString& base, const QStringList& components)
     return path;
 }
 
-QString gameFolderFromPath(const QString& path) {
-    QString folder = path;
-    if (folder.endsWith(QStringLiteral("hl.exe"), Qt::CaseInsensitive))
-        folder.chop(6);
-    // Both separators are cut everywhere: a path typed on one system may be used on the other.
-    if (folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return folder;
-}
-
 QStringList stockModelNames() {
     return {QStringLiteral("gina"), QStringLiteral("gordon"), QStringLiteral("helmet"),
             QStringLiteral("hgrunt"), QStringLiteral("scientist")};

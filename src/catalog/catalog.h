@@ -3,10 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// The game folder of an executable path: a trailing "hl.exe" (any case) is cut, then one trailing
-// path separator. Anything else is kept whole, so a path naming another file gives that path.
-QString gameFolderFromPath(const QString& path);
-
 // The stock player models and maps, in the order the combo boxes offer them.
 QStringList stockModelNames();
 QStringList stockMapNames();

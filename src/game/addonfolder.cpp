@@ -1,6 +1,7 @@
 #include "game/addonfolder.h"
 
 #include "catalog/catalog.h"
+#include "game/gamefolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,7 +29,7 @@ AddonFolderChoice chooseAddonFolder(const AddonFolderFacts& facts) {
 }
 
 QString gameAddonFolder(const QString& gamePath) {
-    const QString gameFolder = gameFolderFromPath(gamePath);
+    const QString gameFolder = gameFolderFromPath(gamePath, FolderRule::Catalogue);
     if (gameFolder.isEmpty())
         return QString();
     return findPathIgnoringCase(gameFolder, {u"vantrel"_s});

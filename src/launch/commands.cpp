@@ -1,16 +1,10 @@
 #include "launch/commands.h"
 
-#include "launch/gamefinder.h"
+#include "game/gamefinder.h"
+#include "game/gamefolder.h"
 #include "launch/launchrequest.h"
-#include "platform/filestamp.h"
 #include "platform/process.h"
 #include "platform/settings.h"
-#include "platform/textfile.h"
-#include "roster/botsini.h"
-
-#include <QCryptographicHash>
-#include <QFile>
-#include <QIODevice>
 
 using namespace Qt::StringLiterals;
 
@@ -20,41 +14,6 @@ QString readStoredSetting(const QString& key, const QString& defaultValue) {
 
 void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues) {
     writeSettings(SettingsKeys::Application, SettingsKeys::Section, keysAndValues);
-}
-
-BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
-    const QString path = botsIniPath(programFolder);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (stamp)
-            *stamp = FileStamp();
-        return readBotsIni({}, false);
-    }
-    const QByteArray bytes = file.readAll();
-    const bool failed = file.error() != QFileDevice::NoError;
-    file.close();
-    if (stamp)
-        *stamp = failed ? FileStamp() : FileStamp::of(path, bytes);
-    return readBotsIni(bytes, !failed);
-}
-
-bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
-                      FileStamp* stamp) {
-    const QString path = botsIniPath(programFolder);
-    QCryptographicHash hash(FileStamp::HashAlgorithm);
-    qint64 size = 0;
-    const bool written = writeFileAtomically(
-        path,
-        [&](QIODevice& file) {
-            const bool whole = writeBotsIniText(file, text, &hash) &&
-                               writeBotsIniText(file, BotsIniLineBreak, &hash);
-            size = file.pos();
-            return whole;
-        },
-        error);
-    if (written && stamp)
-        *stamp = FileStamp::of(path, size, hash.result());
-    return written;
 }
 
 QString storedGamePath() {
@@ -68,7 +27,7 @@ bool launchStoredGame(QString* error) {
     const QString parameters = readStoredSetting(SettingsKeys::Parameters, QString());
     LaunchRequest request = makeLaunchRequest(storedGamePath(), parameters);
     if (!HostIsWindows) {
-        const QStringList names = launchCandidates(request.file == u"hlds.exe"_s, false);
+        const QStringList names = launchCandidates(request.file == ServerProgram, false);
         const auto program = firstRunnable(request.directory, names);
         if (!program) {
             if (error)

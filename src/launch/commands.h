@@ -1,13 +1,9 @@
 #pragma once
 
-#include "roster/botsini.h"
-
 #include <QList>
 #include <QString>
 
 #include <utility>
-
-class FileStamp;
 
 // Where the program's settings live, and their keys: start-up, closing, "Save INI" and "Launch"
 // share them.
@@ -26,16 +22,8 @@ inline const QString AddonFolder = QStringLiteral("AddonFolder");
 QString readStoredSetting(const QString& key, const QString& defaultValue);
 void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
 // The stored game path; while none is stored (an empty one counts as stored), the installed game
-// where it can be found, else the old default path.
+// where it can be found, else FallbackGamePath.
 QString storedGamePath();
-
-// Reads bots.ini from the program folder; *stamp, when given, is what the file was.
-BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp = nullptr);
-
-// Replaces bots.ini in the program folder with text and one more line break. On failure the old
-// file is left whole and *error says why; on success *stamp, when given, is the file written.
-bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
-                      FileStamp* stamp = nullptr);
 
 // Starts the game named by the stored path with the stored parameters: the client, or the
 // server when the path ends in "hlds.exe", from the path's folder. Elsewhere than on Windows,

@@ -1,5 +1,7 @@
 #include "launch/launchrequest.h"
 
+#include "game/gamefolder.h"
+
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -8,16 +10,10 @@ LaunchRequest makeLaunchRequest(const QString& gamePath, const QString& paramete
     LaunchRequest request;
     request.parameters = parameters;
 
-    const QString server = u"hlds.exe"_s;
-    if (gamePath.endsWith(server, Qt::CaseInsensitive)) {
-        request.file = server;
-        request.directory = gamePath.chopped(server.size());
-    } else {
-        // Whatever the path names, the client is started; its last six characters are taken to
-        // be "hl.exe" and cut off.
-        request.file = u"hl.exe"_s;
-        request.directory = gamePath.chopped(std::min<qsizetype>(6, gamePath.size()));
-    }
+    // Whatever else the path names, the client is started.
+    const bool server = gamePath.endsWith(ServerProgram, Qt::CaseInsensitive);
+    request.file = server ? ServerProgram : ClientProgram;
+    request.directory = gameFolderFromPath(gamePath, FolderRule::Launch);
     return request;
 }
 

@@ -82,8 +82,9 @@ struct KeyLine {
     QByteArrayView value;
 };
 
-// Key and value of a line inside a section, or nothing when the line holds no usable key: what
-// splitPart gives for the separator "=", with the separator looked for once.
+// Key and value of a line inside a section, or nothing when the line holds no usable key: the key
+// is what comes before the first "=" and must not be empty, the value what follows it, both
+// trimmed of spaces.
 std::optional<KeyLine> keyLine(QByteArrayView line) {
     const qsizetype p = line.indexOf('=');
     if (p <= 0)
@@ -219,15 +220,14 @@ bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& 
     return true;
 }
 
-// A list the file left empty gets the entry "Add" would have made, and no paging.
-template <typename Entry> EntryList<Entry> listOf(QList<Entry> withSpare) {
-    const bool empty = withSpare.size() == 1;
-    if (empty)
-        withSpare.append(Entry::numbered(1));
-    EntryList<Entry> list(std::move(withSpare));
-    if (empty)
-        list.setPagerEnabled(false);
-    return list;
+// Whether the writer puts out the same key lines for both entries.
+template <typename Entry>
+bool writesSame(const Entry& a, const Entry& b, const KeyTable<Entry>& keys, bool withName) {
+    for (const auto& [key, label, field] : keys) {
+        if ((withName || field != &Entry::name) && a.*field != b.*field)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -252,8 +252,8 @@ BotsIniRead readBotsIni(const QByteArray& bytes, bool opened) {
         if (read.readToEnd)
             read.text = shown.result();
     }
-    read.roster.maps = listOf(std::move(maps));
-    read.roster.bots = listOf(std::move(bots));
+    read.roster.maps = EntryList<MapEntry>::fromFile(std::move(maps));
+    read.roster.bots = EntryList<BotEntry>::fromFile(std::move(bots));
     return read;
 }
 
@@ -278,6 +278,24 @@ QString composeBotsIni(const Roster& roster) {
         text += BotsIniLineBreak;
     }
     return text;
+}
+
+bool composesSame(const Roster& a, const Roster& b) {
+    if (a.maps.count() != b.maps.count() || a.bots.count() != b.bots.count())
+        return false;
+    for (qint16 i = 1; i <= a.maps.count(); ++i) {
+        const MapEntry& map = a.maps.at(i);
+        const MapEntry& other = b.maps.at(i);
+        const bool isDefault = same(map.name, u"Default");
+        if (isDefault != same(other.name, u"Default") ||
+            !writesSame(map, other, MapKeys, !isDefault))
+            return false;
+    }
+    for (qint16 i = 1; i <= a.bots.count(); ++i) {
+        if (!writesSame(a.bots.at(i), b.bots.at(i), BotKeys, true))
+            return false;
+    }
+    return true;
 }
 
 bool writeBotsIniText(QIODevice& device, QStringView text, QCryptographicHash* hash) {

@@ -31,6 +31,11 @@ BotsIniRead readBotsIni(const QByteArray& bytes, bool opened = true);
 // The complete file text for the roster: all map sections, then all bots.
 QString composeBotsIni(const Roster& roster);
 
+// Whether composeBotsIni gives both rosters the same text, found without composing it: entries 1
+// to count() of each list are compared key by key as the writer puts them out, so a default map's
+// name, which its header stands for, may differ in letter case.
+bool composesSame(const Roster& a, const Roster& b);
+
 // Writes text to the device in the file's code page, a piece at a time, so that a full roster
 // never needs a second copy of its 9 MB text; each piece also goes into hash, when given. False
 // when a piece could not be written.

@@ -15,9 +15,19 @@ public:
     static constexpr qint16 MaxEntries = 32767;
 
     EntryList() : items(1) {}
-    // The entries with the spare in front, as read from a file; entry 1 becomes current.
+    // The entries with the spare in front; entry 1 becomes current.
     explicit EntryList(QList<Entry> withSpare) : items(std::move(withSpare)), currentIndex(1) {
         Q_ASSERT(!items.isEmpty() && items.size() - 1 <= MaxEntries);
+    }
+    // The entries a file gave, with the spare in front. A list the file left empty gets the entry
+    // "Add" would have made, and no paging.
+    static EntryList fromFile(QList<Entry> withSpare) {
+        const bool empty = withSpare.size() == 1;
+        if (empty)
+            withSpare.append(Entry::numbered(1));
+        EntryList list(std::move(withSpare));
+        list.pageable = !empty;
+        return list;
     }
 
     qint16 count() const { return qint16(items.size() - 1); }
@@ -30,18 +40,16 @@ public:
     }
 
     // What the page's controls may do. Both start enabled; Add and Remove turn them on and off.
-    bool mayRemove() const { return removable; }
-    bool pagerEnabled() const { return pageable; }
+    bool canRemove() const { return removable; }
+    bool canPage() const { return pageable; }
     // The pager reaches one step past either end, so paging can wrap round.
     int pagerMaximum() const { return count() + 1; }
-    bool skipsNextStore() const { return skipStore; }
-    void setPagerEnabled(bool enabled) { pageable = enabled; }
 
     // Leaves the current entry for target: stores onView into it, then makes target current.
     // Below 1 wraps to the last entry, past the last to the first. Refused, changing nothing,
     // while a real entry is on view without what it needs (a name; for a bot also a model).
     bool pageTo(int target, const Entry& onView) {
-        if (!skipStore && currentIndex >= 1 && !onView.isComplete())
+        if (currentIndex >= 1 && !onView.isComplete())
             return false;
         leaveFor(target, &onView);
         return true;
@@ -72,23 +80,21 @@ public:
         items.remove(index);
         if (count() == 0)
             removable = false;
-        skipStore = true;
         leaveFor(index - 1, nullptr);
         if (count() <= 1)
             pageable = false;
         return true;
     }
 
-    // Stores onView into entry index (past the list: into the last slot), unless a Remove asked
-    // to skip this one store.
-    void store(qint16 index, const Entry& onView) { storeAt(index, &onView); }
+    // Stores onView into the current entry (current past the list: into the last slot), as
+    // leaving the page does, without leaving it.
+    void storeCurrent(const Entry& onView) { storeAt(currentIndex, &onView); }
 
 private:
     void storeAt(qint16 index, const Entry* onView) {
         index = qMin(index, count());
-        if (!skipStore && onView && index >= 0)
+        if (onView && index >= 0)
             items[index] = *onView;
-        skipStore = false;
     }
 
     void leaveFor(int target, const Entry* onView) {
@@ -100,7 +106,6 @@ private:
 
     QList<Entry> items;
     qint16 currentIndex = 0;
-    bool skipStore = false;
     bool removable = true;
     bool pageable = true;
 };

@@ -32,6 +32,11 @@ struct MapEntry {
 
     // A map can be left on paging only with a name.
     bool isComplete() const { return !name.isEmpty(); }
+    // Random is on when it reads "1" or "Yes" (any case); the page's Random box writes "Yes" or
+    // "No".
+    bool isRandom() const {
+        return random == u"1" || random.compare(u"Yes", Qt::CaseInsensitive) == 0;
+    }
     // What "Add" puts in as the n-th map.
     static MapEntry numbered(int n) {
         return {QStringLiteral("Map") + QString::number(n),

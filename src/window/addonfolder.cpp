@@ -3,11 +3,11 @@
 
 #include "game/addonfolder.h"
 #include "launch/commands.h"
-#include "platform/messages.h"
 #include "platform/settings.h"
-#include "roster/botsini.h"
+#include "roster/botsinifile.h"
 #include "ui_mainwindow.h"
 #include "window/mainwindow.h"
+#include "window/messages.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,20 +1,18 @@
-// The Bots and Maps pages: one entry shown at a time, stored back when the page is left.
+// The Bots and Maps pages (one entry shown at a time, stored back when the page is left), the
+// change of page with its caption, and the Save INI and Launch buttons.
 #include "ui_mainwindow.h"
 #include "window/mainwindow.h"
 
 #include "launch/commands.h"
-#include "platform/messages.h"
 #include "roster/botsini.h"
+#include "roster/botsinifile.h"
+#include "window/messages.h"
 
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool same(const QString& a, QStringView b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
 
 // The entry index as the caption shows it: a blank in the place of the sign, or a minus.
 QString signedNumber(int value) {
@@ -52,7 +50,7 @@ BotEntry MainWindow::botOnView() const {
 void MainWindow::showEntry(const MapEntry& map) {
     ui->mapNameCombo->setEditText(map.name);
     ui->quantityEdit->setText(map.quantity);
-    ui->randomCheck->setChecked(same(map.random, u"1") || same(map.random, u"Yes"));
+    ui->randomCheck->setChecked(map.isRandom());
     ui->initialDelayEdit->setText(map.initialDelay);
     ui->spawnDelayEdit->setText(map.spawnDelay);
     ui->waitForPlayersEdit->setText(map.waitForPlayers);
@@ -81,10 +79,10 @@ template <typename Entry> void MainWindow::render(const EntryList<Entry>& list) 
         controls.pager->setMaximum(list.pagerMaximum());
         controls.pager->setValue(list.current());
     }
-    controls.pager->setEnabled(list.pagerEnabled());
-    controls.removeButton->setEnabled(list.mayRemove());
+    controls.pager->setEnabled(list.canPage());
+    controls.removeButton->setEnabled(list.canRemove());
     for (QWidget* editor : controls.editors)
-        editor->setEnabled(list.mayRemove());
+        editor->setEnabled(list.canRemove());
     if (const Entry* shown = list.shown())
         showEntry(*shown);
     setCaption(list);
@@ -108,7 +106,7 @@ void MainWindow::add(EntryList<Entry>& list, const QString& title, const QString
 }
 
 template <typename Entry> void MainWindow::remove(EntryList<Entry>& list) {
-    if (list.remove(qint16(controlsOf(list).pager->value())))
+    if (list.remove(list.current()))
         render(list);
 }
 
@@ -139,17 +137,16 @@ void MainWindow::removeBot() {
 }
 
 void MainWindow::storeShownEntries() {
-    rosterState.maps.store(qint16(ui->mapPager->value()), mapOnView());
-    rosterState.bots.store(qint16(ui->botPager->value()), botOnView());
+    rosterState.maps.storeCurrent(mapOnView());
+    rosterState.bots.storeCurrent(botOnView());
 }
 
-// Any press or click on the tab bar stores both pages, then shows the selected one.
+// A change of tab stores both pages, then shows the selected one; its pages are stacked in tab
+// order.
 void MainWindow::onPageChanged() {
     storeShownEntries();
     const int selected = ui->pageTabs->currentIndex();
-    ui->botsPage->setVisible(selected == 0);
-    ui->mapsPage->setVisible(selected == 1);
-    ui->iniPage->setVisible(selected == 2);
+    showPage(selected);
     if (selected == 0)
         setBotsCaption();
     else if (selected == 1)
@@ -158,16 +155,26 @@ void MainWindow::onPageChanged() {
         setIniCaption();
 }
 
-void MainWindow::onTabBarPressed() {
-    onPageChanged();
+// Hiding the page that is left first moves the focus on along the tab order to the next control
+// on view: the tab bar or, when the page entered lies to the left, one of its controls. The stack
+// on its own would put the focus on the entered page's first control.
+void MainWindow::showPage(int index) {
+    QWidget* entering = ui->pages->widget(index);
+    QWidget* leaving = ui->pages->currentWidget();
+    if (entering != leaving) {
+        if (index < ui->pages->currentIndex())
+            entering->show();
+        leaving->hide();
+    }
+    ui->pages->setCurrentIndex(index);
 }
 
 void MainWindow::setBotsCaption() {
-    setWindowTitle(pageCaption(u"Bot"_s, ui->botPager->value(), rosterState.bots.count()));
+    setWindowTitle(pageCaption(u"Bot"_s, rosterState.bots.current(), rosterState.bots.count()));
 }
 
 void MainWindow::setMapsCaption() {
-    setWindowTitle(pageCaption(u"Map"_s, ui->mapPager->value(), rosterState.maps.count()));
+    setWindowTitle(pageCaption(u"Map"_s, rosterState.maps.current(), rosterState.maps.count()));
 }
 
 void MainWindow::setIniCaption() {
@@ -185,13 +192,11 @@ bool MainWindow::saveIni() {
     ui->mapNameCombo->clearEditText();
     fillModelList();
     fillMapList();
-    const auto shownAt = [](const QScrollBar* pager, qint16 count) {
-        return qint16(qBound(0, pager->value(), int(count)));
-    };
+    // The boxes show the current entries' stored values again (current past the list: the last).
     const auto& bots = rosterState.bots;
     const auto& maps = rosterState.maps;
-    ui->modelCombo->setEditText(bots.at(shownAt(ui->botPager, bots.count())).model);
-    ui->mapNameCombo->setEditText(maps.at(shownAt(ui->mapPager, maps.count())).name);
+    ui->modelCombo->setEditText(bots.at(qMin(bots.current(), bots.count())).model);
+    ui->mapNameCombo->setEditText(maps.at(qMin(maps.current(), maps.count())).name);
     const QString text = composeBotsIni(rosterState);
     setIniText(text);
     QString error;

@@ -12,8 +12,9 @@ QFont dialogFont() {
         {u"MS Sans Serif"_s, u"Microsoft Sans Serif"_s, u"Liberation Sans"_s, u"Arial"_s});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.0);
-    // Arial and its look-alikes run wider than the old dialog font: a half point less keeps
-    // captions such as "Bottom Color" clear of the control beside them.
+    // The layout is sized for MS Sans Serif at 8 points; Arial and its look-alikes run wider, so
+    // they get a half point less, which keeps captions such as "Bottom Color" clear of the control
+    // beside them.
     const QString family = QFontInfo(font).family();
     if (!family.contains(u"Sans Serif"_s, Qt::CaseInsensitive))
         font.setPointSizeF(7.5);

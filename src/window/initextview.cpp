@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -30,18 +29,25 @@ bool isWordChar(char16_t c) {
     return QChar(c).isLetterOrNumber() || c == u'_';
 }
 
+// What stands for the character on screen: a character with nothing to show shows as the
+// replacement character, so that it still takes its column and can be seen.
+QChar shownChar(QChar c, char16_t replacement) {
+    if (c == QChar(0xAD)) // the soft hyphen shows only where a line is wrapped, and lines never are
+        return u'-';
+    return c.isPrint() ? c : QChar(replacement);
+}
+
 // Appends where each line after the first starts: a line ends at CR LF, a lone CR or a lone LF.
 // Returns the longest line's length. One pass over the text, at a few milliseconds a megabyte.
-template <typename Char>
-qsizetype indexBreaks(const Char* text, qsizetype size, QList<qsizetype>& starts) {
+qsizetype indexBreaks(const char* text, qsizetype size, QList<qsizetype>& starts) {
     qsizetype lineStart = 0;
     qsizetype longest = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        const Char c = text[i];
-        if (c != Char('\n') && c != Char('\r'))
+        const char c = text[i];
+        if (c != '\n' && c != '\r')
             continue;
         qsizetype next = i + 1;
-        if (c == Char('\r') && next < size && text[next] == Char('\n'))
+        if (c == '\r' && next < size && text[next] == '\n')
             ++next;
         longest = std::max(longest, i - lineStart);
         starts.append(next);
@@ -65,25 +71,18 @@ IniTextView::IniTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 // The text and its lines
 
 void IniTextView::setText(const QString& text) {
-    string = text;
-    bytes = QByteArray();
-    inCodePage = false;
-    size = text.size();
-    indexLines();
-    resetView();
+    setFileBytes(encodeCodePage(text));
 }
 
 void IniTextView::setFileBytes(const QByteArray& codePageBytes) {
     bytes = codePageBytes;
-    string = QString();
-    inCodePage = true;
     size = codePageBytes.size();
     indexLines();
     resetView();
 }
 
 QString IniTextView::text() const {
-    return inCodePage ? decodeCodePage(bytes) : string;
+    return decodeCodePage(bytes);
 }
 
 QString IniTextView::lineText(qsizetype line) const {
@@ -95,15 +94,8 @@ QString IniTextView::lineText(qsizetype line) const {
 void IniTextView::indexLines() {
     lineStarts.clear();
     lineStarts.append(0);
-    if (inCodePage) {
-        const auto* text = reinterpret_cast<const uchar*>(bytes.constData());
-        widestLine = indexBreaks(text, size, lineStarts);
-        hasTabs = std::memchr(text, '\t', size_t(size)) != nullptr;
-    } else {
-        widestLine =
-            indexBreaks(reinterpret_cast<const char16_t*>(string.constData()), size, lineStarts);
-        hasTabs = string.contains(u'\t');
-    }
+    widestLine = indexBreaks(bytes.constData(), size, lineStarts);
+    hasTabs = bytes.contains('\t');
     // A tab is wider than one column: only then does the widest line need counting again.
     if (hasTabs) {
         widestLine = 0;
@@ -113,20 +105,18 @@ void IniTextView::indexLines() {
 }
 
 char16_t IniTextView::rawAt(qsizetype position) const {
-    return inCodePage ? char16_t(uchar(bytes[position])) : string[position].unicode();
+    return char16_t(uchar(bytes[position]));
 }
 
 char16_t IniTextView::charAt(qsizetype position) const {
     const char16_t raw = rawAt(position);
-    if (!inCodePage || raw < 0x80 || raw > 0x9F)
+    if (raw < 0x80 || raw > 0x9F)
         return raw;
     return decodeCodePage(QByteArrayView(bytes).sliced(position, 1)).front().unicode();
 }
 
 QString IniTextView::chars(qsizetype from, qsizetype to) const {
-    if (inCodePage)
-        return decodeCodePage(QByteArrayView(bytes).sliced(from, to - from));
-    return string.sliced(from, to - from);
+    return decodeCodePage(QByteArrayView(bytes).sliced(from, to - from));
 }
 
 qsizetype IniTextView::lineOf(qsizetype position) const {
@@ -193,34 +183,17 @@ void IniTextView::updateMetrics() {
     charWidth = std::max<qreal>(metrics.horizontalAdvance(u'M'), 1);
     lineHeight = std::max(QFontMetrics(textFont).lineSpacing(), 1);
     ascent = QFontMetrics(textFont).ascent();
-    replacement = metrics.inFont(QChar(0xFFFD)) ? u'\xFFFD' : u'?';
-    for (int c = 0; c < 256; ++c)
-        latin1Fits[c] = QChar(c).isPrint() && metrics.inFont(QChar(c)) &&
-                        std::abs(metrics.horizontalAdvance(QChar(c)) - charWidth) < 0.01;
-    otherFits.clear();
-}
-
-// A character the font draws exactly one column wide; others are drawn one by one, each at
-// its own column.
-bool IniTextView::fitsColumn(char16_t c) const {
-    if (c < 256)
-        return latin1Fits[c];
-    const auto known = otherFits.constFind(c);
-    if (known != otherFits.cend())
-        return *known;
-    const QFontMetricsF metrics(textFont);
-    const bool fits = QChar(c).isPrint() && metrics.inFont(QChar(c)) &&
-                      std::abs(metrics.horizontalAdvance(QChar(c)) - charWidth) < 0.01;
-    otherFits.insert(c, fits);
-    return fits;
-}
-
-// What stands for the character on screen: a character with nothing to show shows as the
-// replacement character, so that it still takes its column and can be seen.
-char16_t IniTextView::shownChar(char16_t c) const {
-    if (c == 0xAD) // the soft hyphen shows only where a line is wrapped, and lines never are
-        return u'-';
-    return QChar(c).isPrint() ? c : replacement;
+    // What each byte shows as, and whether the font draws that exactly one column wide; a glyph
+    // that does not fit is drawn on its own, at its column.
+    const char16_t replacement = metrics.inFont(QChar(0xFFFD)) ? u'\xFFFD' : u'?';
+    for (int byte = 0; byte < 256; ++byte) {
+        const char code = char(byte);
+        const QChar shown =
+            shownChar(decodeCodePage(QByteArrayView(&code, 1)).front(), replacement);
+        glyphs[byte] = shown.unicode();
+        glyphFits[byte] = shown.isPrint() && metrics.inFont(shown) &&
+                          std::abs(metrics.horizontalAdvance(shown) - charWidth) < 0.01;
+    }
 }
 
 qsizetype IniTextView::visibleLines() const {
@@ -333,7 +306,7 @@ void IniTextView::drawLine(QPainter& painter, qsizetype line, int y, const QRect
     // Without tabs a column is a character, and only the columns on screen are decoded.
     qsizetype column = hasTabs ? 0 : std::min(firstColumn, end - start);
     const qsizetype stop = hasTabs ? end : start + std::min(lastColumn, end - start);
-    const QString text = chars(start + column, stop);
+    const QByteArrayView text = QByteArrayView(bytes).sliced(start + column, stop - start - column);
     const int baseline = y + ascent;
 
     QString run;
@@ -343,23 +316,24 @@ void IniTextView::drawLine(QPainter& painter, qsizetype line, int y, const QRect
             painter.drawText(QPointF(columnX(runColumn), baseline), run);
         run.clear();
     };
-    for (const QChar c : text) {
+    for (const char c : text) {
         if (column > lastColumn)
             break;
-        if (c == u'\t') {
+        if (c == '\t') {
             flush();
             column += TabWidth - column % TabWidth;
             continue;
         }
         if (column + 1 >= firstColumn) {
-            const char16_t shown = shownChar(c.unicode());
-            if (!fitsColumn(shown)) {
+            const uchar byte = uchar(c);
+            const QChar shown(glyphs[byte]);
+            if (!glyphFits[byte]) {
                 flush();
-                painter.drawText(QPointF(columnX(column), baseline), QString(QChar(shown)));
+                painter.drawText(QPointF(columnX(column), baseline), QString(shown));
             } else {
                 if (run.isEmpty())
                     runColumn = column;
-                run += QChar(shown);
+                run += shown;
             }
         }
         ++column;

@@ -3,7 +3,6 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -11,10 +10,11 @@
 
 class QMenu;
 
-// A read-only view of a long text, the raw text of bots.ini. It finds where each line starts
-// once and draws only the lines on screen, so even a text of millions of characters shows and
-// scrolls at once, and the view holds little more than the text, which it shares. Lines end at
-// CR LF, a lone CR or a lone LF, and are not wrapped.
+// A read-only view of a long text, the raw text of bots.ini, held as the bytes "Save INI" writes:
+// one byte to a character in the file's code page. It finds where each line starts once and draws
+// only the lines on screen, so even a text of millions of characters shows and scrolls at once,
+// and the view holds little more than the bytes, which it shares. Lines end at CR LF, a lone CR or
+// a lone LF, and are not wrapped.
 //
 // The player selects with the mouse (drag, shift-click, double-click for a word) or the keyboard
 // (the arrows, Page Up/Down, Home and End, with Shift), selects all with Ctrl+A and copies with
@@ -31,7 +31,8 @@ public:
 
     // The text to show, with its line ends. Either call replaces the text, drops the selection
     // and shows the top. The bytes are in the 8-bit code page of bots.ini (see codepage.h),
-    // one character to a byte, and are decoded only as far as they are shown or asked for.
+    // one character to a byte, and are decoded only as far as they are shown or asked for; text
+    // is put into the code page first, a character it cannot hold becoming "?", as when saved.
     void setText(const QString& text);
     void setFileBytes(const QByteArray& codePageBytes);
     // The whole text, line ends as held.
@@ -77,10 +78,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    // The text: the bytes in the code page, or the string.
-    QString string;
+    // The text, in the code page.
     QByteArray bytes;
-    bool inCodePage = false;
     qsizetype size = 0;
     bool hasTabs = false;
     QList<qsizetype> lineStarts{0};
@@ -98,9 +97,10 @@ private:
     qreal charWidth = 1;
     int lineHeight = 1;
     int ascent = 0;
-    char16_t replacement = u'?';
-    std::array<bool, 256> latin1Fits{};
-    mutable QHash<char16_t, bool> otherFits;
+    // For each byte, the character drawn for it, and whether the font draws that exactly one
+    // column wide.
+    std::array<char16_t, 256> glyphs{};
+    std::array<bool, 256> glyphFits{};
 
     void indexLines();
     void resetView();
@@ -115,8 +115,6 @@ private:
     qsizetype columnOf(qsizetype line, qsizetype position) const;
     qsizetype positionAtColumn(qsizetype line, qreal column) const;
     qsizetype validPosition(qsizetype position) const;
-    bool fitsColumn(char16_t c) const;
-    char16_t shownChar(char16_t c) const;
 
     qsizetype positionAt(QPoint point) const;
     qsizetype visibleLines() const;

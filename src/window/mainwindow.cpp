@@ -1,16 +1,17 @@
 #include "window/mainwindow.h"
 
 #include "catalog/catalog.h"
+#include "game/gamefolder.h"
 #include "launch/commands.h"
-#include "platform/messages.h"
-#include "roster/botsini.h"
-#include "roster/codepage.h"
+#include "roster/botsinifile.h"
 #include "ui_mainwindow.h"
 #include "window/fonts.h"
+#include "window/layoutunits.h"
+#include "window/messages.h"
 #include "window/modelpicture.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -107,23 +108,21 @@ void MainWindow::connectHandlers() {
     connectColourPair(ui->bottomColorSlider, ui->bottomColorEdit);
 }
 
+// Any press on the tab bar stores both pages and shows the selected one, even when the
+// selection does not change.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->pageTabs && event->type() == QEvent::MouseButtonPress)
-        onTabBarPressed();
+        onPageChanged();
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::setVisible(bool visible) {
-    if (visible && !loaded) {
-        loaded = true;
-        readSettings();
-        loadRoster();
-        fillModelList();
-        fillMapList();
-        setBotsCaption();
-        savedRoster = rosterToSave();
-    }
-    QWidget::setVisible(visible);
+void MainWindow::load() {
+    readSettings();
+    loadRoster();
+    fillModelList();
+    fillMapList();
+    setBotsCaption();
+    savedRoster = rosterToSave();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -157,15 +156,15 @@ bool MainWindow::settleUnsavedEdits() {
 
 Roster MainWindow::rosterToSave() const {
     Roster roster = rosterState;
-    roster.maps.store(qint16(ui->mapPager->value()), mapOnView());
-    roster.bots.store(qint16(ui->botPager->value()), botOnView());
+    roster.maps.storeCurrent(mapOnView());
+    roster.bots.storeCurrent(botOnView());
     return roster;
 }
 
 // Compared as the text "Save INI" would write, so a file with its own spacing, or a missing file
 // with its default entries, is unchanged until the player changes something.
 bool MainWindow::hasUnsavedEdits() const {
-    return composeBotsIni(rosterToSave()) != composeBotsIni(savedRoster);
+    return !composesSame(rosterToSave(), savedRoster);
 }
 
 bool MainWindow::mayOverwriteIniFile() {
@@ -200,9 +199,7 @@ void MainWindow::loadRoster() {
         const QSignalBlocker quiet(ui->pageTabs);
         ui->pageTabs->setCurrentIndex(0);
     }
-    ui->botsPage->setVisible(true);
-    ui->mapsPage->setVisible(false);
-    ui->iniPage->setVisible(false);
+    showPage(0);
     render(rosterState.maps);
     render(rosterState.bots);
 }
@@ -222,14 +219,8 @@ void MainWindow::placeWindow() {
     move(place);
 }
 
-// The game path, the parameters and, unless the window is minimised, its place and size. Any
-// other window of the program closes with this one.
+// The game path, the parameters and, unless the window is minimised, its place and size.
 void MainWindow::writeSettings() {
-    auto windows = QApplication::topLevelWidgets();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (*it != this && (*it)->isVisible())
-            (*it)->close();
-    }
     QList<std::pair<QString, QString>> settings{
         {SettingsKeys::GamePath, ui->gamePathEdit->text()},
         {SettingsKeys::Parameters, ui->parametersEdit->text()}};
@@ -253,16 +244,16 @@ void MainWindow::setIniText(const QString& text) {
 }
 
 void MainWindow::showModelPicture() {
-    ui->modelCombo->setToolTip(modelPictureToolTip(
-        modelPicturePath(rosterState.gameFolder, ui->modelCombo->currentText())));
+    ui->modelCombo->setToolTip(
+        modelPictureToolTip(modelPicturePath(listsFolder, ui->modelCombo->currentText())));
 }
 
 void MainWindow::fillModelList() {
     // Adding to an empty box would put its first item into the text: keep the text shown.
     const QString shown = ui->modelCombo->currentText();
     ui->modelCombo->addItems(stockModelNames());
-    rosterState.gameFolder = gameFolderFromPath(ui->gamePathEdit->text());
-    ui->modelCombo->addItems(foundModelNames(rosterState.gameFolder));
+    listsFolder = gameFolderFromPath(ui->gamePathEdit->text(), FolderRule::Catalogue);
+    ui->modelCombo->addItems(foundModelNames(listsFolder));
     ui->modelCombo->setCurrentIndex(-1);
     ui->modelCombo->setEditText(shown);
     showModelPicture();
@@ -271,7 +262,7 @@ void MainWindow::fillModelList() {
 void MainWindow::fillMapList() {
     const QString shown = ui->mapNameCombo->currentText();
     ui->mapNameCombo->addItems(stockMapNames());
-    ui->mapNameCombo->addItems(foundMapNames(rosterState.gameFolder));
+    ui->mapNameCombo->addItems(foundMapNames(listsFolder));
     ui->mapNameCombo->setCurrentIndex(-1);
     ui->mapNameCombo->setEditText(shown);
 }

@@ -3,7 +3,6 @@
 #include "platform/filestamp.h"
 #include "roster/roster.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
@@ -24,7 +23,6 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int TwipsPerPixel = 15;
     static inline const QString ProgramName = QStringLiteral("Vantrel Zelvik");
 
     // programFolder is where bots.ini is read and written (until the player opens another);
@@ -32,13 +30,14 @@ public:
     explicit MainWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Reads the settings and bots.ini into the window; called once, before the first show.
+    void load();
+
     const Roster& roster() const { return rosterState; }
-    QString programFolder() const { return folder; }
+    // The folder the map and model lists come from, as the path box named it at load or save.
+    QString gameFolder() const { return listsFolder; }
     // The raw text the INI page shows, line ends included.
     QString iniText() const;
-
-    // The first show loads the window before anything is drawn.
-    void setVisible(bool visible) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,7 +58,8 @@ private:
     void onBotPagerChanged(int value);
     void onMapPagerChanged(int value);
     void onPageChanged();
-    void onTabBarPressed();
+    // Shows the page of the tab with this index.
+    void showPage(int index);
     void addBot();
     void addMap();
     void removeBot();
@@ -71,6 +71,7 @@ private:
     void storeShownEntries();
     // The roster as it would be saved now: the entries on view stored as a page change stores them.
     Roster rosterToSave() const;
+    // Whether Save INI would write a roster other than the one bots.ini was read or saved as.
     bool hasUnsavedEdits() const;
     // Asks what becomes of unsaved edits (Save, Discard, Cancel); false when they are kept: the
     // player cancelled, or saving failed.
@@ -118,6 +119,7 @@ private:
     Roster savedRoster;
     // bots.ini as it was when last read or written here.
     FileStamp iniFileStamp;
+    // Where bots.ini is read and written.
     QString folder;
-    bool loaded = false;
+    QString listsFolder;
 };

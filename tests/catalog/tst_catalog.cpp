@@ -1,4 +1,5 @@
 #include "catalog/catalog.h"
+#include "game/gamefolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +21,6 @@ class TestCatalog : public QObject {
     Q_OBJECT
 
 private slots:
-    void gameFolderOfPath_data();
-    void gameFolderOfPath();
     void stockNames();
     void foundMaps_data();
     void foundMaps();
@@ -33,35 +32,6 @@ private slots:
     void nothingFound();
     void pathToOtherExecutable();
 };
-
-void TestCatalog::gameFolderOfPath_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("HL.exe") << R"(C:\Half-Life\HL.exe)"
-                            << R"(C:\Half-Life)";
-    QTest::newRow("hl.exe") << R"(C:\Half-Life\hl.exe)"
-                            << R"(C:\Half-Life)";
-    QTest::newRow("trailing backslash") << R"(C:\Half-Life\)"
-                                        << R"(C:\Half-Life)";
-    QTest::newRow("trailing slash") << "/home/p/Half-Life/"
-                                    << "/home/p/Half-Life";
-    QTest::newRow("bare folder") << R"(C:\Half-Life)"
-                                 << R"(C:\Half-Life)";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("only six chars cut") << R"(C:\Games\myhl.exe)"
-                                        << R"(C:\Games\my)";
-    QTest::newRow("other executable") << R"(C:\Half-Life\hlds.exe)"
-                                      << R"(C:\Half-Life\hlds.exe)";
-    QTest::newRow("unix path") << "/home/p/Half-Life/hl.exe"
-                               << "/home/p/Half-Life";
-}
-
-void TestCatalog::gameFolderOfPath() {
-    QFETCH(QString, path);
-    QFETCH(QString, folder);
-    QCOMPARE(gameFolderFromPath(path), folder);
-}
 
 void TestCatalog::stockNames() {
     QCOMPARE(stockModelNames(), QStringList({"gina", "gordon", "helmet", "hgrunt", "scientist"}));
@@ -197,7 +167,7 @@ void TestCatalog::pathToOtherExecutable() {
     const QString path = game.path() + "/hlds.exe";
     makeFile(path);
 
-    const QString folder = gameFolderFromPath(path);
+    const QString folder = gameFolderFromPath(path, FolderRule::Catalogue);
     QCOMPARE(folder, path);
     QVERIFY(foundMapNames(folder).isEmpty());
     QVERIFY(foundModelNames(folder).isEmpty());

@@ -1,6 +1,6 @@
 // "Save INI" and the two "Launch" buttons, driven through the window as a player would.
+#include "game/gamefinder.h"
 #include "launch/commands.h"
-#include "launch/gamefinder.h"
 #include "roster/botsini.h"
 #include "windowsupport.h"
 
@@ -64,7 +64,7 @@ class TestCommands : public QObject {
     QString iniPath() const { return folder.filePath(u"bots.ini"_s); }
 
 private slots:
-    void initTestCase() { isolateSettings(); }
+    void initTestCase() { isolateWindowTest(); }
     void init() {
         clearSettings();
         programFolderWith(folder, SampleRoster);
@@ -113,7 +113,7 @@ void TestCommands::saveRebuildsBothListsFromAChangedPath() {
     QCOMPARE(items(maps).last(), u"rapidcore"_s);
     QCOMPARE(models->currentText(), u"zombie"_s);
     QCOMPARE(maps->currentText(), u"crossfire"_s);
-    QCOMPARE(window.roster().gameFolder, game.path());
+    QCOMPARE(window.gameFolder(), game.path());
     QVERIFY(readBytes(iniPath()).contains("Model           = zombie\r\n"));
 }
 

@@ -1,9 +1,10 @@
 // Files and places no player should have, but some will: huge, binary, endless lines, far too
 // many entries, a linked bots.ini, and a settings store full of rubbish. None may crash the
 // program, and each must leave a roster the window can show.
+#include "game/gamefinder.h"
 #include "launch/commands.h"
-#include "launch/gamefinder.h"
 #include "roster/botsini.h"
+#include "roster/botsinifile.h"
 #include "roster/codepage.h"
 #include "testsupport.h"
 
@@ -43,7 +44,7 @@ void verifyStoppedList(EntryList<Entry> list, int count, const QString& lastName
     QCOMPARE(list.count(), count);
     QCOMPARE(list.at(list.count()).name, lastName);
     const bool full = count == EntryList<Entry>::MaxEntries;
-    QCOMPARE(list.pagerEnabled(), full);
+    QCOMPARE(list.canPage(), full);
     if (full) {
         QCOMPARE(list.pagerMaximum(), 32768);
         QVERIFY(!list.add(Entry::numbered(1)));
@@ -318,7 +319,7 @@ void TestBadInput::linkedBotsIniKeepsTheLink() {
     QCOMPARE(read.roster.bots.at(1).name, u"Old"_s); // read through the link
     BotEntry changed = read.roster.bots.at(1);
     changed.name = u"New"_s;
-    read.roster.bots.store(1, changed);
+    read.roster.bots.storeCurrent(changed);
     const QString text = composeBotsIni(read.roster);
     QString error;
     QVERIFY2(writeBotsIniFile(dir.filePath(u"game"_s), text, &error), qPrintable(error));

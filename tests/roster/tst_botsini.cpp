@@ -1,8 +1,8 @@
 // Reading and writing bots.ini: the exact written layout, the reader's rules, the INI page's
 // text, the code page, and files that cannot be read.
-#include "launch/commands.h"
-#include "launch/gamefinder.h"
+#include "game/gamefinder.h"
 #include "roster/botsini.h"
+#include "roster/botsinifile.h"
 #include "roster/codepage.h"
 #include "testsupport.h"
 
@@ -50,6 +50,8 @@ private slots:
     void writtenRosterReadsBackTheSame_data();
     void writtenRosterReadsBackTheSame();
     void codePageGivesEveryByteOneCharacter();
+    void unsavedMeansOtherTextWritten_data();
+    void unsavedMeansOtherTextWritten();
 };
 
 void TestBotsIni::composesTheWrittenLayoutByteForByte() {
@@ -178,8 +180,8 @@ void TestBotsIni::keepsWhatTheFileSaysAboutTheDefaultMap() {
     QCOMPARE(r.bots.count(), 1);
     QCOMPARE(r.bots.at(1), (BotEntry{u"A"_s, u"gina"_s, u"10"_s, u"20"_s}));
     // Lists the file filled, even with one entry, keep their paging; it reaches one past the end.
-    QVERIFY(r.maps.pagerEnabled());
-    QVERIFY(r.bots.pagerEnabled());
+    QVERIFY(r.maps.canPage());
+    QVERIFY(r.bots.canPage());
     QCOMPARE(r.maps.pagerMaximum(), 4);
     QCOMPARE(r.bots.pagerMaximum(), 2);
 
@@ -259,10 +261,10 @@ void TestBotsIni::noEntriesGiveOneDefaultEntryEach() {
     QCOMPARE(r.bots.count(), 1);
     QCOMPARE(r.maps.at(1), (MapEntry{u"Map1"_s, u"1"_s, u"0"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s}));
     QCOMPARE(r.bots.at(1), (BotEntry{u"Bot1"_s, u"Barney"_s, u"1"_s, u"1"_s}));
-    QVERIFY(!r.maps.pagerEnabled());
-    QVERIFY(!r.bots.pagerEnabled());
-    QVERIFY(r.maps.mayRemove());
-    QVERIFY(r.bots.mayRemove());
+    QVERIFY(!r.maps.canPage());
+    QVERIFY(!r.bots.canPage());
+    QVERIFY(r.maps.canRemove());
+    QVERIFY(r.bots.canRemove());
 }
 
 // A roster written to bots.ini reads back into the same entries, which write the same text; the
@@ -320,6 +322,57 @@ void TestBotsIni::codePageGivesEveryByteOneCharacter() {
     QCOMPARE(bytes, "a\0\x80?\xe9\0x"_ba);
     appendCodePage(bytes, QStringView());
     QCOMPARE(bytes, "a\0\x80?\xe9\0x"_ba);
+}
+
+// composesSame, which the close question asks, agrees with comparing the written text: what is
+// never written (the spare, a default map's name) makes no difference, anything written does.
+void TestBotsIni::unsavedMeansOtherTextWritten_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("nothing") << 0 << true;
+    QTest::newRow("the spare") << 1 << true;
+    QTest::newRow("default map's name in other letters") << 2 << true;
+    QTest::newRow("the current entry") << 3 << true;
+    QTest::newRow("a map value") << 4 << false;
+    QTest::newRow("a bot's colour") << 5 << false;
+    QTest::newRow("one bot more") << 6 << false;
+    QTest::newRow("map no longer the default") << 7 << false;
+    QTest::newRow("letter case of a bot's name") << 8 << false;
+}
+
+void TestBotsIni::unsavedMeansOtherTextWritten() {
+    QFETCH(int, change);
+    QFETCH(bool, same);
+    const auto rosterWith = [](int step) {
+        QList<MapEntry> maps{MapEntry::numbered(9), MapEntry::numbered(1)};
+        maps.append({u"Default"_s, u"2"_s, u"No"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s});
+        QList<BotEntry> bots{BotEntry::numbered(9), BotEntry::numbered(1), BotEntry::numbered(2)};
+        if (step == 1)
+            maps[0].name = bots[0].name = u"Spare"_s;
+        if (step == 2)
+            maps[2].name = u"DEFAULT"_s;
+        if (step == 4)
+            maps[1].spawnDelay = u"7"_s;
+        if (step == 5)
+            bots[2].bottomColor = u"200"_s;
+        if (step == 6)
+            bots.append(BotEntry::numbered(3));
+        if (step == 7)
+            maps[2].name = u"Defaults"_s;
+        if (step == 8)
+            bots[1].name = u"BOT1"_s;
+        Roster roster;
+        roster.maps = EntryList<MapEntry>(maps);
+        roster.bots = EntryList<BotEntry>(bots);
+        if (step == 3)
+            roster.bots.pageTo(2, bots[1]);
+        return roster;
+    };
+    const Roster before = rosterWith(0);
+    const Roster after = rosterWith(change);
+    QCOMPARE(composesSame(before, after), same);
+    QCOMPARE(composesSame(after, before), same);
+    QCOMPARE(composeBotsIni(before) == composeBotsIni(after), same);
 }
 
 QTEST_GUILESS_MAIN(TestBotsIni)

@@ -51,8 +51,8 @@ template <typename Entry> QString play(const QString& script) {
     for (qint16 i = 1; i <= list.count(); ++i)
         names << list.at(i).name;
     return u"%1 @%2 pager:%3 remove:%4"_s.arg(names.join(u','), QString::number(list.current()),
-                                              list.pagerEnabled() ? u"on"_s : u"off"_s,
-                                              list.mayRemove() ? u"on"_s : u"off"_s);
+                                              list.canPage() ? u"on"_s : u"off"_s,
+                                              list.canRemove() ? u"on"_s : u"off"_s);
 }
 
 } // namespace

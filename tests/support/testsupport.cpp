@@ -39,10 +39,6 @@ bool runningUnderWine() {
 } // namespace
 
 void isolateSettings() {
-    // No test may block on a dialog: a question nobody expected ends the test program.
-    setQuestionHandler([](QWidget*, const Question& question) -> Answer {
-        qFatal("An unexpected question was asked: %s", qPrintable(question.text));
-    });
 #ifdef Q_OS_WIN
     // The store is the registry, which a test cannot point elsewhere: the tests run only under
     // Wine, in a prefix of their own (scripts/windows-test.sh), never on a player's Windows.
@@ -120,30 +116,6 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
-}
-
-MessageCapture::MessageCapture() {
-    previous = setMessageHandler([this](QWidget*, const QString& title, const QString& text) {
-        titles << title;
-        texts << text;
-    });
-}
-
-MessageCapture::~MessageCapture() {
-    setMessageHandler(previous);
-}
-
-QuestionCapture::QuestionCapture(QList<Answer> replies) : answers(std::move(replies)) {
-    previous = setQuestionHandler([this](QWidget*, const Question& question) {
-        asked << question;
-        if (answers.isEmpty())
-            qFatal("More questions than answers: %s", qPrintable(question.text));
-        return answers.takeFirst();
-    });
-}
-
-QuestionCapture::~QuestionCapture() {
-    setQuestionHandler(previous);
 }
 
 bool runningAsRoot() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/messages.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -29,38 +27,6 @@ bool makeSymLink(const QString& target, const QString& link);
 QByteArray readBytes(const QString& path);
 // Replaces the file with bytes; false when it could not be written whole.
 bool writeBytes(const QString& path, const QByteArray& bytes);
-
-// Collects every message shown to the player while it lives, instead of opening a dialog.
-class MessageCapture {
-public:
-    MessageCapture();
-    ~MessageCapture();
-    MessageCapture(const MessageCapture&) = delete;
-    MessageCapture& operator=(const MessageCapture&) = delete;
-
-    QStringList titles;
-    QStringList texts;
-
-private:
-    MessageHandler previous;
-};
-
-// Answers every question put to the player while it lives, instead of opening a dialog: with
-// the answers given, in turn, and records each question. Outside one, a question stops the test
-// program, since a real dialog would block it.
-class QuestionCapture {
-public:
-    explicit QuestionCapture(QList<Answer> answers);
-    ~QuestionCapture();
-    QuestionCapture(const QuestionCapture&) = delete;
-    QuestionCapture& operator=(const QuestionCapture&) = delete;
-
-    QList<Question> asked;
-
-private:
-    QList<Answer> answers;
-    QuestionHandler previous;
-};
 
 bool runningAsRoot();
 

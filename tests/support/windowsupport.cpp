@@ -5,7 +5,39 @@
 #include <QTabBar>
 #include <QTest>
 
+void isolateWindowTest() {
+    isolateSettings();
+    setQuestionHandler([](QWidget*, const Question& question) -> Answer {
+        qFatal("An unexpected question was asked: %s", qPrintable(question.text));
+    });
+}
+
+MessageCapture::MessageCapture() {
+    previous = setMessageHandler([this](QWidget*, const QString& title, const QString& text) {
+        titles << title;
+        texts << text;
+    });
+}
+
+MessageCapture::~MessageCapture() {
+    setMessageHandler(previous);
+}
+
+QuestionCapture::QuestionCapture(QList<Answer> replies) : answers(std::move(replies)) {
+    previous = setQuestionHandler([this](QWidget*, const Question& question) {
+        asked << question;
+        if (answers.isEmpty())
+            qFatal("More questions than answers: %s", qPrintable(question.text));
+        return answers.takeFirst();
+    });
+}
+
+QuestionCapture::~QuestionCapture() {
+    setQuestionHandler(previous);
+}
+
 ShownWindow::ShownWindow(const QString& folderPath) : MainWindow(folderPath) {
+    load();
     show();
 }
 

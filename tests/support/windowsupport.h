@@ -4,13 +4,50 @@
 #include "testsupport.h"
 #include "window/addonfolder.h"
 #include "window/mainwindow.h"
+#include "window/messages.h"
 
 #include <QAnyStringView>
 
 class QAbstractButton;
 class QLineEdit;
 
-// The main window on a program folder, shown: its first show loads bots.ini from there.
+// isolateSettings(), and no window test may block on a dialog: from here on a question nobody
+// expected ends the test program. Call from initTestCase().
+void isolateWindowTest();
+
+// Collects every message shown to the player while it lives, instead of opening a dialog.
+class MessageCapture {
+public:
+    MessageCapture();
+    ~MessageCapture();
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+
+    QStringList titles;
+    QStringList texts;
+
+private:
+    MessageHandler previous;
+};
+
+// Answers every question put to the player while it lives, instead of opening a dialog: with
+// the answers given, in turn, and records each question. Outside one, a question stops the test
+// program, since a real dialog would block it.
+class QuestionCapture {
+public:
+    explicit QuestionCapture(QList<Answer> answers);
+    ~QuestionCapture();
+    QuestionCapture(const QuestionCapture&) = delete;
+    QuestionCapture& operator=(const QuestionCapture&) = delete;
+
+    QList<Question> asked;
+
+private:
+    QList<Answer> answers;
+    QuestionHandler previous;
+};
+
+// The main window on a program folder, loaded from bots.ini there and shown.
 class ShownWindow : public MainWindow {
 public:
     explicit ShownWindow(const QString& folderPath);

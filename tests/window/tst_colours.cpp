@@ -76,7 +76,7 @@ class TestColours : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { isolateSettings(); }
+    void initTestCase() { isolateWindowTest(); }
     void init() { clearSettings(); }
 
     // Each character typed moves the slider to the number the text now starts with, unless that

@@ -144,7 +144,7 @@ class TestEditors : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { isolateSettings(); }
+    void initTestCase() { isolateWindowTest(); }
     void init() { clearSettings(); }
 
     void editsReachTheRecordWhenThePageIsLeft_data() {

@@ -88,7 +88,7 @@ private slots:
 };
 
 // A line ends at CR LF, a lone CR or a lone LF, as in a plain text editor given the same text
-// with its CR LF pairs turned into LF, the way the raw text view fills its editor.
+// with its CR LF pairs turned into LF.
 void TestIniTextView::lineBreaks_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QStringList>("lines");

@@ -1,4 +1,4 @@
-#include "platform/messages.h"
+#include "window/messages.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,5 @@
-#include "launch/gamefinder.h"
+#include "game/gamefinder.h"
+#include "game/gamefolder.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -75,6 +76,8 @@ private slots:
     void launchProgram();
     void defaultGamePath_data();
     void defaultGamePath();
+    void gameFolderOfPath_data();
+    void gameFolderOfPath();
 };
 
 void TestGameFinder::libraryFolderPaths_data() {
@@ -199,7 +202,7 @@ void TestGameFinder::defaultGamePath_data() {
     QTest::addColumn<QString>("steamPath");
     QTest::addColumn<bool>("windows");
     QTest::addColumn<QString>("dataHome"); // the user's data folder below home
-    QTest::addColumn<QString>("found");    // the game folder below home; empty: the old default
+    QTest::addColumn<QString>("found");    // the game folder below home; empty: FallbackGamePath
     const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
     const QByteArray vdf = libraries({"@HOME@/.local/share/Steam", "@HOME@/lib"});
     const QByteArray oldVdf = numberedLibraries({"@HOME@/lib"});
@@ -295,6 +298,47 @@ void TestGameFinder::defaultGamePath() {
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
     QCOMPARE(::defaultGamePath(), expected);
+}
+
+void TestGameFinder::gameFolderOfPath_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("launchFolder"); // as Launch reads the path
+    QTest::newRow("HL.exe") << R"(C:\Half-Life\HL.exe)"
+                            << R"(C:\Half-Life)"
+                            << R"(C:\Half-Life\)";
+    QTest::newRow("hl.exe") << R"(C:\Half-Life\hl.exe)"
+                            << R"(C:\Half-Life)"
+                            << R"(C:\Half-Life\)";
+    QTest::newRow("trailing backslash") << R"(C:\Half-Life\)"
+                                        << R"(C:\Half-Life)"
+                                        << R"(C:\Half)";
+    QTest::newRow("trailing slash") << "/home/p/Half-Life/"
+                                    << "/home/p/Half-Life"
+                                    << "/home/p/Half";
+    QTest::newRow("bare folder") << R"(C:\Half-Life)"
+                                 << R"(C:\Half-Life)"
+                                 << R"(C:\Hal)";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("only six chars cut") << R"(C:\Games\myhl.exe)"
+                                        << R"(C:\Games\my)"
+                                        << R"(C:\Games\my)";
+    QTest::newRow("other executable") << R"(C:\Half-Life\hlds.exe)"
+                                      << R"(C:\Half-Life\hlds.exe)"
+                                      << R"(C:\Half-Life\)";
+    QTest::newRow("unix path") << "/home/p/Half-Life/hl.exe"
+                               << "/home/p/Half-Life"
+                               << "/home/p/Half-Life/";
+}
+
+void TestGameFinder::gameFolderOfPath() {
+    QFETCH(QString, path);
+    QFETCH(QString, folder);
+    QFETCH(QString, launchFolder);
+    QCOMPARE(gameFolderFromPath(path, FolderRule::Catalogue), folder);
+    QCOMPARE(gameFolderFromPath(path, FolderRule::Launch), launchFolder);
 }
 
 QTEST_GUILESS_MAIN(TestGameFinder)

@@ -1,4 +1,4 @@
-#include "launch/gamefinder.h"
+#include "game/gamefinder.h"
 
 #include <QByteArray>
 #include <QDir>

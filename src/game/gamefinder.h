@@ -54,7 +54,7 @@ inline constexpr qsizetype MaxVdfBytes = qsizetype(1024) * 1024;
 QString findGameFolder(const QString& home, const QString& dataHome, const QString& steamPath,
                        bool windows);
 
-// The old default path, for when no game is found.
+// The game path shown when none is stored and no game is found.
 inline const QString FallbackGamePath = QStringLiteral("C:\\Half-Life\\HL.exe");
 
 // The game path the path box shows when none is stored: the found game folder, the platform's

@@ -1,0 +1,43 @@
+#include "roster/botsinifile.h"
+
+#include "platform/filestamp.h"
+#include "platform/textfile.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QIODevice>
+
+BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
+    const QString path = botsIniPath(programFolder);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (stamp)
+            *stamp = FileStamp();
+        return readBotsIni({}, false);
+    }
+    const QByteArray bytes = file.readAll();
+    const bool failed = file.error() != QFileDevice::NoError;
+    file.close();
+    if (stamp)
+        *stamp = failed ? FileStamp() : FileStamp::of(path, bytes);
+    return readBotsIni(bytes, !failed);
+}
+
+bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
+                      FileStamp* stamp) {
+    const QString path = botsIniPath(programFolder);
+    QCryptographicHash hash(FileStamp::HashAlgorithm);
+    qint64 size = 0;
+    const bool written = writeFileAtomically(
+        path,
+        [&](QIODevice& file) {
+            const bool whole = writeBotsIniText(file, text, &hash) &&
+                               writeBotsIniText(file, BotsIniLineBreak, &hash);
+            size = file.pos();
+            return whole;
+        },
+        error);
+    if (written && stamp)
+        *stamp = FileStamp::of(path, size, hash.result());
+    return written;
+}

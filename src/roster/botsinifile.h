@@ -1,0 +1,15 @@
+#pragma once
+
+#include "roster/botsini.h"
+
+#include <QString>
+
+class FileStamp;
+
+// Reads bots.ini from the program folder; *stamp, when given, is what the file was.
+BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp = nullptr);
+
+// Replaces bots.ini in the program folder with text and one more line break. On failure the old
+// file is left whole and *error says why; on success *stamp, when given, is the file written.
+bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
+                      FileStamp* stamp = nullptr);
