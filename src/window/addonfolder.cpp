@@ -114,13 +114,22 @@ bool runsInstalled(const QString& ownFolder) {
     return !own.isWritable();
 }
 
+std::optional<int> answerWithoutWindow(const QStringList& arguments) {
+    const CommandLine line = parseCommandLine(arguments);
+    if (line.action != CommandLine::Action::Help && line.action != CommandLine::Action::Version)
+        return std::nullopt;
+    print(stdout, line.text);
+    return 0;
+}
+
 Startup prepareStartup(const QStringList& arguments, const QString& ownFolder) {
+    if (const auto answered = answerWithoutWindow(arguments))
+        return {answered, QString()};
     const CommandLine line = parseCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
-        print(stdout, line.text);
-        return {0, QString()};
+        break; // answered above
     case CommandLine::Action::BadInput:
         print(stderr, u"zelvik: "_s + line.text + u'\n');
         showMessage(nullptr, MainWindow::ProgramName, line.text);

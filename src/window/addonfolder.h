@@ -22,6 +22,10 @@ void rememberAddonFolder(const QString& folder);
 // folder, or a folder it may not write.
 bool runsInstalled(const QString& ownFolder);
 
+// --help and --version: prints their text and gives the exit status; nothing for anything else.
+// They need no window, nor a display.
+std::optional<int> answerWithoutWindow(const QStringList& arguments);
+
 // What start-up does before the window opens: the command line, then the folder to work on.
 struct Startup {
     std::optional<int> exitCode; // when set, the program ends with it and opens no window
