@@ -153,7 +153,7 @@ void MainWindow::addOpenFolderAction() {
 
 // Settles unsaved edits as closing does, then reads the chosen folder's roster as start-up does.
 void MainWindow::openAddonFolder() {
-    if (!settleUnsavedEdits())
+    if (!settleUnsavedEdits(u"opening another folder"_s))
         return;
     const QString picked = pickAddonFolder(this, folder);
     if (picked.isEmpty())

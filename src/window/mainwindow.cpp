@@ -126,7 +126,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!settleUnsavedEdits()) {
+    if (!settleUnsavedEdits(u"closing"_s)) {
         event->ignore();
         return;
     }
@@ -135,13 +135,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // Edits not yet in bots.ini are never dropped without the player's word.
-bool MainWindow::settleUnsavedEdits() {
+bool MainWindow::settleUnsavedEdits(const QString& leaving) {
     if (!hasUnsavedEdits())
         return true;
     const Answer answer =
         ask(this, {u"Unsaved changes"_s,
                    u"The roster has changes that are not saved in bots.ini.\n\nSave them "
-                   u"before closing?"_s,
+                   u"before %1?"_s.arg(leaving),
                    {Answer::Save, Answer::Discard, Answer::Cancel},
                    Answer::Save,
                    Answer::Cancel});

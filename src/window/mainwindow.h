@@ -73,9 +73,10 @@ private:
     Roster rosterToSave() const;
     // Whether Save INI would write a roster other than the one bots.ini was read or saved as.
     bool hasUnsavedEdits() const;
-    // Asks what becomes of unsaved edits (Save, Discard, Cancel); false when they are kept: the
-    // player cancelled, or saving failed.
-    bool settleUnsavedEdits();
+    // Asks what becomes of unsaved edits before the roster is left (Save, Discard, Cancel);
+    // false when they are kept: the player cancelled, or saving failed. leaving says how, for
+    // the question: "closing", "opening another folder".
+    bool settleUnsavedEdits(const QString& leaving);
     // Whether bots.ini may be written: asks first when another program changed it since.
     bool mayOverwriteIniFile();
 

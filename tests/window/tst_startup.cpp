@@ -429,6 +429,9 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         QCOMPARE(asked.answers, (QList<Answer>{Answer::Save, Answer::Discard, Answer::Cancel}));
         QCOMPARE(asked.defaultAnswer, Answer::Save);
         QCOMPARE(asked.escapeAnswer, Answer::Cancel);
+        QVERIFY2(asked.text.endsWith(opening ? u"before opening another folder?"_s
+                                             : u"before closing?"_s),
+                 qPrintable(asked.text));
     }
     QCOMPARE(messages.texts.size(), before.contains(u"blocked") ? 1 : 0);
     if (saved)
