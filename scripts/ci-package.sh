@@ -120,7 +120,8 @@ check "the metadata carries the project version" \
 # open it and save it there. Everything stays inside $work.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 export XDG_RUNTIME_DIR="$work/runtime"
-game="$HOME/.local/share/Steam/steamapps/common/Half-Life"
+# The store client lives in the user's data folder, $XDG_DATA_HOME where it is set.
+game="$XDG_DATA_HOME/Steam/steamapps/common/Half-Life"
 mkdir -p "$game/vantrel" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf '#!/bin/sh\n' >"$game/hl_linux"
