@@ -185,6 +185,9 @@ MainWindow::EntryActions MainWindow::makeEntryActions(QWidget* page, EntryList<E
     const auto make = [&](const QString& text, QKeyCombination key, auto act) {
         auto* action = new QAction(text, page);
         action->setShortcut(key);
+        // Live in the whole window while the page is on view, not only while one of its
+        // controls has the focus: the keys also act from the tab strip.
+        action->setShortcutContext(Qt::WindowShortcut);
         action->setShortcutVisibleInContextMenu(true);
         connect(action, &QAction::triggered, this, act);
         page->addAction(action);
