@@ -90,7 +90,54 @@ public:
     // leaving the page does, without leaving it.
     void storeCurrent(const Entry& onView) { storeAt(currentIndex, &onView); }
 
+    // Whether move(offset, ...) has a place to move the entry on view to. The spare, on view
+    // while the list is empty, is never moved.
+    bool canMove(int offset) const {
+        const int target = currentIndex + offset;
+        return hasEntryOnView() && offset != 0 && target >= 1 && target <= count();
+    }
+    // Whether there is an entry on view to duplicate. A full list still refuses the copy, with
+    // Add's message, as Add itself stays on when the list is full.
+    bool canDuplicate() const { return hasEntryOnView(); }
+
+    // Moves the current entry offset places (-1: one earlier, +1: one later); the entries between
+    // shift up by one, and the moved entry stays current. onView is stored into it first, as
+    // leaving it stores it, so the entry moves with the edits on view. Refused, changing nothing,
+    // where leaving it would be refused (the entry on view lacks what it needs), and where the
+    // move has no place to go (past either end, or the spare of an empty list).
+    bool move(int offset, const Entry& onView) {
+        if (!canMove(offset) || !onView.isComplete())
+            return false;
+        storeAt(currentIndex, &onView);
+        const int target = currentIndex + offset;
+        items.move(currentIndex, target);
+        currentIndex = qint16(target);
+        return true;
+    }
+
+    enum class Copy { Made, Refused, ListFull };
+    // Stores onView into the current entry, as leaving it stores it, then inserts a copy of it
+    // right after it and makes the copy current. ListFull, changing nothing, when the list
+    // already holds MaxEntries, as Add; Refused, changing nothing, where leaving the entry on
+    // view would be refused, or with no entry on view (the spare of an empty list).
+    Copy duplicate(const Entry& onView) {
+        if (!canDuplicate())
+            return Copy::Refused;
+        if (count() >= MaxEntries)
+            return Copy::ListFull;
+        if (!onView.isComplete())
+            return Copy::Refused;
+        storeAt(currentIndex, &onView);
+        items.insert(currentIndex + 1, onView);
+        ++currentIndex;
+        removable = true;
+        pageable = true;
+        return Copy::Made;
+    }
+
 private:
+    bool hasEntryOnView() const { return currentIndex >= 1 && currentIndex <= count(); }
+
     void storeAt(qint16 index, const Entry* onView) {
         index = qMin(index, count());
         if (onView && index >= 0)

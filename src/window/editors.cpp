@@ -1,5 +1,6 @@
-// The Bots and Maps pages (one entry shown at a time, stored back when the page is left), the
-// change of page with its caption, and the Save INI and Launch buttons.
+// The Bots and Maps pages (one entry shown at a time, stored back when the page is left), their
+// Move and Duplicate keys and context menu, the change of page with its caption, and the Save INI
+// and Launch buttons.
 #include "ui_mainwindow.h"
 #include "window/mainwindow.h"
 
@@ -8,6 +9,7 @@
 #include "roster/botsinifile.h"
 #include "window/messages.h"
 
+#include <QAction>
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,21 @@ QString signedNumber(int value) {
 QString pageCaption(const QString& word, int value, int count) {
     return MainWindow::ProgramName + u"  ("_s + word + u" "_s + signedNumber(value) + u" of "_s +
            QString::number(count) + u")"_s;
+}
+
+struct FullListNotice {
+    QString title;
+    QString text;
+};
+
+FullListNotice fullListNotice(const EntryList<MapEntry>&) {
+    return {u"Add map"_s,
+            u"The map list is full: it already holds %1 entries, the most it can hold."_s};
+}
+
+FullListNotice fullListNotice(const EntryList<BotEntry>&) {
+    return {u"Add bot"_s,
+            u"The bot list is full: it already holds %1 bots, the most it can hold."_s};
 }
 
 // Moves a pager without raising its change: the roster already knows where it stands.
@@ -65,11 +82,11 @@ void MainWindow::showEntry(const BotEntry& bot) {
 }
 
 MainWindow::PageControls MainWindow::controlsOf(const EntryList<MapEntry>&) const {
-    return {ui->mapPager, ui->removeMapButton, {}};
+    return {ui->mapPager, ui->removeMapButton, {}, mapActions};
 }
 
 MainWindow::PageControls MainWindow::controlsOf(const EntryList<BotEntry>&) const {
-    return {ui->botPager, ui->removeBotButton, {ui->botNameEdit, ui->modelCombo}};
+    return {ui->botPager, ui->removeBotButton, {ui->botNameEdit, ui->modelCombo}, botActions};
 }
 
 template <typename Entry> void MainWindow::render(const EntryList<Entry>& list) {
@@ -83,6 +100,9 @@ template <typename Entry> void MainWindow::render(const EntryList<Entry>& list) 
     controls.removeButton->setEnabled(list.canRemove());
     for (QWidget* editor : controls.editors)
         editor->setEnabled(list.canRemove());
+    controls.actions.moveEarlier->setEnabled(list.canMove(-1));
+    controls.actions.moveLater->setEnabled(list.canMove(1));
+    controls.actions.duplicate->setEnabled(list.canDuplicate());
     if (const Entry* shown = list.shown())
         showEntry(*shown);
     setCaption(list);
@@ -96,10 +116,14 @@ template <typename Entry> void MainWindow::page(EntryList<Entry>& list, int valu
         putPager(controlsOf(list).pager, list.current());
 }
 
-template <typename Entry>
-void MainWindow::add(EntryList<Entry>& list, const QString& title, const QString& fullMessage) {
+template <typename Entry> void MainWindow::showListFull(const EntryList<Entry>& list) {
+    const FullListNotice notice = fullListNotice(list);
+    showMessage(this, notice.title, notice.text.arg(EntryList<Entry>::MaxEntries));
+}
+
+template <typename Entry> void MainWindow::add(EntryList<Entry>& list) {
     if (!list.add(onView(list))) {
-        showMessage(this, title, fullMessage.arg(EntryList<Entry>::MaxEntries));
+        showListFull(list);
         return;
     }
     render(list);
@@ -119,13 +143,11 @@ void MainWindow::onBotPagerChanged(int value) {
 }
 
 void MainWindow::addMap() {
-    add(rosterState.maps, u"Add map"_s,
-        u"The map list is full: it already holds %1 entries, the most it can hold."_s);
+    add(rosterState.maps);
 }
 
 void MainWindow::addBot() {
-    add(rosterState.bots, u"Add bot"_s,
-        u"The bot list is full: it already holds %1 bots, the most it can hold."_s);
+    add(rosterState.bots);
 }
 
 void MainWindow::removeMap() {
@@ -134,6 +156,55 @@ void MainWindow::removeMap() {
 
 void MainWindow::removeBot() {
     remove(rosterState.bots);
+}
+
+// A refused move, like a refused paging, leaves the entry on view as it is.
+template <typename Entry> void MainWindow::moveEntry(EntryList<Entry>& list, int offset) {
+    if (list.move(offset, onView(list)))
+        render(list);
+}
+
+template <typename Entry> void MainWindow::duplicateEntry(EntryList<Entry>& list) {
+    switch (list.duplicate(onView(list))) {
+    case EntryList<Entry>::Copy::Made:
+        render(list);
+        break;
+    case EntryList<Entry>::Copy::ListFull:
+        showListFull(list);
+        break;
+    case EntryList<Entry>::Copy::Refused:
+        break;
+    }
+}
+
+// The keys act on the page on view, whichever of its controls (or the tab strip) has the focus:
+// a page's actions are its own, and a hidden page's shortcuts do not fire. Its context menu lists
+// them with their keys.
+template <typename Entry>
+MainWindow::EntryActions MainWindow::makeEntryActions(QWidget* page, EntryList<Entry>& list) {
+    const auto make = [&](const QString& text, QKeyCombination key, auto act) {
+        auto* action = new QAction(text, page);
+        action->setShortcut(key);
+        // Live in the whole window while the page is on view, not only while one of its
+        // controls has the focus: the keys also act from the tab strip.
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, act);
+        page->addAction(action);
+        return action;
+    };
+    page->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return {make(u"Move Earlier"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Up,
+                 [this, &list] { moveEntry(list, -1); }),
+            make(u"Move Later"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Down,
+                 [this, &list] { moveEntry(list, 1); }),
+            make(u"Duplicate"_s, Qt::CTRL | Qt::Key_D, [this, &list] { duplicateEntry(list); })};
+}
+
+// Ctrl+Shift+Up, Ctrl+Shift+Down and Ctrl+D, and the context menu of the Bots and Maps pages.
+void MainWindow::addEntryActions() {
+    botActions = makeEntryActions(ui->botsPage, rosterState.bots);
+    mapActions = makeEntryActions(ui->mapsPage, rosterState.maps);
 }
 
 void MainWindow::storeShownEntries() {

@@ -74,6 +74,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     setIniText(NotFoundNotice);
     connectHandlers();
     addOpenFolderAction();
+    addEntryActions();
 }
 
 MainWindow::~MainWindow() {

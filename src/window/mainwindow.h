@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QScrollBar;
@@ -51,6 +52,7 @@ private:
     void readSettings();
     void loadRoster();
     void addOpenFolderAction();
+    void addEntryActions();
     void openAddonFolder();
     void writeSettings();
     void placeWindow();
@@ -85,20 +87,32 @@ private:
     MapEntry mapOnView() const;
     void showEntry(const BotEntry& bot);
     void showEntry(const MapEntry& map);
-    // The page's pager, Remove button and the controls that need an entry to edit.
+    // A Bots or Maps page's Move Earlier, Move Later and Duplicate: its keys and context menu.
+    struct EntryActions {
+        QAction* moveEarlier = nullptr;
+        QAction* moveLater = nullptr;
+        QAction* duplicate = nullptr;
+    };
+    // The page's pager, Remove button, the controls that need an entry to edit, and its actions.
     struct PageControls {
         QScrollBar* pager;
         QAbstractButton* removeButton;
         QList<QWidget*> editors;
+        EntryActions actions;
     };
     PageControls controlsOf(const EntryList<BotEntry>& list) const;
     PageControls controlsOf(const EntryList<MapEntry>& list) const;
     BotEntry onView(const EntryList<BotEntry>&) const { return botOnView(); }
     MapEntry onView(const EntryList<MapEntry>&) const { return mapOnView(); }
     template <typename Entry> void page(EntryList<Entry>& list, int value);
-    template <typename Entry>
-    void add(EntryList<Entry>& list, const QString& title, const QString& fullMessage);
+    template <typename Entry> void add(EntryList<Entry>& list);
     template <typename Entry> void remove(EntryList<Entry>& list);
+    template <typename Entry> void moveEntry(EntryList<Entry>& list, int offset);
+    template <typename Entry> void duplicateEntry(EntryList<Entry>& list);
+    // Add's message for a full list; a copy into a full list gives it too.
+    template <typename Entry> void showListFull(const EntryList<Entry>& list);
+    // The page's actions, made and connected to list.
+    template <typename Entry> EntryActions makeEntryActions(QWidget* page, EntryList<Entry>& list);
     // Shows the list's state: its pager, what may be pressed, the current entry and the caption.
     template <typename Entry> void render(const EntryList<Entry>& list);
 
@@ -123,4 +137,6 @@ private:
     // Where bots.ini is read and written.
     QString folder;
     QString listsFolder;
+    EntryActions botActions;
+    EntryActions mapActions;
 };

@@ -1,5 +1,6 @@
 // The editing rules of a roster list, without a window: paging with its store on leave, wrap
-// round and refusal, Add and Remove with their limits, and what the page's controls may do.
+// round and refusal, Add, Remove, Move and Duplicate with their limits, and what the page's
+// controls may do.
 #include "roster/entrylist.h"
 #include "roster/records.h"
 
@@ -11,13 +12,18 @@ namespace {
 
 // Plays a script against a fresh list the way the window drives it, and sums up the outcome.
 // onView stands for the page's controls: after every step the page shows the current entry
-// again, except after a refused paging, which leaves the controls as they are. Steps:
+// again, except after a refused paging, move or duplicate, which leaves the controls as they are.
+// Steps:
 //   +      Add            -N   Remove entry N      >N   page to N
+//   [      Move Earlier   ]    Move Later          *    Duplicate
 //   =text  type text as the name ("=" alone empties it)
 //   ~      empty the model (bots only)
+//   ?      note which of Move Earlier, Move Later and Duplicate may act now: "menu:ELD", with a
+//          "-" for each that may not, added to the outcome
 template <typename Entry> QString play(const QString& script) {
     EntryList<Entry> list;
     Entry onView = *list.shown();
+    QString menus;
     const auto steps = script.split(u' ', Qt::SkipEmptyParts);
     for (const QString& step : steps) {
         const QString arg = step.mid(1);
@@ -31,6 +37,20 @@ template <typename Entry> QString play(const QString& script) {
             break;
         case u'>':
             reshow = list.pageTo(arg.toInt(), onView);
+            break;
+        case u'[':
+            reshow = list.move(-1, onView);
+            break;
+        case u']':
+            reshow = list.move(1, onView);
+            break;
+        case u'*':
+            reshow = list.duplicate(onView) == EntryList<Entry>::Copy::Made;
+            break;
+        case u'?':
+            menus += u" menu:"_s + (list.canMove(-1) ? u'E' : u'-') +
+                     (list.canMove(1) ? u'L' : u'-') + (list.canDuplicate() ? u'D' : u'-');
+            reshow = false;
             break;
         case u'=':
             onView.name = arg;
@@ -52,7 +72,8 @@ template <typename Entry> QString play(const QString& script) {
         names << list.at(i).name;
     return u"%1 @%2 pager:%3 remove:%4"_s.arg(names.join(u','), QString::number(list.current()),
                                               list.canPage() ? u"on"_s : u"off"_s,
-                                              list.canRemove() ? u"on"_s : u"off"_s);
+                                              list.canRemove() ? u"on"_s : u"off"_s) +
+           menus;
 }
 
 } // namespace
@@ -106,6 +127,59 @@ private slots:
             << false << u"+ + -1 +"_s << u"Map2,Map2 @2 pager:on remove:on"_s;
         QTest::newRow("remove outside the list is ignored")
             << true << u"+ -0 -2 =Still >1"_s << u"Still @1 pager:on remove:on"_s;
+        // A move takes the entry on view along, edits and all; the entries between shift by one.
+        QTest::newRow("bots, move the middle earlier")
+            << true << u"+ + + >2 ["_s << u"Bot2,Bot1,Bot3 @1 pager:on remove:on"_s;
+        QTest::newRow("maps, move the middle earlier")
+            << false << u"+ + + >2 ["_s << u"Map2,Map1,Map3 @1 pager:on remove:on"_s;
+        QTest::newRow("bots, move the middle later")
+            << true << u"+ + + >2 ]"_s << u"Bot1,Bot3,Bot2 @3 pager:on remove:on"_s;
+        QTest::newRow("maps, move the middle later")
+            << false << u"+ + + >2 ]"_s << u"Map1,Map3,Map2 @3 pager:on remove:on"_s;
+        QTest::newRow("bots, move the first earlier does nothing")
+            << true << u"+ + + >1 =Top [ >2"_s << u"Top,Bot2,Bot3 @2 pager:on remove:on"_s;
+        QTest::newRow("maps, move the first earlier does nothing")
+            << false << u"+ + + >1 ["_s << u"Map1,Map2,Map3 @1 pager:on remove:on"_s;
+        QTest::newRow("bots, move the last later does nothing")
+            << true << u"+ + + ]"_s << u"Bot1,Bot2,Bot3 @3 pager:on remove:on"_s;
+        QTest::newRow("maps, move the last later does nothing")
+            << false << u"+ + + =End ] >1"_s << u"Map1,Map2,End @1 pager:on remove:on"_s;
+        QTest::newRow("bots, an edit on view moves along")
+            << true << u"+ + + >1 =Zed ] ]"_s << u"Bot2,Bot3,Zed @3 pager:on remove:on"_s;
+        QTest::newRow("maps, an edit on view moves along")
+            << false << u"+ + + =Zed [ [ >3"_s << u"Zed,Map1,Map2 @3 pager:on remove:on"_s;
+        QTest::newRow("bots, empty name refuses a move")
+            << true << u"+ + + >2 = [ ]"_s << u"Bot1,Bot2,Bot3 @2 pager:on remove:on"_s;
+        QTest::newRow("bots, empty model refuses a move")
+            << true << u"+ + >1 ~ ]"_s << u"Bot1,Bot2 @1 pager:on remove:on"_s;
+        QTest::newRow("maps, name typed again lets a move on")
+            << false << u"+ + + >2 = [ =Back ["_s << u"Back,Map1,Map3 @1 pager:on remove:on"_s;
+        QTest::newRow("bots, what the menu may do at each place")
+            << true << u"+ + + >1 ? >2 ? >3 ?"_s
+            << u"Bot1,Bot2,Bot3 @3 pager:on remove:on menu:-LD menu:ELD menu:E-D"_s;
+        QTest::newRow("maps, one entry neither moves")
+            << false << u"+ + -2 ? [ ]"_s << u"Map1 @1 pager:off remove:on menu:--D"_s;
+        // The copy comes right after the entry on view, which keeps the edits on view.
+        QTest::newRow("bots, duplicate the middle")
+            << true << u"+ + + >2 =Twin * =Other >2"_s
+            << u"Bot1,Twin,Other,Bot3 @2 pager:on remove:on"_s;
+        QTest::newRow("maps, duplicate the middle")
+            << false << u"+ + + >2 *"_s << u"Map1,Map2,Map2,Map3 @3 pager:on remove:on"_s;
+        QTest::newRow("bots, duplicate the last")
+            << true << u"+ + =Last * ?"_s << u"Bot1,Last,Last @3 pager:on remove:on menu:E-D"_s;
+        QTest::newRow("maps, duplicate the last")
+            << false << u"+ + + *"_s << u"Map1,Map2,Map3,Map3 @4 pager:on remove:on"_s;
+        QTest::newRow("maps, duplicate of the only entry lets paging on")
+            << false << u"+ + -2 * ?"_s << u"Map1,Map1 @2 pager:on remove:on menu:E-D"_s;
+        QTest::newRow("bots, empty name refuses a duplicate")
+            << true << u"+ + = *"_s << u"Bot1,Bot2 @2 pager:on remove:on"_s;
+        QTest::newRow("maps, empty name refuses a duplicate")
+            << false << u"+ + >1 = *"_s << u"Map1,Map2 @1 pager:on remove:on"_s;
+        // The spare on view while the list is empty is never moved or copied.
+        QTest::newRow("bots, an empty list neither moves nor duplicates")
+            << true << u"+ -1 =Spare * [ ] ?"_s << u" @0 pager:off remove:off menu:---"_s;
+        QTest::newRow("maps, an empty list neither moves nor duplicates")
+            << false << u"+ -1 * ] +"_s << u"Map1 @1 pager:off remove:on"_s;
     }
 
     void editingRules() {
@@ -125,16 +199,62 @@ private slots:
         QCOMPARE(bots.pagerMaximum(), 2);
     }
 
-    void fullListRefusesAnAdd() {
-        QList<MapEntry> full(EntryList<MapEntry>::MaxEntries + 1);
+    // Entry 5 is current, with its name edited on view; a refused Add or copy stores nothing.
+    void fullListRefusesAnAddOrACopy_data() {
+        QTest::addColumn<bool>("bots");
+        QTest::addColumn<bool>("copy");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("currentName");
+        QTest::newRow("maps, add") << false << false << 32767 << 5 << u"Map5"_s;
+        QTest::newRow("bots, add") << true << false << 32767 << 5 << u"Bot5"_s;
+        QTest::newRow("maps, duplicate") << false << true << 32767 << 5 << u"Map5"_s;
+        QTest::newRow("bots, duplicate") << true << true << 32767 << 5 << u"Bot5"_s;
+        // One place left: a first copy takes it, after entry 5, and a second one is refused.
+        QTest::newRow("maps, duplicate into the last place")
+            << false << true << 32766 << 6 << u"edited"_s;
+        QTest::newRow("bots, duplicate into the last place")
+            << true << true << 32766 << 6 << u"edited"_s;
+    }
+
+    void fullListRefusesAnAddOrACopy() {
+        QFETCH(bool, bots);
+        if (bots)
+            fullListRefuses<BotEntry>();
+        else
+            fullListRefuses<MapEntry>();
+    }
+
+private:
+    template <typename Entry> void fullListRefuses() {
+        QFETCH(bool, copy);
+        QFETCH(int, entries);
+        QFETCH(int, current);
+        QFETCH(QString, currentName);
+        QList<Entry> full(entries + 1);
+        for (qsizetype i = 1; i < full.size(); ++i)
+            full[i] = Entry::numbered(int(i));
         full.last().name = u"last"_s;
-        EntryList<MapEntry> maps(full);
-        QVERIFY(maps.pageTo(5, MapEntry::numbered(1)));
-        QVERIFY(!maps.add(MapEntry::numbered(5)));
-        QCOMPARE(maps.count(), EntryList<MapEntry>::MaxEntries);
-        QCOMPARE(maps.current(), 5);
-        QCOMPARE(maps.at(maps.count()).name, u"last"_s);
-        QCOMPARE(maps.pagerMaximum(), 32768);
+        EntryList<Entry> list(full);
+        QVERIFY(list.pageTo(5, Entry::numbered(1)));
+        Entry onView = Entry::numbered(5);
+        onView.name = u"edited"_s;
+        using Copy = typename EntryList<Entry>::Copy;
+        if (entries < EntryList<Entry>::MaxEntries) {
+            QCOMPARE(list.duplicate(onView), Copy::Made);
+            QCOMPARE(list.at(5).name, u"edited"_s);
+            QCOMPARE(list.at(7), Entry::numbered(6));
+            onView.name = u"again"_s;
+        }
+        if (copy)
+            QCOMPARE(list.duplicate(onView), Copy::ListFull);
+        else
+            QVERIFY(!list.add(onView));
+        QCOMPARE(list.count(), 32767);
+        QCOMPARE(list.current(), current);
+        QCOMPARE(list.at(qint16(current)).name, currentName);
+        QCOMPARE(list.at(list.count()).name, u"last"_s);
+        QCOMPARE(list.pagerMaximum(), 32768);
     }
 };
 

@@ -1,5 +1,6 @@
 // The Bots and Maps pages driven the way the player drives them: typing, the scroll bar arrows,
-// the tab strip by mouse and keyboard, Add and Remove.
+// the tab strip by mouse and keyboard, Add and Remove, the Move and Duplicate keys and the page's
+// context menu.
 #include "window/modelpicture.h"
 #include "windowsupport.h"
 
@@ -7,12 +8,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +56,87 @@ QByteArray botsIni(const QList<MapEntry>& maps, const QList<BotEntry>& bots) {
             u"[Bot]\r\nName = %1\r\nModel = %2\r\nTopColor = %3\r\nBottomColor = %4\r\n\r\n"_s.arg(
                 b.name, b.model, b.topColor, b.bottomColor);
     return text.toLatin1();
+}
+
+// Three maps with values of their own, Random already as a store writes it, and one bot.
+const QList<MapEntry> Rotation{{u"alpha"_s, u"1"_s, u"Yes"_s, u"2"_s, u"3"_s, u"0"_s, u"1"_s},
+                               {u"beta"_s, u"4"_s, u"No"_s, u"5"_s, u"6"_s, u"1"_s, u"0"_s},
+                               {u"gamma"_s, u"7"_s, u"No"_s, u"8"_s, u"9"_s, u"0"_s, u"0"_s}};
+
+// The map sections "Save INI" writes for Rotation's maps; delta is beta renamed, omega gamma.
+QByteArray savedMap(const QString& name) {
+    static const QHash<QString, QByteArray> sections{
+        {u"alpha"_s, "[Map]\r\nName            = alpha\r\nQuantity        = 1\r\n"
+                     "Random          = Yes\r\nInitialDelay    = 2\r\nSpawnDelay      = 3\r\n"
+                     "WaitForPlayers  = 0\r\nKeepServerFull  = 1\r\n\r\n"},
+        {u"beta"_s, "[Map]\r\nName            = beta\r\nQuantity        = 4\r\n"
+                    "Random          = No\r\nInitialDelay    = 5\r\nSpawnDelay      = 6\r\n"
+                    "WaitForPlayers  = 1\r\nKeepServerFull  = 0\r\n\r\n"},
+        {u"delta"_s, "[Map]\r\nName            = delta\r\nQuantity        = 4\r\n"
+                     "Random          = No\r\nInitialDelay    = 5\r\nSpawnDelay      = 6\r\n"
+                     "WaitForPlayers  = 1\r\nKeepServerFull  = 0\r\n\r\n"},
+        {u"gamma"_s, "[Map]\r\nName            = gamma\r\nQuantity        = 7\r\n"
+                     "Random          = No\r\nInitialDelay    = 8\r\nSpawnDelay      = 9\r\n"
+                     "WaitForPlayers  = 0\r\nKeepServerFull  = 0\r\n\r\n"},
+        {u"omega"_s, "[Map]\r\nName            = omega\r\nQuantity        = 7\r\n"
+                     "Random          = No\r\nInitialDelay    = 8\r\nSpawnDelay      = 9\r\n"
+                     "WaitForPlayers  = 0\r\nKeepServerFull  = 0\r\n\r\n"}};
+    return sections.value(name);
+}
+// The bot section after them, and the line break that ends the file.
+const QByteArray SavedBotAndEnd =
+    "[Bot]\r\nName            = Barney\r\nModel           = Barney\r\n"
+    "TopColor        = 160\r\nBottomColor     = 40\r\n\r\n\r\n";
+
+// The keys of Move Earlier, Move Later and Duplicate.
+struct Keys {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+const QHash<QString, Keys> EntryKeys{
+    {u"Move Earlier"_s, {Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier}},
+    {u"Move Later"_s, {Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier}},
+    {u"Duplicate"_s, {Qt::Key_D, Qt::ControlModifier}}};
+
+// Presses the key of Move Earlier, Move Later or Duplicate on the control that has the focus, as
+// the keyboard sends it: through the shortcuts first.
+void pressKeyOf(const QString& item) {
+    const Keys keys = EntryKeys.value(item);
+    QTest::keyClick(QApplication::focusWidget(), keys.key, keys.modifiers);
+}
+
+// Opens the page's context menu with a right click on an empty spot of the page, as the player
+// does, and clicks the item with this text where it is enabled (else closes the menu). Gives the
+// menu's items top to bottom as "text<tab>shortcut on|off", the shortcut where the menu shows it.
+QStringList useContextMenu(QWidget* page, const QString& item) {
+    QStringList seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll.stop();
+        QAction* chosen = nullptr;
+        const auto actions = menu->actions();
+        for (QAction* action : actions) {
+            QString shown = action->text();
+            if (action->isShortcutVisibleInContextMenu())
+                shown += u'\t' + action->shortcut().toString(QKeySequence::PortableText);
+            seen << shown + (action->isEnabled() ? u" on"_s : u" off"_s);
+            if (action->text() == item && action->isEnabled())
+                chosen = action;
+        }
+        if (chosen)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+        else
+            menu->close();
+    });
+    poll.start();
+    QWidget* window = page->window();
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                      page->mapTo(window, QPoint(4, page->height() - 4)));
+    return seen;
 }
 
 // A window on its own bots.ini, loaded by its first show, with the controls of one page.
@@ -118,6 +203,12 @@ struct Fixture {
             QCOMPARE(name()->text(), recordName(i));
             QCOMPARE(other()->text(), recordOther(i));
         }
+    }
+    QWidget* page() { return control(window, PageNames[p]); }
+    // The window as the one the keyboard types into, so its shortcuts are live.
+    bool activate() {
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
     }
     // The records as they stand: later checks see what changed since.
     std::pair<QList<BotEntry>, QList<MapEntry>> records() const {
@@ -346,6 +437,228 @@ private slots:
         QCOMPARE(f.recordName(2), f.p == Bots ? u"Bot2"_s : u"Map2"_s);
         f.expectShown(2);
         QVERIFY(f.scroll()->isEnabled());
+    }
+
+    // Moving a map takes it, with the edits on view, to its new place in the rotation, and "Save
+    // INI" writes that order; the keys and the context menu do the same.
+    void movedMapsAreSavedInTheirNewOrder_data() {
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QStringList>("saved");
+        for (const bool menu : {false, true}) {
+            const auto row = [menu](const char* what) {
+                return QByteArray(what) + (menu ? ", menu" : ", keys");
+            };
+            QTest::newRow(row("first earlier does nothing"))
+                << menu << u"Move Earlier"_s << 1 << QStringList{u"alpha"_s, u"beta"_s, u"gamma"_s};
+            QTest::newRow(row("first later"))
+                << menu << u"Move Later"_s << 2 << QStringList{u"beta"_s, u"alpha"_s, u"gamma"_s};
+            QTest::newRow(row("last later does nothing"))
+                << menu << u"previous|Move Later"_s << 3
+                << QStringList{u"alpha"_s, u"beta"_s, u"gamma"_s};
+            QTest::newRow(row("last earlier")) << menu << u"previous|Move Earlier"_s << 2
+                                               << QStringList{u"alpha"_s, u"gamma"_s, u"beta"_s};
+            QTest::newRow(row("an edit on view moves along"))
+                << menu << u"next|name=delta|Move Later"_s << 3
+                << QStringList{u"alpha"_s, u"gamma"_s, u"delta"_s};
+            QTest::newRow(row("the last to the front"))
+                << menu << u"previous|name=omega|Move Earlier|Move Earlier"_s << 1
+                << QStringList{u"omega"_s, u"alpha"_s, u"beta"_s};
+            QTest::newRow(row("there and back"))
+                << menu << u"next|Move Later|Move Earlier|Move Earlier"_s << 1
+                << QStringList{u"beta"_s, u"alpha"_s, u"gamma"_s};
+            QTest::newRow(row("duplicate the middle"))
+                << menu << u"next|name=delta|Duplicate"_s << 3
+                << QStringList{u"alpha"_s, u"delta"_s, u"delta"_s, u"gamma"_s};
+            QTest::newRow(row("duplicate the last"))
+                << menu << u"previous|Duplicate"_s << 4
+                << QStringList{u"alpha"_s, u"beta"_s, u"gamma"_s, u"gamma"_s};
+        }
+    }
+
+    void movedMapsAreSavedInTheirNewOrder() {
+        QFETCH(bool, menu);
+        QFETCH(QString, steps);
+        QFETCH(int, shown);
+        QFETCH(QStringList, saved);
+        Fixture f(Maps, Rotation, ThreeBots.mid(0, 1));
+        QVERIFY(f.activate());
+        f.other()->setFocus();
+        const auto stepList = steps.split(u'|');
+        for (const QString& step : stepList) {
+            if (step == u"next" || step == u"previous")
+                f.arrow(step == u"next" ? 1 : -1);
+            else if (step.startsWith(u"name="))
+                retype(f.name(), step.mid(5));
+            else if (menu)
+                QVERIFY(!useContextMenu(f.page(), step).isEmpty());
+            else
+                pressKeyOf(step);
+        }
+        QCOMPARE(f.count(), saved.size());
+        f.expectShown(shown);
+        QCOMPARE(f.name()->text(), saved.at(shown - 1));
+
+        clickTab(f.window, 2);
+        clickButton(f.window, "saveIniButton");
+        QByteArray expected;
+        for (const QString& name : saved)
+            expected += savedMap(name);
+        QCOMPARE(readBytes(f.dir.filePath(u"bots.ini"_s)), expected + SavedBotAndEnd);
+    }
+
+    // The keys act whichever control of the page on view has the focus; on the INI page they do
+    // nothing.
+    void entryKeysActFromEveryControl_data() {
+        addPageColumn();
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("acts");
+        for (const char* name : {"botNameEdit", "modelCombo", "topColorSlider", "bottomColorEdit",
+                                 "addBotButton", "botPager", "pageTabs"})
+            QTest::newRow(rowName(Bots, name)) << int(Bots) << QString::fromLatin1(name) << true;
+        for (const char* name : {"mapNameCombo", "quantityEdit", "randomCheck",
+                                 "keepServerFullEdit", "removeMapButton", "mapPager"})
+            QTest::newRow(rowName(Maps, name)) << int(Maps) << QString::fromLatin1(name) << true;
+        for (const Page p : {Bots, Maps})
+            for (const char* name : {"gamePathEdit", "iniTextView"})
+                QTest::newRow(rowName(p, QByteArray("INI page, ") + name))
+                    << int(p) << QString::fromLatin1(name) << false;
+    }
+
+    void entryKeysActFromEveryControl() {
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        QFETCH(bool, acts);
+        // Rotation's Random values are spelt as a store spells them: a moved entry, stored on its
+        // way, stays as it was.
+        Fixture f(Page(page), Rotation);
+        QVERIFY(f.activate());
+        f.arrow(1);
+        // A change of tab stores the entries on view: what the keys might change is what follows.
+        if (!acts)
+            clickTab(f.window, 2);
+        const auto was = f.records();
+        QWidget* focused = control(f.window, focus);
+        focused->setFocus();
+        QVERIFY(focused->hasFocus());
+
+        pressKeyOf(u"Move Earlier"_s);
+        if (acts) {
+            f.expectShown(1);
+            f.expectUnchanged(was, 1, 2);
+            f.expectUnchanged(was, 2, 1);
+        }
+        pressKeyOf(u"Move Later"_s);
+        pressKeyOf(u"Duplicate"_s);
+        QVERIFY(focused->hasFocus());
+        if (!acts) {
+            QCOMPARE(f.window.windowTitle(), u"Vantrel Zelvik"_s);
+            QCOMPARE(f.records(), was);
+            clickTab(f.window, page);
+            f.expectShown(2);
+            return;
+        }
+        QCOMPARE(f.count(), 4);
+        f.expectShown(3);
+        for (const auto& [i, wasAt] : {std::pair{1, 1}, {2, 2}, {3, 2}, {4, 3}})
+            f.expectUnchanged(was, i, wasAt);
+    }
+
+    // The menu offers what may act on the entry on view, with its key.
+    void contextMenuOffersWhatMayAct_data() {
+        addPageColumn();
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QStringList>("items");
+        for (const Page p : {Bots, Maps}) {
+            QTest::newRow(rowName(p, "first"))
+                << int(p) << 3 << 1
+                << QStringList{u"Move Earlier\tCtrl+Shift+Up off"_s,
+                               u"Move Later\tCtrl+Shift+Down on"_s, u"Duplicate\tCtrl+D on"_s};
+            QTest::newRow(rowName(p, "middle"))
+                << int(p) << 3 << 2
+                << QStringList{u"Move Earlier\tCtrl+Shift+Up on"_s,
+                               u"Move Later\tCtrl+Shift+Down on"_s, u"Duplicate\tCtrl+D on"_s};
+            QTest::newRow(rowName(p, "last"))
+                << int(p) << 3 << 3
+                << QStringList{u"Move Earlier\tCtrl+Shift+Up on"_s,
+                               u"Move Later\tCtrl+Shift+Down off"_s, u"Duplicate\tCtrl+D on"_s};
+            QTest::newRow(rowName(p, "only"))
+                << int(p) << 1 << 1
+                << QStringList{u"Move Earlier\tCtrl+Shift+Up off"_s,
+                               u"Move Later\tCtrl+Shift+Down off"_s, u"Duplicate\tCtrl+D on"_s};
+            // Remove takes the only entry: the page shows the spare, which nothing moves or copies.
+            QTest::newRow(rowName(p, "empty"))
+                << int(p) << 0 << 0
+                << QStringList{u"Move Earlier\tCtrl+Shift+Up off"_s,
+                               u"Move Later\tCtrl+Shift+Down off"_s, u"Duplicate\tCtrl+D off"_s};
+        }
+    }
+
+    void contextMenuOffersWhatMayAct() {
+        QFETCH(int, page);
+        QFETCH(int, entries);
+        QFETCH(int, shown);
+        QFETCH(QStringList, items);
+        const int kept = qMax(entries, 1);
+        Fixture f(Page(page), ThreeMaps.mid(0, kept), ThreeBots.mid(0, kept));
+        QVERIFY(f.activate());
+        if (entries == 0)
+            clickButton(f.remove());
+        for (int i = 1; i < shown; ++i)
+            f.arrow(1);
+        const auto was = f.records();
+        QCOMPARE(useContextMenu(f.page(), QString()), items);
+        // The key of an item that is off does nothing either.
+        f.other()->setFocus();
+        for (const QString& item : std::as_const(items)) {
+            if (item.endsWith(u" off"))
+                pressKeyOf(item.section(u'\t', 0, 0));
+        }
+        QCOMPARE(f.records(), was);
+        f.expectShown(shown);
+    }
+
+    // A copy into a full list gives Add's message and changes nothing, by key and by menu.
+    void duplicateIntoAFullListGivesAddsMessage_data() {
+        addPageColumn();
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        for (const char* how : {"Add", "key", "menu"}) {
+            QTest::newRow(rowName(Bots, how))
+                << int(Bots) << QString::fromLatin1(how) << u"Add bot"_s
+                << u"The bot list is full: it already holds 32767 bots, the most it can hold."_s;
+            QTest::newRow(rowName(Maps, how))
+                << int(Maps) << QString::fromLatin1(how) << u"Add map"_s
+                << u"The map list is full: it already holds 32767 entries, the most it can "
+                   u"hold."_s;
+        }
+    }
+
+    void duplicateIntoAFullListGivesAddsMessage() {
+        QFETCH(int, page);
+        QFETCH(QString, how);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        const QList<MapEntry> maps(32767, ThreeMaps.at(1));
+        const QList<BotEntry> bots(32767, ThreeBots.at(1));
+        Fixture f(Page(page), page == Maps ? maps : ThreeMaps, page == Bots ? bots : ThreeBots);
+        QVERIFY(f.activate());
+        f.arrow(1);
+        f.name()->setFocus();
+        MessageCapture messages;
+        if (how == u"Add")
+            clickButton(f.add());
+        else if (how == u"key")
+            pressKeyOf(u"Duplicate"_s);
+        else
+            useContextMenu(f.page(), u"Duplicate"_s);
+        QCOMPARE(messages.titles, QStringList{title});
+        QCOMPARE(messages.texts, QStringList{text});
+        QCOMPARE(f.count(), 32767);
+        f.expectShown(2);
     }
 
     // The model's tool tip draws its picture, whatever characters the picture's path holds.
