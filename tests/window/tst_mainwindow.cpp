@@ -1,9 +1,11 @@
 // The main window as laid out: every control in its place with its caption, fonts and ranges,
-// captions that fit, the keyboard order, and the toolkit behaviour the handlers rely on.
+// captions that fit, the keyboard order, the Alt keys and the names screen readers read, and the
+// toolkit behaviour the handlers rely on.
 #include "window/initextview.h"
 #include "window/wrapbutton.h"
 #include "windowsupport.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +16,8 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -80,17 +84,27 @@ const Placed Form[] = {
     {"saveIniButton", 2, 3050, 1560, 615, 615, "Save INI"},
 };
 
+// A caption as drawn: the "&" that marks its Alt key is not shown, "&&" shows one "&".
+QString shownText(const QString& text) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 QString captionOf(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
+        return shownText(label->text());
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
+        return shownText(button->text());
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->text();
     return {};
 }
 
-// The width a caption may take in its control.
 // The object names the keyboard focus passes, from the focus widget on, over this many Tab presses.
 QStringList focusWalk(int presses) {
     QStringList order;
@@ -101,6 +115,7 @@ QStringList focusWalk(int presses) {
     return order;
 }
 
+// The width a caption may take in its control.
 int roomFor(const QWidget* widget) {
     if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
         QStyleOptionButton option;
@@ -132,6 +147,12 @@ private slots:
     void controlsStartAsDesigned();
     void iniTextViewShowsTheNotice();
     void tabKeyWalksOnlyTheVisiblePage();
+    void altKeysReachTheirBoxes_data();
+    void altKeysReachTheirBoxes();
+    void controlsAreNamedForScreenReaders_data();
+    void controlsAreNamedForScreenReaders();
+    void everyControlOfAPageIsNamed_data();
+    void everyControlOfAPageIsNamed();
     void changeHandlersRunNestedAndOnlyOnRealChanges();
     void slidersSetFromCodeRaiseNoUserSignal();
     void windowLoadsBeforeItIsDrawn();
@@ -263,6 +284,181 @@ void TestMainWindow::tabKeyWalksOnlyTheVisiblePage() {
              (QStringList{u"botNameEdit"_s, u"modelCombo"_s, u"topColorEdit"_s,
                           u"bottomColorEdit"_s, u"addBotButton"_s, u"removeBotButton"_s,
                           u"launchFromBotsButton"_s, u"pageTabs"_s}));
+}
+
+void TestMainWindow::altKeysReachTheirBoxes_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("box"); // empty: the key does nothing on this page
+
+    QTest::newRow("Bots: Alt+N, Name") << 0 << int(Qt::Key_N) << u"botNameEdit"_s;
+    QTest::newRow("Bots: Alt+M, Model") << 0 << int(Qt::Key_M) << u"modelCombo"_s;
+    QTest::newRow("Bots: Alt+T, Top Color") << 0 << int(Qt::Key_T) << u"topColorEdit"_s;
+    QTest::newRow("Bots: Alt+B, Bottom Color") << 0 << int(Qt::Key_B) << u"bottomColorEdit"_s;
+    QTest::newRow("Bots: Alt+Q is the Maps page's") << 0 << int(Qt::Key_Q) << QString();
+    QTest::newRow("Maps: Alt+N, Name") << 1 << int(Qt::Key_N) << u"mapNameCombo"_s;
+    QTest::newRow("Maps: Alt+Q, Bot Quantity") << 1 << int(Qt::Key_Q) << u"quantityEdit"_s;
+    QTest::newRow("Maps: Alt+R, Random") << 1 << int(Qt::Key_R) << u"randomCheck"_s;
+    QTest::newRow("Maps: Alt+I, Initial Delay") << 1 << int(Qt::Key_I) << u"initialDelayEdit"_s;
+    QTest::newRow("Maps: Alt+S, Spawn Delay") << 1 << int(Qt::Key_S) << u"spawnDelayEdit"_s;
+    QTest::newRow("Maps: Alt+W, Wait For Players")
+        << 1 << int(Qt::Key_W) << u"waitForPlayersEdit"_s;
+    QTest::newRow("Maps: Alt+K, Keep Server Full")
+        << 1 << int(Qt::Key_K) << u"keepServerFullEdit"_s;
+    QTest::newRow("Maps: Alt+M is the Bots page's") << 1 << int(Qt::Key_M) << QString();
+    QTest::newRow("INI: Alt+H, HL.exe path") << 2 << int(Qt::Key_H) << u"gamePathEdit"_s;
+    QTest::newRow("INI: Alt+P, Parameters") << 2 << int(Qt::Key_P) << u"parametersEdit"_s;
+    QTest::newRow("INI: Alt+N is the other pages'") << 2 << int(Qt::Key_N) << QString();
+}
+
+// Alt and a caption's underlined letter put the focus into the box the caption names; a check
+// box's own letter also ticks or clears it.
+void TestMainWindow::altKeysReachTheirBoxes() {
+    QFETCH(int, page);
+    QFETCH(int, key);
+    QFETCH(QString, box);
+    ShownWindow window(folder.path());
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    clickTab(window, page);
+    QCOMPARE(control<QTabBar>(window, "pageTabs")->currentIndex(), page);
+    auto* tabs = control<QWidget>(window, "pageTabs");
+    tabs->setFocus();
+    QCOMPARE(QApplication::focusWidget(), tabs);
+    const auto* check = box.isEmpty() ? nullptr : window.findChild<QCheckBox*>(box);
+    const bool wasTicked = check && check->isChecked();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+
+    QCOMPARE(QApplication::focusWidget()->objectName(), box.isEmpty() ? u"pageTabs"_s : box);
+    if (check)
+        QTRY_COMPARE(check->isChecked(), !wasTicked);
+}
+
+void TestMainWindow::controlsAreNamedForScreenReaders_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption"); // the label naming it; empty: none
+    QTest::addColumn<bool>("described");  // a description says what an uncaptioned control does
+
+    const auto byCaption = [](int page, const char* object, const QString& name,
+                              const char* caption) {
+        QTest::newRow(object) << page << QString::fromLatin1(object) << name
+                              << QString::fromLatin1(caption) << false;
+    };
+    const auto byItself = [](int page, const char* object, const QString& name, bool described) {
+        QTest::newRow(object) << page << QString::fromLatin1(object) << name << QString()
+                              << described;
+    };
+    byCaption(0, "botNameEdit", u"Name"_s, "botNameLabel");
+    byCaption(0, "modelCombo", u"Model"_s, "modelLabel");
+    byCaption(0, "topColorEdit", u"Top Color"_s, "topColorLabel");
+    byCaption(0, "bottomColorEdit", u"Bottom Color"_s, "bottomColorLabel");
+    byItself(0, "botPager", u"Previous or next bot"_s, true);
+    byItself(0, "topColorSlider", u"Top Color"_s, true);
+    byItself(0, "bottomColorSlider", u"Bottom Color"_s, true);
+    byItself(0, "addBotButton", u"Add"_s, false);
+    byItself(0, "removeBotButton", u"Remove"_s, false);
+    byItself(0, "launchFromBotsButton", u"Launch"_s, false);
+    byCaption(1, "mapNameCombo", u"Name"_s, "mapNameLabel");
+    byItself(1, "mapPager", u"Previous or next map"_s, true);
+    byCaption(1, "quantityEdit", u"Bot Quantity"_s, "quantityLabel");
+    byItself(1, "randomCheck", u"Random"_s, false);
+    byCaption(1, "initialDelayEdit", u"Initial Delay"_s, "initialDelayLabel");
+    byCaption(1, "spawnDelayEdit", u"Spawn Delay"_s, "spawnDelayLabel");
+    byCaption(1, "waitForPlayersEdit", u"Wait For Players"_s, "waitForPlayersLabel");
+    byCaption(1, "keepServerFullEdit", u"Keep Server Full"_s, "keepServerFullLabel");
+    byItself(1, "addMapButton", u"Add"_s, false);
+    byItself(1, "removeMapButton", u"Remove"_s, false);
+    byItself(1, "launchFromMapsButton", u"Launch"_s, false);
+    byItself(2, "iniTextView", u"bots.ini text"_s, true);
+    byCaption(2, "gamePathEdit", u"HL.exe path"_s, "gamePathLabel");
+    byCaption(2, "parametersEdit", u"Parameters"_s, "parametersLabel");
+    byItself(2, "saveIniButton", u"Save INI"_s, false);
+}
+
+// The name a screen reader reads for each control: a captioned box's caption, reached through
+// the label's link to its box (a text set twice would drift apart); a control without a caption
+// its own name and a description.
+void TestMainWindow::controlsAreNamedForScreenReaders() {
+    QFETCH(int, page);
+    QFETCH(QString, object);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(bool, described);
+    ShownWindow window(folder.path());
+    clickTab(window, page);
+    // An editable list may give its text as its name: empty, only the caption can name it.
+    const auto combos = window.findChildren<QComboBox*>();
+    for (QComboBox* combo : combos)
+        combo->setEditText(QString());
+    auto* widget = control(window, object);
+    QVERIFY(widget->isVisible());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    if (described)
+        QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+    if (caption.isEmpty())
+        return;
+    const auto* label = control<QLabel>(window, caption);
+    QCOMPARE(label->buddy(), widget);
+    QVERIFY(widget->accessibleName().isEmpty());
+    const auto labels = accessible->relations(QAccessible::Label);
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [label](const auto& relation) {
+        return relation.first->object() == label;
+    }));
+}
+
+void TestMainWindow::everyControlOfAPageIsNamed_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("controls"); // how many the page shows, the tab strip counted
+    QTest::newRow("Bots") << 0 << 11;
+    QTest::newRow("Maps") << 1 << 12;
+    QTest::newRow("INI") << 2 << 5;
+}
+
+// Every control a page shows, the ones the table above does not know included, has a name, and
+// no Alt key is underlined twice on a page: each caption with one leads to a control on view.
+void TestMainWindow::everyControlOfAPageIsNamed() {
+    QFETCH(int, page);
+    QFETCH(int, controls);
+    ShownWindow window(folder.path());
+    clickTab(window, page);
+    const auto combos = window.findChildren<QComboBox*>();
+    for (QComboBox* combo : combos)
+        combo->setEditText(QString());
+    QStringList named;
+    QStringList altKeys;
+    const auto widgets = window.findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        const QString object = widget->objectName();
+        // Parts a control is built of (a list's text field, a view's scroll bars) are not named
+        // in the form.
+        if (!widget->isVisible() || object.isEmpty() || object.startsWith(u"qt_"_s))
+            continue;
+        if ((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractSlider*>(widget)) {
+            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(object));
+            named << object;
+        }
+        QString text;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            text = label->text();
+            if (!QKeySequence::mnemonic(text).isEmpty())
+                QVERIFY2(label->buddy() && label->buddy()->isVisible(), qPrintable(object));
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            text = button->text();
+        }
+        const QString key = QKeySequence::mnemonic(text).toString();
+        if (key.isEmpty())
+            continue;
+        QVERIFY2(!altKeys.contains(key), qPrintable(key + u" again on "_s + object));
+        altKeys << key;
+    }
+    QVERIFY2(named.size() == controls, qPrintable(named.join(u", "_s)));
 }
 
 void TestMainWindow::changeHandlersRunNestedAndOnlyOnRealChanges() {
