@@ -57,7 +57,7 @@ template <typename Entry> QString play(const QString& script) {
 
 } // namespace
 
-class TestRoster : public QObject {
+class TestEntryList : public QObject {
     Q_OBJECT
 
 private slots:
@@ -138,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRoster)
-#include "tst_roster.moc"
+QTEST_GUILESS_MAIN(TestEntryList)
+#include "tst_entrylist.moc"
