@@ -58,16 +58,12 @@ QStringList items(const QComboBox* box) {
 
 } // namespace
 
-class TestCommands : public QObject {
+class TestCommands : public WindowTest {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    QString iniPath() const { return folder.filePath(u"bots.ini"_s); }
-
 private slots:
-    void initTestCase() { isolateWindowTest(); }
     void init() {
-        clearSettings();
+        WindowTest::init();
         programFolderWith(folder, SampleRoster);
     }
     void saveWritesTheRosterAndTheSettings();
