@@ -13,6 +13,9 @@ zelvik=$1
 closewindow=$2
 data=$3
 
+# shellcheck source=session.sh
+source "$(dirname "$0")/session.sh"
+
 skip() {
     case "${CI:-}" in
     "" | false | 0) ;;
@@ -21,19 +24,11 @@ skip() {
     echo "SKIPPED: $*"
     exit 77
 }
-fail() {
-    echo "FAILED: $*" >&2
-    [ -s "${work:-}/program.log" ] && { echo "program output:" >&2; cat "$work/program.log" >&2; }
-    exit 1
-}
-step() { echo "-- $*"; }
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)."
 done
 
-# shellcheck source=session.sh
-source "$(dirname "$0")/session.sh"
 start_display || skip "Xvfb did not start."
 
 # The program folder holds the program and its bots.ini; the settings store, home and runtime
@@ -45,9 +40,6 @@ cp "$zelvik" "$addon/zelvik"
 cp "$data/sample-bots.ini" "$addon/bots.ini"
 settings=$work/config/Zelvik/Zelvik.conf
 
-window=""
-X=0
-Y=0
 start_program() {
     # Started from another folder: the program must find bots.ini beside itself.
     (
@@ -59,14 +51,8 @@ start_program() {
             QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$addon/zelvik"
     ) >>"$work/program.log" 2>&1 &
     program_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik' | head -n 1) ||
-        true
-    [ -n "$window" ] || fail "the program's window did not appear."
-    local WINDOW WIDTH HEIGHT SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    find_window 20
     [ "$WIDTH.$HEIGHT" = "250.178" ] || fail "the window is ${WIDTH}x$HEIGHT, not 250x178."
-    # No window manager runs here: give the window the keyboard focus ourselves.
-    xdotool windowfocus "$window" 2>/dev/null || true
 }
 
 # Closes the window as a window manager's close button would, and waits for the program to end.
@@ -74,21 +60,9 @@ close_program() {
     "$closewindow" "$window" || fail "could not send the close request."
     wait_for_exit
 }
-wait_for_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed."
-    local status=0
-    wait "$program_pid" || status=$?
-    program_pid=""
-    [ "$status" -eq 0 ] || fail "the program ended with status $status."
-}
 
 # Window-relative places: the tab strip runs across the top; the Bots and Maps frames start at
 # y=16 and the INI frame at y=24, so a control's centre is frame offset + its geometry centre.
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
 retype() { # x y text: click into a text box, select all it holds and type over it
     click "$1" "$2"
     xdotool key ctrl+a
@@ -112,16 +86,6 @@ answer_question() {
     done
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && fail "the question \"$1\" stayed."
     xdotool windowfocus "$window" 2>/dev/null || true
-}
-
-title_is() {
-    local want="Vantrel Zelvik$1" got=""
-    for _ in $(seq 100); do
-        got=$(xdotool getwindowname "$window" 2>/dev/null) || got="(no window)"
-        [ "$got" = "$want" ] && return 0
-        sleep 0.05
-    done
-    fail "the window title is \"$got\", expected \"$want\"."
 }
 
 tab_maps() { click 125 10; }
@@ -187,10 +151,7 @@ EOF
 printf '\r\n' >>"$expected"
 
 bots_ini_is_expected() {
-    for _ in $(seq 100); do
-        cmp -s "$expected" "$addon/bots.ini" && return 0
-        sleep 0.05
-    done
+    wait_until 100 0.05 cmp -s "$expected" "$addon/bots.ini" && return 0
     diff <(cat -A "$expected") <(cat -A "$addon/bots.ini") >&2 || true
     fail "bots.ini is not what the session should have written ($1)."
 }

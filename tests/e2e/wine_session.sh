@@ -13,20 +13,16 @@ data=$2
 # The program opens a real window: none of the settings the unit tests run offscreen with.
 unset WINEQT_QPA_PLATFORM WINEQT_FORCE_STDERR_LOGGING WINEQT_QPA_FONTDIR
 
-fail() {
-    echo "FAILED: $*" >&2
-    [ -s "${work:-}/program.log" ] && { echo "program output:" >&2; cat "$work/program.log" >&2; }
-    exit 1
-}
-step() { echo "-- $*"; }
+# shellcheck source=session.sh
+source "$(dirname "$0")/session.sh"
+# Each click waits a little: the window under Wine takes longer to follow.
+click_pause=0.2
 
 # The session never skips: a missing tool is a failure.
 for tool in wine wineserver Xvfb xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is not installed."
 done
 
-# shellcheck source=session.sh
-source "$(dirname "$0")/session.sh"
 start_display || fail "Xvfb did not start."
 
 # The program is dropped into the add-on folder beside bots.ini, as a player does.
@@ -40,21 +36,7 @@ wine reg delete 'HKCU\Software\VB and VBA Program Settings\Zelvik' /f >/dev/null
 step "start zelvik.exe"
 (cd "$work" && exec wine "$addon/zelvik.exe") >"$work/program.log" 2>&1 &
 program_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik' | head -n 1) || true
-[ -n "$window" ] || fail "the window did not appear."
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool windowfocus "$window" 2>/dev/null || true
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.2; }
-title_is() {
-    local got=""
-    for _ in $(seq 100); do
-        got=$(xdotool getwindowname "$window" 2>/dev/null) || got="(no window)"
-        [ "$got" = "Vantrel Zelvik$1" ] && return 0
-        sleep 0.05
-    done
-    fail "the window title is \"$got\", expected \"Vantrel Zelvik$1\"."
-}
+find_window 60 1
 title_is "  (Bot  1 of 3)"
 
 step "rename bot 1, page right and back, INI tab, Save INI"
@@ -68,13 +50,10 @@ title_is "  (Bot  1 of 3)"
 click 208 10
 title_is ""
 click 223 148
-for _ in $(seq 100); do
-    grep -q 'Wineguy' "$addon/bots.ini" && break
-    sleep 0.1
-done
 
 step "bots.ini: the renamed bot, the rest as it was, CR LF line ends, one more at the end"
-grep -q 'Wineguy' "$addon/bots.ini" || fail "Save INI did not write the renamed bot."
+wait_until 100 0.1 grep -q 'Wineguy' "$addon/bots.ini" ||
+    fail "Save INI did not write the renamed bot."
 [ "$(grep -c $'\r$' "$addon/bots.ini")" = "$(wc -l <"$addon/bots.ini")" ] ||
     fail "a line of bots.ini does not end in CR LF."
 [ "$(tail -c 4 "$addon/bots.ini" | od -An -c | tr -d ' \n')" = '\r\n\r\n' ] ||
@@ -88,13 +67,7 @@ tr '\r\n' '~#' <"$addon/bots.ini" |
 step "close with Alt+F4: nothing unsaved, the program ends and the registry holds the settings"
 xdotool windowfocus "$window" 2>/dev/null || true
 xdotool key alt+F4
-for _ in $(seq 100); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end when its window was closed."
-wait "$program_pid" || fail "the program ended with an error."
-program_pid=""
+wait_for_exit
 settings=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
 for name in HLPath HLParameters MainLeft MainTop MainWidth MainHeight; do
     grep -q "^ *$name" <<<"$settings" || fail "the registry has no $name: $settings"

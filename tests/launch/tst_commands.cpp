@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,28 +58,22 @@ QStringList items(const QComboBox* box) {
 
 } // namespace
 
-class TestCommands : public QObject {
+class TestCommands : public WindowTest {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    QString iniPath() const { return folder.filePath(u"bots.ini"_s); }
-
 private slots:
-    void initTestCase() { isolateWindowTest(); }
     void init() {
-        clearSettings();
+        WindowTest::init();
         programFolderWith(folder, SampleRoster);
     }
     void saveWritesTheRosterAndTheSettings();
     void saveRebuildsBothListsFromAChangedPath();
-    void saveFailureKeepsFileAndRoster_data();
-    void saveFailureKeepsFileAndRoster();
+    void saveFailureIsShownAndKeepsTheRoster();
     void saveAsksBeforeOverwritingAnOutsideEdit_data();
     void saveAsksBeforeOverwritingAnOutsideEdit();
     void launchUsesTheStoredPathNotTheBoxes();
     void launchStartsTheGamesProgram_data();
     void launchStartsTheGamesProgram();
-    void launchRunsNoShell();
     void failedLaunchIsShown();
 };
 
@@ -117,47 +112,26 @@ void TestCommands::saveRebuildsBothListsFromAChangedPath() {
     QVERIFY(readBytes(iniPath()).contains("Model           = zombie\r\n"));
 }
 
-void TestCommands::saveFailureKeepsFileAndRoster_data() {
-    QTest::addColumn<QString>("blocker");
-    QTest::newRow("bots.ini is a folder") << u"folder"_s;
-    QTest::newRow("read-only bots.ini") << u"read-only file"_s;
-    QTest::newRow("read-only program folder") << u"read-only folder"_s;
-}
-
-void TestCommands::saveFailureKeepsFileAndRoster() {
-    QFETCH(QString, blocker);
-    if (HostIsWindows && blocker == u"read-only folder"_s)
-        QSKIP("Windows lets files be created in a read-only folder");
-    if (blocker != u"folder"_s)
-        RERUN_AS_NOBODY_IF_ROOT();
+// Why a write fails, and that it leaves the file and no temporary one behind, is the atomic
+// write's to catch (tst_platform); here that the player is told and the roster is kept.
+void TestCommands::saveFailureIsShownAndKeepsTheRoster() {
     ShownWindow window(folder.path());
-    if (blocker == u"folder"_s) {
-        QFile::remove(iniPath());
-        QVERIFY(QDir(folder.path()).mkdir(u"bots.ini"_s));
-    } else if (blocker == u"read-only file"_s) {
-        QVERIFY(QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::ReadGroup));
-    } else {
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-    }
-    const QByteArray before = readBytes(iniPath());
+    QFile::remove(iniPath());
+    QVERIFY(QDir(folder.path()).mkdir(u"bots.ini"_s));
     QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"2"_s);
     clickTab(window, 2);
     MessageCapture messages;
     clickButton(window, "saveIniButton");
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner);
 
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(iniPath())),
              qPrintable(messages.texts[0]));
-    QCOMPARE(readBytes(iniPath()), before);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
-             blocker == u"folder"_s ? 0 : 1); // no temporary file left behind
+    QVERIFY(QFileInfo(iniPath()).isDir());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     QCOMPARE(window.roster().bots.at(1).name, u"Al2"_s);
 
     // Once the cause is gone, the same roster saves.
-    if (blocker == u"folder"_s)
-        QVERIFY(QDir(folder.path()).rmdir(u"bots.ini"_s));
+    QVERIFY(QDir(folder.path()).rmdir(u"bots.ini"_s));
     clickButton(window, "saveIniButton");
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(readBytes(iniPath()).contains("Name            = Al2\r\n"));
@@ -262,13 +236,10 @@ void TestCommands::launchStartsTheGamesProgram_data() {
         << u"HLDS.EXE"_s << QStringList{u"hlds.exe"_s, u"hl.exe"_s} << u"hlds.exe"_s;
     if (HostIsWindows)
         return; // Windows starts hl.exe or hlds.exe only
-    QTest::newRow("only hl.sh") << u"hl.exe"_s << QStringList{u"hl.sh"_s} << u"hl.sh"_s;
-    QTest::newRow("only hl_linux") << u"hl.exe"_s << QStringList{u"hl_linux"_s} << u"hl_linux"_s;
-    QTest::newRow("hl.sh before hl_linux")
-        << u"hl.exe"_s << QStringList{u"hl_linux"_s, u"hl.sh"_s} << u"hl.sh"_s;
-    QTest::newRow("hl.exe before hl.sh")
-        << u"hl.exe"_s << QStringList{u"hl.sh"_s, u"hl.exe"_s} << u"hl.exe"_s;
-    QTest::newRow("only hlds_run") << u"hlds.exe"_s << QStringList{u"hlds_run"_s} << u"hlds_run"_s;
+    // The order among the programs is the game library's (tst_gamefinder's launchProgram); here
+    // only that Launch asks it, for the client or the server as the stored path says.
+    QTest::newRow("client, only hl_linux")
+        << u"hl.exe"_s << QStringList{u"hl_linux"_s} << u"hl_linux"_s;
     QTest::newRow("server, only hlds_linux")
         << u"hlds.exe"_s << QStringList{u"hlds_linux"_s, u"hl.sh"_s} << u"hlds_linux"_s;
 }
@@ -286,18 +257,6 @@ void TestCommands::launchStartsTheGamesProgram() {
     clickButton(window, "launchFromBotsButton");
     QCOMPARE(fakeGameRecord(game.path()),
              (QStringList{started, QDir(game.path()).canonicalPath()}));
-}
-
-void TestCommands::launchRunsNoShell() {
-    QTemporaryDir game;
-    storeFakeGame(game, u"hl.exe"_s, u"hl.exe"_s, u"-game valve; touch pwned $(touch pwned2)"_s);
-    ShownWindow window(folder.path());
-    clickButton(window, "launchFromBotsButton");
-    QCOMPARE(
-        fakeGameRecord(game.path()).mid(2),
-        (QStringList{u"-game"_s, u"valve;"_s, u"touch"_s, u"pwned"_s, u"$(touch"_s, u"pwned2)"_s}));
-    QVERIFY(!QFile::exists(game.filePath(u"pwned"_s)));
-    QVERIFY(!QFile::exists(game.filePath(u"pwned2"_s)));
 }
 
 void TestCommands::failedLaunchIsShown() {

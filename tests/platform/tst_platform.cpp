@@ -274,7 +274,7 @@ void TestPlatform::writeRefusedLeavesFileAlone_data() {
 void TestPlatform::writeRefusedLeavesFileAlone() {
     QFETCH(QFile::Permissions, fileModes);
     QFETCH(QFile::Permissions, folderModes);
-    if (!OnUnix)
+    if (!OnUnix && folderModes != AllModes)
         QSKIP("read-only folders are a Unix matter");
     RERUN_AS_NOBODY_IF_ROOT();
 
@@ -293,7 +293,7 @@ void TestPlatform::writeRefusedLeavesFileAlone() {
     QFile::setPermissions(folder, OpenFolderModes); // so the scratch folder can be removed
 
     QVERIFY(!written);
-    QVERIFY2(error.contains(path), qPrintable(error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
     QCOMPARE(readBytes(path), old);
     QCOMPARE(tree(folder), QStringList{u"bots.ini"_s});
 }

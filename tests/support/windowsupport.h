@@ -7,6 +7,8 @@
 #include "window/messages.h"
 
 #include <QAnyStringView>
+#include <QObject>
+#include <QTemporaryDir>
 
 class QAbstractButton;
 class QLineEdit;
@@ -51,6 +53,28 @@ private:
 class ShownWindow : public MainWindow {
 public:
     explicit ShownWindow(const QString& folderPath);
+};
+
+// The fixture of every window test: its test class derives from it. Settings of its own,
+// emptied before each test function; no question that could block; and a program folder for
+// the windows it opens. A test class with its own init() calls WindowTest::init() first.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    QTemporaryDir folder;
+    QString iniPath() const { return folder.filePath(QStringLiteral("bots.ini")); }
+
+protected slots:
+    void initTestCase() { isolateWindowTest(); }
+    void init() { clearSettings(); }
+};
+
+// The main window shown on a roster of its own: bots.ini with these bytes in a fresh folder.
+struct RosterWindow {
+    QTemporaryDir dir;
+    ShownWindow window;
+    explicit RosterWindow(const QByteArray& botsIni) : window(programFolderWith(dir, botsIni)) {}
 };
 
 // Answers every folder dialog while it lives with folder (empty: the player cancels), and counts

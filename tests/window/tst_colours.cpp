@@ -35,9 +35,8 @@ struct Pair {
     QSlider* slider;
 };
 
-struct Fixture {
-    QTemporaryDir dir;
-    ShownWindow window{programFolderWith(dir, botsIni())};
+struct Fixture : RosterWindow {
+    Fixture() : RosterWindow(botsIni()) {}
     Pair top{control<QLineEdit>(window, "topColorEdit"),
              control<QSlider>(window, "topColorSlider")};
     Pair bottom{control<QLineEdit>(window, "bottomColorEdit"),
@@ -72,13 +71,10 @@ double hueDistance(const QColor& a, const QColor& b) {
 
 } // namespace
 
-class TestColours : public QObject {
+class TestColours : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { isolateWindowTest(); }
-    void init() { clearSettings(); }
-
     // Each character typed moves the slider to the number the text now starts with, unless that
     // reads as 0; the text is stored as typed.
     void typedTextMovesTheSlider_data() {

@@ -134,14 +134,10 @@ int roomFor(const QWidget* widget) {
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTest {
     Q_OBJECT
 
-    QTemporaryDir folder;
-
 private slots:
-    void initTestCase();
-    void init() { clearSettings(); }
     void everyControlSitsInItsPlace();
     void captionsFitTheirBoxes();
     void controlsStartAsDesigned();
@@ -157,10 +153,6 @@ private slots:
     void slidersSetFromCodeRaiseNoUserSignal();
     void windowLoadsBeforeItIsDrawn();
 };
-
-void TestMainWindow::initTestCase() {
-    isolateWindowTest();
-}
 
 void TestMainWindow::everyControlSitsInItsPlace() {
     MainWindow window(folder.path());
@@ -263,8 +255,9 @@ void TestMainWindow::iniTextViewShowsTheNotice() {
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     QVERIFY(window.iniText().startsWith(u"Bots.ini file not found.\r\n"_s));
     clickButton(window, "saveIniButton");
-    QVERIFY(
-        readBytes(folder.filePath(u"bots.ini"_s)).startsWith("[Map]\r\nName            = Map1"));
+    QVERIFY(readBytes(folder.filePath(u"bots.ini"_s))
+                .startsWith("[Map]\r\nName            = " +
+                            window.roster().maps.at(1).name.toLatin1() + "\r\n"));
     QVERIFY(QFile::remove(folder.filePath(u"bots.ini"_s)));
 }
 
@@ -462,8 +455,10 @@ void TestMainWindow::everyControlOfAPageIsNamed() {
 }
 
 void TestMainWindow::changeHandlersRunNestedAndOnlyOnRealChanges() {
-    ShownWindow window(programFolderWith(folder, "[Bot]\r\nname=A\r\nmodel=m\r\n[Bot]\r\nname=B\r\n"
-                                                 "model=m\r\n[Bot]\r\nname=C\r\nmodel=m\r\n"));
+    RosterWindow opened(
+        "[Bot]\r\nname=A\r\nmodel=m\r\n[Bot]\r\nname=B\r\nmodel=m\r\n[Bot]\r\nname=C\r\n"
+        "model=m\r\n");
+    const ShownWindow& window = opened.window;
     auto* scroll = control<QScrollBar>(window, "botPager");
     QSignalSpy changes(scroll, &QScrollBar::valueChanged);
     scroll->setValue(1); // already there

@@ -68,16 +68,12 @@ void editAndSave(const MainWindow& window, const QString& more) {
 
 } // namespace
 
-class TestStartup : public QObject {
+class TestStartup : public WindowTest {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    QString iniPath() const { return folder.filePath(u"bots.ini"_s); }
-
 private slots:
-    void initTestCase() { isolateWindowTest(); }
     void init() {
-        clearSettings();
+        WindowTest::init();
         programFolderWith(folder, SampleRoster);
     }
     void firstStartWithAnEmptyStore();

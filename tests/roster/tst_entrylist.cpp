@@ -78,7 +78,7 @@ template <typename Entry> QString play(const QString& script) {
 
 } // namespace
 
-class TestRoster : public QObject {
+class TestEntryList : public QObject {
     Q_OBJECT
 
 private slots:
@@ -258,5 +258,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRoster)
-#include "tst_roster.moc"
+QTEST_GUILESS_MAIN(TestEntryList)
+#include "tst_entrylist.moc"
