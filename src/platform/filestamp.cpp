@@ -3,17 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-FileStamp FileStamp::of(const QString& path, QByteArrayView bytes) {
-    return of(path, bytes.size(), QCryptographicHash::hash(bytes, HashAlgorithm));
-}
-
-FileStamp FileStamp::of(const QString& path, qint64 size, const QByteArray& hash) {
+FileStamp FileStamp::of(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     FileStamp stamp;
     stamp.present = info.exists();
-    stamp.size = size;
     stamp.modified = info.lastModified();
-    stamp.hash = hash;
+    stamp.bytes = bytes;
     return stamp;
 }
 
@@ -23,7 +18,7 @@ bool FileStamp::matches(const QString& path) const {
     // fails with its own message.
     if (!info.exists() || !info.isFile())
         return true;
-    if (!present || info.size() != size)
+    if (!present || info.size() != bytes.size())
         return false;
     // Same size and time: the same file. A new time alone (a copy put back, a touch) is looked
     // into: the bytes decide.
@@ -32,8 +27,6 @@ bool FileStamp::matches(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QCryptographicHash now(HashAlgorithm);
-    if (!now.addData(&file))
-        return false;
-    return now.result() == hash;
+    const QByteArray now = file.readAll();
+    return file.error() == QFileDevice::NoError && now == bytes;
 }

@@ -2,10 +2,8 @@
 
 #include "roster/codepage.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
-#include <QIODevice>
 
 #include <algorithm>
 #include <cstring>
@@ -126,15 +124,59 @@ void storeKey(Entry& entry, const KeyLine& kv, const KeyTable<Entry>& keys, Valu
     }
 }
 
+// Where the composer puts out the layout: as characters, into a QString.
+struct TextOut {
+    QString& text;
+    void operator()(QLatin1StringView ascii) { text += ascii; }
+    void operator()(const QString& value) { text += value; }
+};
+// Only counts: UTF-16 units for values, never fewer than the bytes the code page gives them.
+struct SizeOut {
+    qsizetype size = 0;
+    void operator()(QLatin1StringView ascii) { size += ascii.size(); }
+    void operator()(const QString& value) { size += value.size(); }
+};
+// As the file's bytes in its code page, into room that SizeOut counted. Labels, headers and line
+// breaks are ASCII, the same in both.
+struct BytesOut {
+    char* at;
+    void operator()(QLatin1StringView ascii) {
+        std::memcpy(at, ascii.data(), size_t(ascii.size()));
+        at += ascii.size();
+    }
+    void operator()(const QString& value) { at = writeCodePage(at, value); }
+};
+
 // The section's key lines in table order; the name line is left out where the header says it.
-template <typename Entry>
-void appendKeys(QString& text, const Entry& entry, const KeyTable<Entry>& keys, bool withName) {
+template <typename Out, typename Entry>
+void composeKeys(Out& out, const Entry& entry, const KeyTable<Entry>& keys, bool withName) {
     for (const auto& [key, label, field] : keys) {
         if (!withName && field == &Entry::name)
             continue;
-        text += label;
-        text += entry.*field;
-        text += BotsIniLineBreak;
+        out(label);
+        out(entry.*field);
+        out(BotsIniLineBreak);
+    }
+}
+
+// All map sections, then all bots, each section ended by an empty line.
+template <typename Out> void compose(const Roster& roster, Out& out) {
+    const auto& maps = roster.maps.entries();
+    const auto& bots = roster.bots.entries();
+    // From 1: slot 0 is the spare, never written.
+    for (qsizetype i = 1; i < maps.size(); ++i) {
+        const MapEntry& map = maps.at(i);
+        const bool isDefault = same(map.name, u"Default");
+        out(isDefault ? "[DefaultMap]"_L1 : "[Map]"_L1);
+        out(BotsIniLineBreak);
+        composeKeys(out, map, MapKeys, !isDefault);
+        out(BotsIniLineBreak);
+    }
+    for (qsizetype i = 1; i < bots.size(); ++i) {
+        out("[Bot]"_L1);
+        out(BotsIniLineBreak);
+        composeKeys(out, bots.at(i), BotKeys, true);
+        out(BotsIniLineBreak);
     }
 }
 
@@ -258,26 +300,25 @@ BotsIniRead readBotsIni(const QByteArray& bytes, bool opened) {
 }
 
 QString composeBotsIni(const Roster& roster) {
-    const auto& maps = roster.maps.entries();
-    const auto& bots = roster.bots.entries();
+    SizeOut counted;
+    compose(roster, counted);
     QString text;
-    text.reserve(maps.size() * 200 + bots.size() * 120);
-    // From 1: slot 0 is the spare, never written.
-    for (qsizetype i = 1; i < maps.size(); ++i) {
-        const MapEntry& map = maps.at(i);
-        const bool isDefault = same(map.name, u"Default");
-        text += isDefault ? u"[DefaultMap]"_s : u"[Map]"_s;
-        text += BotsIniLineBreak;
-        appendKeys(text, map, MapKeys, !isDefault);
-        text += BotsIniLineBreak;
-    }
-    for (qsizetype i = 1; i < bots.size(); ++i) {
-        text += u"[Bot]"_s;
-        text += BotsIniLineBreak;
-        appendKeys(text, bots.at(i), BotKeys, true);
-        text += BotsIniLineBreak;
-    }
+    text.reserve(counted.size);
+    TextOut out{text};
+    compose(roster, out);
     return text;
+}
+
+QByteArray composeBotsIniFile(const Roster& roster) {
+    SizeOut counted;
+    compose(roster, counted);
+    counted(BotsIniLineBreak);
+    QByteArray bytes(counted.size, Qt::Uninitialized);
+    BytesOut out{bytes.data()};
+    compose(roster, out);
+    out(BotsIniLineBreak);
+    bytes.truncate(out.at - bytes.constData()); // a surrogate pair took two units, gives one byte
+    return bytes;
 }
 
 bool composesSame(const Roster& a, const Roster& b) {
@@ -294,25 +335,6 @@ bool composesSame(const Roster& a, const Roster& b) {
     for (qint16 i = 1; i <= a.bots.count(); ++i) {
         if (!writesSame(a.bots.at(i), b.bots.at(i), BotKeys, true))
             return false;
-    }
-    return true;
-}
-
-bool writeBotsIniText(QIODevice& device, QStringView text, QCryptographicHash* hash) {
-    constexpr qsizetype piece = qsizetype(64) * 1024;
-    QByteArray bytes;
-    for (qsizetype at = 0; at < text.size();) {
-        qsizetype length = std::min(piece, text.size() - at);
-        // A surrogate pair cut in two would be written as two "?" instead of one.
-        if (at + length < text.size() && text.at(at + length - 1).isHighSurrogate())
-            ++length;
-        bytes.clear();
-        appendCodePage(bytes, text.sliced(at, length));
-        if (device.write(bytes) != bytes.size())
-            return false;
-        if (hash)
-            hash->addData(bytes);
-        at += length;
     }
     return true;
 }

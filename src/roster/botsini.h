@@ -4,13 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringView>
-
-class QCryptographicHash;
-class QIODevice;
 
 // Every line of bots.ini ends with CR LF, and the written file has one more at its end.
-inline const QString BotsIniLineBreak = QStringLiteral("\r\n");
+inline constexpr QLatin1StringView BotsIniLineBreak("\r\n");
 
 // bots.ini in the given folder.
 QString botsIniPath(const QString& programFolder);
@@ -30,13 +26,12 @@ BotsIniRead readBotsIni(const QByteArray& bytes, bool opened = true);
 
 // The complete file text for the roster: all map sections, then all bots.
 QString composeBotsIni(const Roster& roster);
+// What "Save INI" writes for the roster: composeBotsIni's text in the file's code page (a
+// character it cannot hold becomes "?"), and one more line break. The text is composed straight
+// into these bytes: a full roster never holds its 9 MB text a second time, as characters.
+QByteArray composeBotsIniFile(const Roster& roster);
 
 // Whether composeBotsIni gives both rosters the same text, found without composing it: entries 1
 // to count() of each list are compared key by key as the writer puts them out, so a default map's
 // name, which its header stands for, may differ in letter case.
 bool composesSame(const Roster& a, const Roster& b);
-
-// Writes text to the device in the file's code page, a piece at a time, so that a full roster
-// never needs a second copy of its 9 MB text; each piece also goes into hash, when given. False
-// when a piece could not be written.
-bool writeBotsIniText(QIODevice& device, QStringView text, QCryptographicHash* hash = nullptr);

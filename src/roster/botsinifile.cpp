@@ -3,7 +3,6 @@
 #include "platform/filestamp.h"
 #include "platform/textfile.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QIODevice>
 
@@ -23,21 +22,12 @@ BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
     return readBotsIni(bytes, !failed);
 }
 
-bool writeBotsIniFile(const QString& programFolder, const QString& text, QString* error,
+bool writeBotsIniFile(const QString& programFolder, const QByteArray& fileBytes, QString* error,
                       FileStamp* stamp) {
     const QString path = botsIniPath(programFolder);
-    QCryptographicHash hash(FileStamp::HashAlgorithm);
-    qint64 size = 0;
     const bool written = writeFileAtomically(
-        path,
-        [&](QIODevice& file) {
-            const bool whole = writeBotsIniText(file, text, &hash) &&
-                               writeBotsIniText(file, BotsIniLineBreak, &hash);
-            size = file.pos();
-            return whole;
-        },
-        error);
+        path, [&](QIODevice& file) { return file.write(fileBytes) == fileBytes.size(); }, error);
     if (written && stamp)
-        *stamp = FileStamp::of(path, size, hash.result());
+        *stamp = FileStamp::of(path, fileBytes);
     return written;
 }

@@ -10,9 +10,8 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// A character outside ASCII and Latin-1's letters: one of the 32 above, or "?".
 char encodeOne(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
     for (std::size_t i = 0; i < HighControls.size(); ++i) {
         if (HighControls[i] == c)
             return char(0x80 + i);
@@ -35,22 +34,25 @@ QString decodeCodePage(QByteArrayView bytes) {
     return text;
 }
 
-void appendCodePage(QByteArray& bytes, QStringView text) {
-    const qsizetype start = bytes.size();
-    bytes.resize(start + text.size());
-    char* out = bytes.data() + start;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+char* writeCodePage(char* out, QStringView text) {
+    const char16_t* in = text.utf16();
+    const char16_t* const end = in + text.size();
+    while (in != end) {
+        const char16_t c = *in++;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) { // the same value in both: nearly every one
+            *out++ = char(c);
+            continue;
+        }
         // A pair of surrogates is one character the code page cannot hold: one "?".
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        *out++ = encodeOne(c.unicode());
+        if (QChar::isHighSurrogate(c) && in != end && QChar::isLowSurrogate(*in))
+            ++in;
+        *out++ = encodeOne(c);
     }
-    bytes.truncate(out - bytes.constData());
+    return out;
 }
 
-QByteArray encodeCodePage(const QString& text) {
-    QByteArray bytes;
-    appendCodePage(bytes, text);
+QByteArray encodeCodePage(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(writeCodePage(bytes.data(), text) - bytes.constData());
     return bytes;
 }

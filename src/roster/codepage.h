@@ -8,7 +8,8 @@
 // The 8-bit code page of bots.ini: Windows-1252, with its five unassigned bytes kept as the C1
 // control characters of the same value, so any byte read comes back unchanged when written.
 QString decodeCodePage(QByteArrayView bytes);
-// A character the code page cannot hold is written as "?".
-QByteArray encodeCodePage(const QString& text);
-// The same, added to the end of bytes.
-void appendCodePage(QByteArray& bytes, QStringView text);
+// A character the code page cannot hold is written as "?", a surrogate pair as one.
+QByteArray encodeCodePage(QStringView text);
+// The same, written from out on, which has room for text.size() bytes; returns the end of what
+// was written.
+char* writeCodePage(char* out, QStringView text);

@@ -268,10 +268,10 @@ bool MainWindow::saveIni() {
     const auto& maps = rosterState.maps;
     ui->modelCombo->setEditText(bots.at(qMin(bots.current(), bots.count())).model);
     ui->mapNameCombo->setEditText(maps.at(qMin(maps.current(), maps.count())).name);
-    const QString text = composeBotsIni(rosterState);
-    setIniText(text);
+    const QByteArray fileBytes = composeBotsIniFile(rosterState);
+    showComposedFile(fileBytes);
     QString error;
-    if (!writeBotsIniFile(folder, text, &error, &iniFileStamp)) {
+    if (!writeBotsIniFile(folder, fileBytes, &error, &iniFileStamp)) {
         showMessage(this, u"Save INI"_s,
                     u"The roster was not saved, and bots.ini is unchanged.\n\n%1\n\nYour edits "
                     u"are still here: fix the cause and press \"Save INI\" again."_s.arg(error));
@@ -283,7 +283,7 @@ bool MainWindow::saveIni() {
 
 // The INI page shows the roster as it would be saved; the file itself is not written.
 void MainWindow::launchGame() {
-    setIniText(composeBotsIni(rosterState));
+    showComposedFile(composeBotsIniFile(rosterState));
     QString error;
     if (!launchStoredGame(&error)) {
         showMessage(this, u"Launch"_s,

@@ -74,15 +74,15 @@ void IniTextView::setText(const QString& text) {
     setFileBytes(encodeCodePage(text));
 }
 
-void IniTextView::setFileBytes(const QByteArray& codePageBytes) {
+void IniTextView::setFileBytes(const QByteArray& codePageBytes, qsizetype shownSize) {
     bytes = codePageBytes;
-    size = codePageBytes.size();
+    size = shownSize < 0 ? codePageBytes.size() : std::min(shownSize, codePageBytes.size());
     indexLines();
     resetView();
 }
 
 QString IniTextView::text() const {
-    return decodeCodePage(bytes);
+    return decodeCodePage(QByteArrayView(bytes).first(size));
 }
 
 QString IniTextView::lineText(qsizetype line) const {
@@ -95,7 +95,7 @@ void IniTextView::indexLines() {
     lineStarts.clear();
     lineStarts.append(0);
     widestLine = indexBreaks(bytes.constData(), size, lineStarts);
-    hasTabs = bytes.contains('\t');
+    hasTabs = QByteArrayView(bytes).first(size).contains('\t');
     // A tab is wider than one column: only then does the widest line need counting again.
     if (hasTabs) {
         widestLine = 0;

@@ -33,8 +33,10 @@ public:
     // and shows the top. The bytes are in the 8-bit code page of bots.ini (see codepage.h),
     // one character to a byte, and are decoded only as far as they are shown or asked for; text
     // is put into the code page first, a character it cannot hold becoming "?", as when saved.
+    // setFileBytes shows the first shownSize bytes, or all of them when shownSize is -1, and
+    // keeps the rest unshown (the file's last line break, say) rather than copying the part.
     void setText(const QString& text);
-    void setFileBytes(const QByteArray& codePageBytes);
+    void setFileBytes(const QByteArray& codePageBytes, qsizetype shownSize = -1);
     // The whole text, line ends as held.
     QString text() const;
 
@@ -78,7 +80,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    // The text, in the code page.
+    // The text, in the code page: the first size bytes.
     QByteArray bytes;
     qsizetype size = 0;
     bool hasTabs = false;

@@ -244,6 +244,12 @@ void MainWindow::setIniText(const QString& text) {
     ui->iniTextView->setText(text);
 }
 
+// The INI page shows the composed file as its text, without the one more line break that ends the
+// written file.
+void MainWindow::showComposedFile(const QByteArray& fileBytes) {
+    ui->iniTextView->setFileBytes(fileBytes, fileBytes.size() - BotsIniLineBreak.size());
+}
+
 void MainWindow::showModelPicture() {
     ui->modelCombo->setToolTip(
         modelPictureToolTip(modelPicturePath(listsFolder, ui->modelCombo->currentText())));

@@ -119,6 +119,7 @@ private:
     void fillModelList();
     void fillMapList();
     void setIniText(const QString& text);
+    void showComposedFile(const QByteArray& fileBytes);
     // The model box's tool tip: the model's picture, where the game has one.
     void showModelPicture();
 

@@ -33,8 +33,8 @@ void verifyShape(const Roster& roster) {
 
 // A file the program wrote reads back into a roster that writes the very same text.
 void verifyWrittenTextIsStable(const Roster& roster) {
-    const QString first = composeBotsIni(roster);
-    QCOMPARE(composeBotsIni(readBotsIni(encodeCodePage(first)).roster), first);
+    const QByteArray first = composeBotsIniFile(roster);
+    QCOMPARE(composeBotsIniFile(readBotsIni(first).roster), first);
 }
 
 // A list whose reading stopped early: either it reached its limit, pages and takes no more, or
@@ -200,7 +200,7 @@ void TestBadInput::nulBytesStayInsideLinesAndValues() {
     QCOMPARE(read.text, file);
 
     // Written back byte for byte.
-    const QByteArray written = encodeCodePage(composeBotsIni(r));
+    const QByteArray written = composeBotsIniFile(r);
     QVERIFY(written.contains("Name            = a\0b\r\n"_ba));
     QVERIFY(written.contains("TopColor        = \0\r\n"_ba));
     verifyWrittenTextIsStable(r);
@@ -275,28 +275,26 @@ void TestBadInput::fullListsAreWrittenWhole() {
     QVERIFY(written.endsWith(u"BottomColor     = \r\n\r\n"_s));
     QCOMPARE(written.size(), 32767 * (7 + 7 * 20 + 2) + 32767 * (7 + 4 * 20 + 2));
 
-    const BotsIniRead again = readBotsIni(encodeCodePage(written + u"\r\n"_s));
+    const BotsIniRead again = readBotsIni(composeBotsIniFile(read.roster));
     QVERIFY(again.readToEnd); // exactly full is no failure
     QCOMPARE(again.roster.maps.count(), 32767);
     QCOMPARE(again.roster.bots.count(), 32767);
     QCOMPARE(composeBotsIni(again.roster), written);
 }
 
-// The file is written a piece at a time: values far longer than a piece, full of characters the
-// code page cannot hold (each a surrogate pair, one "?"), come out as one encoding of the whole.
+// Values full of characters the code page cannot hold (each a surrogate pair, one "?") are
+// written as the text composed as characters and then encoded would be, one "?" to a pair.
 void TestBadInput::longValuesAreWrittenWhole() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QString faces;
     for (int i = 0; i < 100'000; ++i)
         faces += u"\U0001F600"_s;
-    // The name's pairs start at one parity of offset, the model's at the other, so a piece ends
-    // inside a pair in one of them.
     Roster roster;
     roster.bots = EntryList<BotEntry>(
         {BotEntry{}, BotEntry{faces, u"x"_s + faces + u"\u00e9"_s, u"1"_s, u"1"_s}});
     QString error;
-    QVERIFY2(writeBotsIniFile(dir.path(), composeBotsIni(roster), &error), qPrintable(error));
+    QVERIFY2(writeBotsIniFile(dir.path(), composeBotsIniFile(roster), &error), qPrintable(error));
     const QByteArray written = readBytes(botsIniPath(dir.path()));
     QCOMPARE(written, encodeCodePage(composeBotsIni(roster) + u"\r\n"_s));
     QVERIFY(written.contains("Name            = " + QByteArray(100'000, '?') + "\r\n"));
@@ -320,14 +318,13 @@ void TestBadInput::linkedBotsIniKeepsTheLink() {
     BotEntry changed = read.roster.bots.at(1);
     changed.name = u"New"_s;
     read.roster.bots.storeCurrent(changed);
-    const QString text = composeBotsIni(read.roster);
+    const QByteArray expected = composeBotsIniFile(read.roster);
     QString error;
-    QVERIFY2(writeBotsIniFile(dir.filePath(u"game"_s), text, &error), qPrintable(error));
+    QVERIFY2(writeBotsIniFile(dir.filePath(u"game"_s), expected, &error), qPrintable(error));
 
     const QFileInfo info(link);
     QVERIFY(info.isSymLink());
     QCOMPARE(info.symLinkTarget(), QFileInfo(real).absoluteFilePath());
-    const QByteArray expected = encodeCodePage(text + u"\r\n"_s);
     QVERIFY(expected.contains("Name            = New\r\n"));
     QCOMPARE(readBytes(real), expected);
 }
@@ -342,11 +339,11 @@ void TestBadInput::danglingLinkCreatesItsTarget() {
 
     const BotsIniRead read = readBotsIniFile(dir.path());
     QVERIFY(!read.readToEnd); // nothing to read: the defaults
-    const QString text = composeBotsIni(read.roster);
+    const QByteArray fileBytes = composeBotsIniFile(read.roster);
     QString error;
-    QVERIFY2(writeBotsIniFile(dir.path(), text, &error), qPrintable(error));
+    QVERIFY2(writeBotsIniFile(dir.path(), fileBytes, &error), qPrintable(error));
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readBytes(real), encodeCodePage(text + u"\r\n"_s));
+    QCOMPARE(readBytes(real), fileBytes);
 }
 
 void TestBadInput::garbageSettingsFileReadsDefaults() {
