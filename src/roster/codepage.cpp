@@ -10,7 +10,7 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// A character outside ASCII and Latin-1's letters: one of the 32 above, or "?".
+// A character the code page does not hold at its own value: one of the 32 above, or "?".
 char encodeOne(char16_t c) {
     for (std::size_t i = 0; i < HighControls.size(); ++i) {
         if (HighControls[i] == c)
