@@ -10,6 +10,7 @@
 #include "window/messages.h"
 #include "window/modelpicture.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -83,6 +84,9 @@ MainWindow::~MainWindow() {
 
 void MainWindow::applyFonts() {
     setFont(dialogFont());
+    // Context menus are windows of their own and take the application's menu font, not this
+    // window's; without it Wine shows them in a serif stand-in.
+    QApplication::setFont(font(), "QMenu");
     ui->iniTextView->setFont(rawTextFont());
     ui->mapsVersionLabel->setFont(versionFont());
     ui->botsVersionLabel->setFont(versionFont());

@@ -107,7 +107,8 @@ void pressKeyOf(const QString& item) {
 
 // Opens the page's context menu with a right click on an empty spot of the page, as the player
 // does, and clicks the item with this text where it is enabled (else closes the menu). Gives the
-// menu's items top to bottom as "text<tab>shortcut on|off", the shortcut where the menu shows it.
+// menu's items top to bottom as "text<tab>shortcut on|off", the shortcut where the menu shows it,
+// and the menu's font where it is not the window's.
 QStringList useContextMenu(QWidget* page, const QString& item) {
     QStringList seen;
     QTimer poll;
@@ -117,6 +118,8 @@ QStringList useContextMenu(QWidget* page, const QString& item) {
         if (!menu)
             return;
         poll.stop();
+        if (menu->font() != page->window()->font()) // a menu is a window: it inherits no font
+            seen << u"font "_s + menu->font().toString();
         QAction* chosen = nullptr;
         const auto actions = menu->actions();
         for (QAction* action : actions) {
