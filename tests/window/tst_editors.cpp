@@ -554,28 +554,20 @@ private slots:
         QTest::addColumn<int>("entries");
         QTest::addColumn<int>("shown");
         QTest::addColumn<QStringList>("items");
+        // The items as the menu shows them, each on or off.
+        const auto items = [](bool earlier, bool later, bool duplicate) {
+            const auto state = [](bool on) { return on ? u" on"_s : u" off"_s; };
+            return QStringList{u"Move Earlier\tCtrl+Shift+Up"_s + state(earlier),
+                               u"Move Later\tCtrl+Shift+Down"_s + state(later),
+                               u"Duplicate\tCtrl+D"_s + state(duplicate)};
+        };
         for (const Page p : {Bots, Maps}) {
-            QTest::newRow(rowName(p, "first"))
-                << int(p) << 3 << 1
-                << QStringList{u"Move Earlier\tCtrl+Shift+Up off"_s,
-                               u"Move Later\tCtrl+Shift+Down on"_s, u"Duplicate\tCtrl+D on"_s};
-            QTest::newRow(rowName(p, "middle"))
-                << int(p) << 3 << 2
-                << QStringList{u"Move Earlier\tCtrl+Shift+Up on"_s,
-                               u"Move Later\tCtrl+Shift+Down on"_s, u"Duplicate\tCtrl+D on"_s};
-            QTest::newRow(rowName(p, "last"))
-                << int(p) << 3 << 3
-                << QStringList{u"Move Earlier\tCtrl+Shift+Up on"_s,
-                               u"Move Later\tCtrl+Shift+Down off"_s, u"Duplicate\tCtrl+D on"_s};
-            QTest::newRow(rowName(p, "only"))
-                << int(p) << 1 << 1
-                << QStringList{u"Move Earlier\tCtrl+Shift+Up off"_s,
-                               u"Move Later\tCtrl+Shift+Down off"_s, u"Duplicate\tCtrl+D on"_s};
+            QTest::newRow(rowName(p, "first")) << int(p) << 3 << 1 << items(false, true, true);
+            QTest::newRow(rowName(p, "middle")) << int(p) << 3 << 2 << items(true, true, true);
+            QTest::newRow(rowName(p, "last")) << int(p) << 3 << 3 << items(true, false, true);
+            QTest::newRow(rowName(p, "only")) << int(p) << 1 << 1 << items(false, false, true);
             // Remove takes the only entry: the page shows the spare, which nothing moves or copies.
-            QTest::newRow(rowName(p, "empty"))
-                << int(p) << 0 << 0
-                << QStringList{u"Move Earlier\tCtrl+Shift+Up off"_s,
-                               u"Move Later\tCtrl+Shift+Down off"_s, u"Duplicate\tCtrl+D off"_s};
+            QTest::newRow(rowName(p, "empty")) << int(p) << 0 << 0 << items(false, false, false);
         }
     }
 
