@@ -240,8 +240,9 @@ private slots:
         addPageColumn();
         QTest::addColumn<QString>("leave");
         for (const Page p : {Bots, Maps})
-            for (const char* leave : {"right arrow", "left arrow", "other tab clicked",
-                                      "own tab pressed", "other tab right-pressed", "keyboard"})
+            // A click on another tab is a press and a tab change at once; each row takes one.
+            for (const char* leave :
+                 {"left arrow", "own tab pressed", "other tab right-pressed", "keyboard"})
                 QTest::newRow(rowName(p, leave)) << int(p) << QString::fromLatin1(leave);
     }
 
@@ -255,9 +256,7 @@ private slots:
 
         const int own = f.p == Bots ? 0 : 1;
         if (leave.endsWith(u"arrow")) {
-            f.arrow(leave.startsWith(u"right") ? 1 : -1);
-        } else if (leave == u"other tab clicked") {
-            clickTab(f.window, 1 - own);
+            f.arrow(-1);
         } else if (leave == u"keyboard") {
             f.keyOnTabs(f.p == Bots ? Qt::Key_Right : Qt::Key_Left);
             QCOMPARE(f.tabs()->currentIndex(), 1 - own);
