@@ -150,7 +150,6 @@ private slots:
     void everyControlOfAPageIsNamed_data();
     void everyControlOfAPageIsNamed();
     void changeHandlersRunNestedAndOnlyOnRealChanges();
-    void slidersSetFromCodeRaiseNoUserSignal();
     void windowLoadsBeforeItIsDrawn();
 };
 
@@ -465,20 +464,6 @@ void TestMainWindow::changeHandlersRunNestedAndOnlyOnRealChanges() {
     QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), u"B"_s);
     QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  2 of 3)"_s);
     QCOMPARE(changes.count(), 1);
-}
-
-void TestMainWindow::slidersSetFromCodeRaiseNoUserSignal() {
-    ShownWindow window(folder.path());
-    auto* slider = control<QSlider>(window, "topColorSlider");
-    auto* text = control<QLineEdit>(window, "topColorEdit");
-    const QString before = text->text();
-    QSignalSpy actions(slider, &QSlider::actionTriggered);
-    QSignalSpy released(slider, &QSlider::sliderReleased);
-    slider->setValue(77);
-    QCOMPARE(actions.count(), 0);
-    QCOMPARE(released.count(), 0);
-    QCOMPARE(text->text(), before);
-    QCOMPARE(slider->value(), 77);
 }
 
 void TestMainWindow::windowLoadsBeforeItIsDrawn() {
