@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -126,8 +125,6 @@ void TestCommands::saveFailureIsShownAndKeepsTheRoster() {
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(iniPath())),
              qPrintable(messages.texts[0]));
-    QVERIFY(QFileInfo(iniPath()).isDir());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     QCOMPARE(window.roster().bots.at(1).name, u"Al2"_s);
 
     // Once the cause is gone, the same roster saves.

@@ -30,9 +30,6 @@ void TestLaunchRequest::makeRequest_data() {
                                         << u"C:\\Half-Life\\"_s << u"C:\\Half-Life\\hl.exe"_s;
     QTest::newRow("server, upper case") << u"C:\\HLDS\\HLDS.EXE"_s << u""_s << u"hlds.exe"_s
                                         << u"C:\\HLDS\\"_s << u"C:\\HLDS\\hlds.exe"_s;
-    QTest::newRow("server in the client folder")
-        << u"C:\\Half-Life\\hlds.exe"_s << u"+maxplayers 8"_s << u"hlds.exe"_s
-        << u"C:\\Half-Life\\"_s << u"C:\\Half-Life\\hlds.exe"_s;
     QTest::newRow("other name loses six characters")
         << u"C:\\Games\\game.exe"_s << map << u"hl.exe"_s << u"C:\\Games\\ga"_s
         << u"C:\\Games\\ga"_s + sep + u"hl.exe"_s;

@@ -257,7 +257,6 @@ void TestIniTextView::keyboardSelects_data() {
     QTest::newRow("word back") << u"Name = Bot1\r\n"_s
                                << keys({Qt::Key_End | Qt::NoModifier, ctrl | shift | Qt::Key_Left})
                                << u"Bot1"_s;
-    QTest::newRow("select all") << text << keys({ctrl | Qt::Key_A}) << text;
 }
 
 void TestIniTextView::keyboardSelects() {
