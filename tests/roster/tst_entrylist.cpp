@@ -1,6 +1,6 @@
 // The editing rules of a roster list, without a window: paging with its store on leave, wrap
 // round and refusal, Add, Remove, Move and Duplicate with their limits, and what the page's
-// controls may do.
+// controls may do, and when a map is random.
 #include "roster/entrylist.h"
 #include "roster/records.h"
 
@@ -197,6 +197,23 @@ private slots:
         QCOMPARE(bots.at(1), (BotEntry{u"Bot1"_s, u"Barney"_s, u"1"_s, u"1"_s}));
         QCOMPARE(maps.at(1), (MapEntry{u"Map1"_s, u"1"_s, u"0"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s}));
         QCOMPARE(bots.pagerMaximum(), 2);
+    }
+
+    // Random is on for "1" or "Yes" in any case, and for nothing else a file may hold.
+    void randomIsOneOrYes_data() {
+        QTest::addColumn<QString>("random");
+        QTest::addColumn<bool>("on");
+        for (const char* yes : {"1", "Yes", "yes", "YES"})
+            QTest::newRow(yes) << QString::fromLatin1(yes) << true;
+        for (const char* no : {"No", "0", "", "true", "2", "Yes "})
+            QTest::newRow(*no ? no : "empty") << QString::fromLatin1(no) << false;
+    }
+    void randomIsOneOrYes() {
+        QFETCH(QString, random);
+        QFETCH(bool, on);
+        MapEntry map = MapEntry::numbered(1);
+        map.random = random;
+        QCOMPARE(map.isRandom(), on);
     }
 
     // Entry 5 is current, with its name edited on view; a refused Add or copy stores nothing.
