@@ -123,13 +123,11 @@ std::optional<int> answerWithoutWindow(const QStringList& arguments) {
 }
 
 Startup prepareStartup(const QStringList& arguments, const QString& ownFolder) {
-    if (const auto answered = answerWithoutWindow(arguments))
-        return {answered, QString()};
     const CommandLine line = parseCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
-        break; // answered above
+        return {answerWithoutWindow(arguments), QString()};
     case CommandLine::Action::BadInput:
         print(stderr, u"zelvik: "_s + line.text + u'\n');
         showMessage(nullptr, MainWindow::ProgramName, line.text);
