@@ -90,7 +90,7 @@ ROWS = [
          HANDLER_MS),
     Time("handler/Launch click", "Launch click, whole (largest; starts a stand-in game)"),
     Time("handler/close question",
-         "Close request to the unsaved-changes question (largest, one edit)", HANDLER_MS),
+         "Close request to the unsaved-changes question (largest, the last bot edited)", HANDLER_MS),
     Counter("memory/largest INI page shown", "peak_MiB",
             "Peak resident memory, largest roster, INI page shown", "MiB", 80),
 ]

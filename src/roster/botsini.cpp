@@ -324,7 +324,7 @@ QByteArray composeBotsIniFile(const Roster& roster) {
 bool composesSame(const Roster& a, const Roster& b) {
     if (a.maps.count() != b.maps.count() || a.bots.count() != b.bots.count())
         return false;
-    for (qint16 i = 1; i <= a.maps.count(); ++i) {
+    for (int i = 1; i <= a.maps.count(); ++i) {
         const MapEntry& map = a.maps.at(i);
         const MapEntry& other = b.maps.at(i);
         const bool isDefault = same(map.name, u"Default");
@@ -332,7 +332,7 @@ bool composesSame(const Roster& a, const Roster& b) {
             !writesSame(map, other, MapKeys, !isDefault))
             return false;
     }
-    for (qint16 i = 1; i <= a.bots.count(); ++i) {
+    for (int i = 1; i <= a.bots.count(); ++i) {
         if (!writesSame(a.bots.at(i), b.bots.at(i), BotKeys, true))
             return false;
     }

@@ -30,10 +30,12 @@ public:
         return list;
     }
 
-    qint16 count() const { return qint16(items.size() - 1); }
-    qint16 current() const { return currentIndex; }
+    // Counts and indices are handed out as int: a loop or sum over them never wraps at the limit,
+    // and a loop variable narrower than its bound is caught by the linter.
+    int count() const { return int(items.size() - 1); }
+    int current() const { return currentIndex; }
     const QList<Entry>& entries() const { return items; }
-    const Entry& at(qint16 index) const { return items.at(index); }
+    const Entry& at(int index) const { return items.at(index); }
     // The entry current shows, or nothing when current lies past the list.
     const Entry* shown() const {
         return currentIndex >= 0 && currentIndex < items.size() ? &items.at(currentIndex) : nullptr;
@@ -67,14 +69,14 @@ public:
         if (count() >= 2)
             pageable = true;
         if (currentIndex != count() && !pageTo(count(), onView))
-            currentIndex = count();
+            currentIndex = qint16(count());
         return true;
     }
 
     // Removes entry index (1 to count(); anything else is ignored and gives false) and pages to
     // the one before it, wrapping round; the controls, which still show the removed entry, are
     // stored nowhere.
-    bool remove(qint16 index) {
+    bool remove(int index) {
         if (index < 1 || index > count())
             return false;
         items.remove(index);
@@ -138,7 +140,7 @@ public:
 private:
     bool hasEntryOnView() const { return currentIndex >= 1 && currentIndex <= count(); }
 
-    void storeAt(qint16 index, const Entry* onView) {
+    void storeAt(int index, const Entry* onView) {
         index = qMin(index, count());
         if (onView && index >= 0)
             items[index] = *onView;

@@ -1,5 +1,7 @@
 #include "window/messages.h"
 
+#include "window/fonts.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,24 +31,18 @@ QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
     return nullptr;
 }
 
-} // namespace
-
-void showMessage(QWidget* parent, const QString& title, const QString& text) {
-    // A copy, so a handler that installs another one while it runs stays alive until it returns.
-    const MessageHandler handler = installed<MessageHandler>();
-    if (handler)
-        handler(parent, title, text);
-    else
-        QMessageBox::warning(parent, title, text);
+// A box is a window of its own: it inherits no font from the window it belongs to, and would
+// take the system's message font, a serif stand-in under Wine. It gets the window's font.
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                     const QString& text) {
+    auto box = std::make_unique<QMessageBox>(icon, title, text, QMessageBox::NoButton, parent);
+    box->setFont(dialogFont());
+    return box;
 }
 
-MessageHandler setMessageHandler(MessageHandler handler) {
-    return std::exchange(installed<MessageHandler>(), std::move(handler));
-}
-
-QMessageBox* questionBox(QWidget* parent, const Question& question) {
-    auto* box = new QMessageBox(QMessageBox::Question, question.title, question.text,
-                                QMessageBox::NoButton, parent);
+// The box ask() shows.
+std::unique_ptr<QMessageBox> questionBox(QWidget* parent, const Question& question) {
+    auto box = makeBox(parent, QMessageBox::Question, question.title, question.text);
     for (const Answer answer : question.answers) {
         QAbstractButton* button = addAnswer(*box, answer);
         button->setProperty("answer", int(answer));
@@ -58,11 +54,29 @@ QMessageBox* questionBox(QWidget* parent, const Question& question) {
     return box;
 }
 
+} // namespace
+
+void showMessage(QWidget* parent, const QString& title, const QString& text) {
+    // A copy, so a handler that installs another one while it runs stays alive until it returns.
+    const MessageHandler handler = installed<MessageHandler>();
+    if (handler) {
+        handler(parent, title, text);
+        return;
+    }
+    const auto box = makeBox(parent, QMessageBox::Warning, title, text);
+    box->addButton(QMessageBox::Ok);
+    box->exec();
+}
+
+MessageHandler setMessageHandler(MessageHandler handler) {
+    return std::exchange(installed<MessageHandler>(), std::move(handler));
+}
+
 Answer ask(QWidget* parent, const Question& question) {
     const QuestionHandler handler = installed<QuestionHandler>();
     if (handler)
         return handler(parent, question);
-    std::unique_ptr<QMessageBox> box(questionBox(parent, question));
+    const auto box = questionBox(parent, question);
     box->exec();
     const QAbstractButton* clicked = box->clickedButton();
     return clicked ? Answer(clicked->property("answer").toInt()) : question.escapeAnswer;

@@ -5,7 +5,6 @@
 
 #include <functional>
 
-class QMessageBox;
 class QWidget;
 
 // Every message and question to the player goes through here. Tests install their own handlers
@@ -32,5 +31,3 @@ using QuestionHandler = std::function<Answer(QWidget* parent, const Question& qu
 
 Answer ask(QWidget* parent, const Question& question);
 QuestionHandler setQuestionHandler(QuestionHandler handler);
-// The box ask() shows; the caller owns it.
-QMessageBox* questionBox(QWidget* parent, const Question& question);

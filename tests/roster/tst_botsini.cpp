@@ -312,26 +312,36 @@ void TestBotsIni::codePageGivesEveryByteOneCharacter() {
 // composesSame, which the close question asks, agrees with comparing the written text: what is
 // never written (the spare, a default map's name) makes no difference, anything written does.
 void TestBotsIni::unsavedMeansOtherTextWritten_data() {
+    QTest::addColumn<int>("entries");
     QTest::addColumn<int>("change");
     QTest::addColumn<bool>("same");
-    QTest::newRow("nothing") << 0 << true;
-    QTest::newRow("the spare") << 1 << true;
-    QTest::newRow("default map's name in other letters") << 2 << true;
-    QTest::newRow("the current entry") << 3 << true;
-    QTest::newRow("a map value") << 4 << false;
-    QTest::newRow("a bot's colour") << 5 << false;
-    QTest::newRow("one bot more") << 6 << false;
-    QTest::newRow("map no longer the default") << 7 << false;
-    QTest::newRow("letter case of a bot's name") << 8 << false;
+    QTest::newRow("nothing") << 2 << 0 << true;
+    QTest::newRow("the spare") << 2 << 1 << true;
+    QTest::newRow("default map's name in other letters") << 2 << 2 << true;
+    QTest::newRow("the current entry") << 2 << 3 << true;
+    QTest::newRow("a map value") << 2 << 4 << false;
+    QTest::newRow("a bot's colour") << 2 << 5 << false;
+    QTest::newRow("one bot more") << 2 << 6 << false;
+    QTest::newRow("map no longer the default") << 2 << 7 << false;
+    QTest::newRow("letter case of a bot's name") << 2 << 8 << false;
+    // Both lists full: every entry is compared, to the last one of each.
+    QTest::newRow("largest, nothing") << 32767 << 0 << true;
+    QTest::newRow("largest, the last map") << 32767 << 9 << false;
+    QTest::newRow("largest, the last bot") << 32767 << 10 << false;
 }
 
 void TestBotsIni::unsavedMeansOtherTextWritten() {
+    QFETCH(int, entries);
     QFETCH(int, change);
     QFETCH(bool, same);
-    const auto rosterWith = [](int step) {
+    const auto rosterWith = [entries](int step) {
         QList<MapEntry> maps{MapEntry::numbered(9), MapEntry::numbered(1)};
         maps.append({u"Default"_s, u"2"_s, u"No"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s});
         QList<BotEntry> bots{BotEntry::numbered(9), BotEntry::numbered(1), BotEntry::numbered(2)};
+        while (maps.size() <= entries)
+            maps.append(MapEntry::numbered(int(maps.size())));
+        while (bots.size() <= entries)
+            bots.append(BotEntry::numbered(int(bots.size())));
         if (step == 1)
             maps[0].name = bots[0].name = u"Spare"_s;
         if (step == 2)
@@ -346,6 +356,10 @@ void TestBotsIni::unsavedMeansOtherTextWritten() {
             maps[2].name = u"Defaults"_s;
         if (step == 8)
             bots[1].name = u"BOT1"_s;
+        if (step == 9)
+            maps.last().quantity = u"4"_s;
+        if (step == 10)
+            bots.last().name = u"Last"_s;
         Roster roster;
         roster.maps = EntryList<MapEntry>(maps);
         roster.bots = EntryList<BotEntry>(bots);

@@ -33,7 +33,7 @@ template <typename Entry> QString play(const QString& script) {
             list.add(onView);
             break;
         case u'-':
-            list.remove(qint16(arg.toInt()));
+            list.remove(arg.toInt());
             break;
         case u'>':
             reshow = list.pageTo(arg.toInt(), onView);
@@ -68,7 +68,7 @@ template <typename Entry> QString play(const QString& script) {
             onView = *list.shown();
     }
     QStringList names;
-    for (qint16 i = 1; i <= list.count(); ++i)
+    for (int i = 1; i <= list.count(); ++i)
         names << list.at(i).name;
     return u"%1 @%2 pager:%3 remove:%4"_s.arg(names.join(u','), QString::number(list.current()),
                                               list.canPage() ? u"on"_s : u"off"_s,
@@ -269,7 +269,7 @@ private:
             QVERIFY(!list.add(onView));
         QCOMPARE(list.count(), 32767);
         QCOMPARE(list.current(), current);
-        QCOMPARE(list.at(qint16(current)).name, currentName);
+        QCOMPARE(list.at(current).name, currentName);
         QCOMPARE(list.at(list.count()).name, u"last"_s);
         QCOMPARE(list.pagerMaximum(), 32768);
     }

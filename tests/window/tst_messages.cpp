@@ -1,5 +1,6 @@
 // The seam every message and question to the player goes through: handlers that tests install,
 // and the real boxes when none is installed.
+#include "window/fonts.h"
 #include "window/messages.h"
 
 #include <QAbstractButton>
@@ -53,6 +54,7 @@ void TestMessages::defaultMessageIsAWarningBox() {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QFont font;
     // The box is modal; close it from inside its own event loop once it shows.
     QTimer closer;
     connect(&closer, &QTimer::timeout, this, [&] {
@@ -62,6 +64,7 @@ void TestMessages::defaultMessageIsAWarningBox() {
                 title = box->windowTitle();
                 text = box->text();
                 icon = box->icon();
+                font = box->font();
                 box->reject();
                 closer.stop();
             }
@@ -74,6 +77,8 @@ void TestMessages::defaultMessageIsAWarningBox() {
     QCOMPARE(title, u"Zelvik"_s);
     QCOMPARE(text, u"Could not write bots.ini"_s);
     QCOMPARE(icon, QMessageBox::Warning);
+    // A box is a window of its own, which inherits no font: it takes the window's.
+    QCOMPARE(font, dialogFont());
 }
 
 void TestMessages::questionBoxAnswersWithItsButtons_data() {

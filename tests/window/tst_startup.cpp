@@ -356,6 +356,14 @@ void TestStartup::closeAsksBeforeDroppingEdits_data() {
     QTest::newRow("open, edit, cancel")
         << u"open, edit"_s << answers({Answer::Cancel}) << false << false;
     QTest::newRow("open, no folder picked") << u"open, no pick"_s << answers({}) << false << false;
+    // Both lists full: every entry is compared before the question, or its absence.
+    QTest::newRow("largest, nothing edited") << u"largest"_s << answers({}) << true << false;
+    QTest::newRow("largest, edit, save")
+        << u"largest, edit"_s << answers({Answer::Save}) << true << true;
+    QTest::newRow("largest, edit, discard")
+        << u"largest, edit"_s << answers({Answer::Discard}) << true << false;
+    QTest::newRow("largest, open, edit, discard")
+        << u"largest, open, edit"_s << answers({Answer::Discard}) << true << false;
 }
 
 void TestStartup::closeAsksBeforeDroppingEdits() {
@@ -365,6 +373,11 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
     QFETCH(bool, saved);
     if (before == u"no file")
         QFile::remove(iniPath());
+    if (before.contains(u"largest")) {
+        QVERIFY(writeBytes(iniPath(), "[Map]\r\nname=m\r\n"_ba.repeated(32767) +
+                                          "[Bot]\r\nname=A\r\nmodel=Barney\r\n"_ba +
+                                          "[Bot]\r\nname=B\r\nmodel=gina\r\n"_ba.repeated(32766)));
+    }
     const QByteArray onDisk =
         before.contains(u"outside") ? "; edited elsewhere\r\n"_ba : readBytes(iniPath());
     ShownWindow window(folder.path());
@@ -384,7 +397,7 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         replies << Answer(a);
     QuestionCapture questions(replies);
     MessageCapture messages;
-    const bool opening = before.startsWith(u"open");
+    const bool opening = before.contains(u"open");
     QTemporaryDir other;
     programFolderWith(other, "[Bot]\r\nname=Other\r\n");
     FolderPickerCapture picker(before.contains(u"no pick") ? QString() : other.path());
