@@ -11,8 +11,8 @@
 //   zelvik_bench --show-child empty|label|floor|FOLDER OUT, --read-child ours|inih FOLDER OUT,
 //                --peak-child FOLDER OUT, --floor-settings-child OUT
 //                                     (run by the benchmark itself, as child processes)
+#include "app/settings.h"
 #include "game/gamefinder.h"
-#include "launch/commands.h"
 #include "roster/botsini.h"
 #include "roster/botsinifile.h"
 #include "roster/codepage.h"

@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
+QStringList gamePrograms(bool server, bool windows) {
+    if (server) {
+        if (windows)
+            return {ServerProgram};
+        return {ServerProgram, u"hlds_run"_s, u"hlds_linux"_s};
+    }
+    if (windows)
+        return {ClientProgram};
+    return {ClientProgram, u"hl.sh"_s, u"hl_linux"_s};
+}
+
 QString gameFolderFromPath(const QString& path, FolderRule rule) {
     if (rule == FolderRule::Launch) {
         if (path.endsWith(ServerProgram, Qt::CaseInsensitive))

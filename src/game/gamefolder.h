@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the path box names: the game's program, and the folder the game is in.
 
@@ -8,6 +9,12 @@
 inline const QString ServerProgram = QStringLiteral("hlds.exe");
 // The client's program, started for any other path.
 inline const QString ClientProgram = QStringLiteral("hl.exe");
+
+// The programs of one role (the client, or the dedicated server) a game folder may hold, most
+// usual first. On Windows only ClientProgram or ServerProgram. Elsewhere the same name first,
+// then the native programs of the same role: "hl.sh", "hl_linux" for the client; "hlds_run",
+// "hlds_linux" for the server.
+QStringList gamePrograms(bool server, bool windows);
 
 // The two readings of the path box as a folder. They differ on purpose: the map and model lists
 // take a path that names no client as the folder itself, while Launch always cuts a program's

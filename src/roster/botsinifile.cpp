@@ -1,7 +1,7 @@
 #include "roster/botsinifile.h"
 
+#include "platform/atomicfile.h"
 #include "platform/filestamp.h"
-#include "platform/textfile.h"
 
 #include <QFile>
 #include <QIODevice>

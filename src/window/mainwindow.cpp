@@ -1,18 +1,19 @@
 #include "window/mainwindow.h"
 
+#include "app/launch.h"
+#include "app/settings.h"
 #include "catalog/catalog.h"
 #include "game/gamefolder.h"
-#include "launch/commands.h"
-#include "roster/botsinifile.h"
+#include "roster/botsini.h"
 #include "ui_mainwindow.h"
+#include "window/folderpicker.h"
 #include "window/fonts.h"
 #include "window/layoutunits.h"
 #include "window/messages.h"
-#include "window/modelpicture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -51,9 +52,8 @@ bool onSomeScreen(const QRect& rect) {
 
 } // namespace
 
-MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
-    : QWidget(parent), ui(new Ui::MainWindow),
-      folder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder) {
+MainWindow::MainWindow(const QString& addonFolder, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), startFolder(addonFolder) {
     ui->setupUi(this);
     ui->pageTabs->addTab(u"Bots"_s);
     ui->pageTabs->addTab(u"Maps"_s);
@@ -73,14 +73,13 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     setWindowIcon(icon);
     applyFonts();
     setIniText(NotFoundNotice);
-    connectHandlers();
+    botsPage = std::make_unique<BotsPage>(*this, *ui, document.roster().bots);
+    mapsPage = std::make_unique<MapsPage>(*this, *ui, document.roster().maps);
     addOpenFolderAction();
-    addEntryActions();
+    connectHandlers();
 }
 
-MainWindow::~MainWindow() {
-    delete ui;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::applyFonts() {
     setFont(dialogFont());
@@ -96,21 +95,49 @@ void MainWindow::applyFonts() {
     ui->iniTextView->setPalette(palette);
 }
 
+// Every signal the window and its pages act on.
 void MainWindow::connectHandlers() {
-    connect(ui->mapPager, &QScrollBar::valueChanged, this, &MainWindow::onMapPagerChanged);
-    connect(ui->botPager, &QScrollBar::valueChanged, this, &MainWindow::onBotPagerChanged);
+    const auto connectPage = [this](auto& page) {
+        connect(page.pager(), &QScrollBar::valueChanged, this, [&page](int v) { page.page(v); });
+        connect(page.addButton(), &QAbstractButton::clicked, this, [&page] { page.add(); });
+        connect(page.removeButton(), &QAbstractButton::clicked, this, [&page] { page.remove(); });
+        connect(page.launchButton(), &QAbstractButton::clicked, this, &MainWindow::launchGame);
+        const auto& actions = page.actions();
+        connect(actions.moveEarlier, &QAction::triggered, this, [&page] { page.move(-1); });
+        connect(actions.moveLater, &QAction::triggered, this, [&page] { page.move(1); });
+        connect(actions.duplicate, &QAction::triggered, this, [&page] { page.duplicate(); });
+    };
+    connectPage(*botsPage);
+    connectPage(*mapsPage);
     connect(ui->pageTabs, &QTabBar::currentChanged, this, &MainWindow::onPageChanged);
     ui->pageTabs->installEventFilter(this);
-    connect(ui->addMapButton, &QPushButton::clicked, this, &MainWindow::addMap);
-    connect(ui->removeMapButton, &QPushButton::clicked, this, &MainWindow::removeMap);
-    connect(ui->launchFromMapsButton, &QPushButton::clicked, this, &MainWindow::launchGame);
-    connect(ui->addBotButton, &QPushButton::clicked, this, &MainWindow::addBot);
-    connect(ui->removeBotButton, &QPushButton::clicked, this, &MainWindow::removeBot);
-    connect(ui->launchFromBotsButton, &QPushButton::clicked, this, &MainWindow::launchGame);
     connect(ui->saveIniButton, &QPushButton::clicked, this, &MainWindow::saveIni);
-    connect(ui->modelCombo, &QComboBox::editTextChanged, this, &MainWindow::showModelPicture);
-    connectColourPair(ui->topColorSlider, ui->topColorEdit);
-    connectColourPair(ui->bottomColorSlider, ui->bottomColorEdit);
+    connect(ui->modelCombo, &QComboBox::editTextChanged, this,
+            [this] { botsPage->showModelPicture(listsFolder); });
+    // A slider moved by click, keyboard or wheel updates its text at once; a drag does so when
+    // the button is released. Setting a slider from code raises neither.
+    for (const auto& [slider, edit] : {std::pair{ui->topColorSlider, ui->topColorEdit},
+                                       std::pair{ui->bottomColorSlider, ui->bottomColorEdit}}) {
+        connect(slider, &QSlider::actionTriggered, this, [slider, edit] {
+            if (!slider->isSliderDown())
+                BotsPage::showSliderInText(slider, edit);
+        });
+        connect(slider, &QSlider::sliderReleased, this,
+                [slider, edit] { BotsPage::showSliderInText(slider, edit); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [slider, edit] { BotsPage::showTextOnSlider(edit, slider); });
+    }
+}
+
+// Ctrl+O, and the INI page's context menu.
+void MainWindow::addOpenFolderAction() {
+    auto* action = new QAction(u"Open add-on folder..."_s, this);
+    action->setShortcut(QKeySequence::Open);
+    connect(action, &QAction::triggered, this, &MainWindow::openAddonFolder);
+    addAction(action);
+    ui->iniTextView->addAction(action);
+    ui->iniPage->addAction(action);
+    ui->iniPage->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 // Any press on the tab bar stores both pages and shows the selected one, even when the
@@ -123,11 +150,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::load() {
     readSettings();
-    loadRoster();
+    loadRoster(startFolder);
     fillModelList();
     fillMapList();
-    setBotsCaption();
-    savedRoster = rosterToSave();
+    setWindowTitle(botsPage->caption());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -141,7 +167,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // Edits not yet in bots.ini are never dropped without the player's word.
 bool MainWindow::settleUnsavedEdits(const QString& leaving) {
-    if (!hasUnsavedEdits())
+    if (!document.isModified(mapsPage->onView(), botsPage->onView()))
         return true;
     const Answer answer =
         ask(this, {u"Unsaved changes"_s,
@@ -159,54 +185,11 @@ bool MainWindow::settleUnsavedEdits(const QString& leaving) {
     return true;
 }
 
-Roster MainWindow::rosterToSave() const {
-    Roster roster = rosterState;
-    roster.maps.storeCurrent(mapOnView());
-    roster.bots.storeCurrent(botOnView());
-    return roster;
-}
-
-// Compared as the text "Save INI" would write, so a file with its own spacing, or a missing file
-// with its default entries, is unchanged until the player changes something.
-bool MainWindow::hasUnsavedEdits() const {
-    return !composesSame(rosterToSave(), savedRoster);
-}
-
-bool MainWindow::mayOverwriteIniFile() {
-    if (iniFileStamp.matches(botsIniPath(folder)))
-        return true;
-    return ask(this, {u"Save INI"_s,
-                      u"bots.ini was changed by another program since Zelvik read it. Overwrite "
-                      u"it with the roster shown here?"_s,
-                      {Answer::Overwrite, Answer::Cancel},
-                      Answer::Cancel,
-                      Answer::Cancel}) == Answer::Overwrite;
-}
-
 // The window's place, the game path and the launch parameters.
 void MainWindow::readSettings() {
     placeWindow();
     ui->gamePathEdit->setText(storedGamePath());
     ui->parametersEdit->setText(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s));
-}
-
-// Reads bots.ini and shows its first bot and map on the Bots page; the INI view names the file.
-void MainWindow::loadRoster() {
-    BotsIniRead read = readBotsIniFile(folder, &iniFileStamp);
-    rosterState.maps = std::move(read.roster.maps);
-    rosterState.bots = std::move(read.roster.bots);
-    if (read.readToEnd)
-        ui->iniTextView->setFileBytes(read.text);
-    else
-        setIniText(NotFoundNotice);
-    ui->iniTextView->setToolTip(QDir::toNativeSeparators(botsIniPath(folder)));
-    {
-        const QSignalBlocker quiet(ui->pageTabs);
-        ui->pageTabs->setCurrentIndex(0);
-    }
-    showPage(0);
-    render(rosterState.maps);
-    render(rosterState.bots);
 }
 
 // The stored left and top, in twips. A value that is not a number, or a place where no part of
@@ -226,18 +209,128 @@ void MainWindow::placeWindow() {
 
 // The game path, the parameters and, unless the window is minimised, its place and size.
 void MainWindow::writeSettings() {
-    QList<std::pair<QString, QString>> settings{
-        {SettingsKeys::GamePath, ui->gamePathEdit->text()},
-        {SettingsKeys::Parameters, ui->parametersEdit->text()}};
-    if (!isMinimized()) {
-        const QRect outer = frameGeometry();
-        const auto twips = [](int pixels) { return QString::number(pixels * TwipsPerPixel); };
-        settings.append({{SettingsKeys::WindowLeft, twips(outer.x())},
+    storeGamePathAndParameters(ui->gamePathEdit->text(), ui->parametersEdit->text());
+    if (isMinimized())
+        return;
+    const QRect outer = frameGeometry();
+    const auto twips = [](int pixels) { return QString::number(pixels * TwipsPerPixel); };
+    writeStoredSettings({{SettingsKeys::WindowLeft, twips(outer.x())},
                          {SettingsKeys::WindowTop, twips(outer.y())},
                          {SettingsKeys::WindowWidth, twips(outer.width())},
                          {SettingsKeys::WindowHeight, twips(outer.height())}});
+}
+
+// Opens bots.ini in folder and shows its first bot and map on the Bots page; the INI view names
+// the file.
+void MainWindow::loadRoster(const QString& folder) {
+    const RosterDocument::Loaded loaded = document.load(folder);
+    if (loaded.readToEnd)
+        ui->iniTextView->setFileBytes(loaded.text);
+    else
+        setIniText(NotFoundNotice);
+    ui->iniTextView->setToolTip(QDir::toNativeSeparators(document.filePath()));
+    {
+        const QSignalBlocker quiet(ui->pageTabs);
+        ui->pageTabs->setCurrentIndex(0);
     }
-    writeStoredSettings(settings);
+    showPage(0);
+    mapsPage->render();
+    botsPage->render();
+    document.takeViewAsSaved(mapsPage->onView(), botsPage->onView());
+}
+
+// Settles unsaved edits as closing does, then reads the chosen folder's roster as start-up does.
+void MainWindow::openAddonFolder() {
+    if (!settleUnsavedEdits(u"opening another folder"_s))
+        return;
+    const QString picked = pickAddonFolder(this, document.folder());
+    if (picked.isEmpty())
+        return;
+    loadRoster(picked);
+    setWindowTitle(botsPage->caption());
+    rememberAddonFolder(picked);
+}
+
+void MainWindow::storeShownEntries() {
+    mapsPage->storeOnView();
+    botsPage->storeOnView();
+}
+
+// A change of tab stores both pages, then shows the selected one; its pages are stacked in tab
+// order.
+void MainWindow::onPageChanged() {
+    storeShownEntries();
+    const int selected = ui->pageTabs->currentIndex();
+    showPage(selected);
+    if (selected == 0)
+        setWindowTitle(botsPage->caption());
+    else if (selected == 1)
+        setWindowTitle(mapsPage->caption());
+    else
+        setWindowTitle(ProgramName);
+}
+
+// Hiding the page that is left first moves the focus on along the tab order to the next control
+// on view: the tab bar or, when the page entered lies to the left, one of its controls. The stack
+// on its own would put the focus on the entered page's first control.
+void MainWindow::showPage(int index) {
+    QWidget* entering = ui->pages->widget(index);
+    QWidget* leaving = ui->pages->currentWidget();
+    if (entering != leaving) {
+        if (index < ui->pages->currentIndex())
+            entering->show();
+        leaving->hide();
+    }
+    ui->pages->setCurrentIndex(index);
+}
+
+bool MainWindow::saveIni() {
+    using Outcome = RosterDocument::Saved::Outcome;
+    RosterDocument::Saved saved = document.save();
+    if (saved.outcome == Outcome::ChangedElsewhere) {
+        const Answer answer =
+            ask(this, {u"Save INI"_s,
+                       u"bots.ini was changed by another program since Zelvik read it. "
+                       u"Overwrite it with the roster shown here?"_s,
+                       {Answer::Overwrite, Answer::Cancel},
+                       Answer::Cancel,
+                       Answer::Cancel});
+        if (answer != Answer::Overwrite)
+            return false;
+        saved = document.save(RosterDocument::SaveMode::Overwrite);
+    }
+    storeGamePathAndParameters(ui->gamePathEdit->text(), ui->parametersEdit->text());
+    ui->modelCombo->clear();
+    ui->modelCombo->clearEditText();
+    ui->mapNameCombo->clear();
+    ui->mapNameCombo->clearEditText();
+    fillModelList();
+    fillMapList();
+    // The boxes show the current entries' stored values again (current past the list: the last).
+    const auto& bots = document.roster().bots;
+    const auto& maps = document.roster().maps;
+    ui->modelCombo->setEditText(bots.at(qMin(bots.current(), bots.count())).model);
+    ui->mapNameCombo->setEditText(maps.at(qMin(maps.current(), maps.count())).name);
+    showComposedFile(saved.bytes);
+    if (saved.outcome == Outcome::Failed) {
+        showMessage(
+            this, u"Save INI"_s,
+            u"The roster was not saved, and bots.ini is unchanged.\n\n%1\n\nYour edits "
+            u"are still here: fix the cause and press \"Save INI\" again."_s.arg(saved.error));
+        return false;
+    }
+    return true;
+}
+
+// The INI page shows the roster as it would be saved; the file itself is not written.
+void MainWindow::launchGame() {
+    showComposedFile(document.composedFile());
+    QString error;
+    if (!launchStoredGame(&error)) {
+        showMessage(this, u"Launch"_s,
+                    u"The game could not be started.\n\n%1\n\nCheck the \"HL.exe path\" on the INI "
+                    u"page and press \"Save INI\" before launching."_s.arg(error));
+    }
 }
 
 QString MainWindow::iniText() const {
@@ -254,11 +347,6 @@ void MainWindow::showComposedFile(const QByteArray& fileBytes) {
     ui->iniTextView->setFileBytes(fileBytes, fileBytes.size() - BotsIniLineBreak.size());
 }
 
-void MainWindow::showModelPicture() {
-    ui->modelCombo->setToolTip(
-        modelPictureToolTip(modelPicturePath(listsFolder, ui->modelCombo->currentText())));
-}
-
 void MainWindow::fillModelList() {
     // Adding to an empty box would put its first item into the text: keep the text shown.
     const QString shown = ui->modelCombo->currentText();
@@ -267,7 +355,7 @@ void MainWindow::fillModelList() {
     ui->modelCombo->addItems(foundModelNames(listsFolder));
     ui->modelCombo->setCurrentIndex(-1);
     ui->modelCombo->setEditText(shown);
-    showModelPicture();
+    botsPage->showModelPicture(listsFolder);
 }
 
 void MainWindow::fillMapList() {

@@ -1,5 +1,4 @@
 #include "catalog/catalog.h"
-#include "game/gamefolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +29,6 @@ private slots:
     void modelPicture_data();
     void modelPicture();
     void nothingFound();
-    void pathToOtherExecutable();
 };
 
 void TestCatalog::stockNames() {
@@ -157,20 +155,6 @@ void TestCatalog::nothingFound() {
     QVERIFY(foundModelNames(game.path() + "/missing").isEmpty());
     QVERIFY(modelPicturePath(game.path(), "gina").isEmpty());
     QVERIFY(modelPicturePath(game.path() + "/missing", "gina").isEmpty());
-}
-
-void TestCatalog::pathToOtherExecutable() {
-    QTemporaryDir game;
-    QVERIFY(game.isValid());
-    makeFile(game.path() + "/valve/maps/crossfire.bsp");
-    QVERIFY(QDir().mkpath(game.path() + "/valve/models/player/barney"));
-    const QString path = game.path() + "/hlds.exe";
-    makeFile(path);
-
-    const QString folder = gameFolderFromPath(path, FolderRule::Catalogue);
-    QCOMPARE(folder, path);
-    QVERIFY(foundMapNames(folder).isEmpty());
-    QVERIFY(foundModelNames(folder).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCatalog)

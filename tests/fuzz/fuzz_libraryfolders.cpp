@@ -4,7 +4,7 @@
 //  - the paths survive being written again: a well-formed file listing them, each escaped, reads
 //    back into the very same list. (Bytes that are not UTF-8 are replaced on the first read; after
 //    that, nothing changes.)
-#include "game/gamefinder.h"
+#include "game/libraryfolders.h"
 
 #include <QByteArray>
 #include <QString>

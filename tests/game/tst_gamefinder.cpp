@@ -1,5 +1,6 @@
 #include "game/gamefinder.h"
 #include "game/gamefolder.h"
+#include "game/libraryfolders.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -72,8 +73,6 @@ class TestGameFinder : public QObject {
 private slots:
     void libraryFolderPaths_data();
     void libraryFolderPaths();
-    void launchProgram_data();
-    void launchProgram();
     void defaultGamePath_data();
     void defaultGamePath();
     void gameFolderOfPath_data();
@@ -131,70 +130,6 @@ void TestGameFinder::libraryFolderPaths() {
     QFETCH(QByteArray, text);
     QFETCH(QStringList, paths);
     QCOMPARE(::libraryFolderPaths(text), paths);
-}
-
-void TestGameFinder::launchProgram_data() {
-    // Names are separated by spaces; a name ending in "/" is made as a folder.
-    QTest::addColumn<bool>("server");
-    QTest::addColumn<bool>("windows");
-    QTest::addColumn<QString>("runnable"); // made executable
-    QTest::addColumn<QString>("plain");    // made, but not executable
-    QTest::addColumn<QString>("chosen");   // empty: none can be started
-    QTest::addColumn<QString>("tried");
-    const char* client = "hl.exe hl.sh hl_linux";
-    const char* server = "hlds.exe hlds_run hlds_linux";
-    const auto row = [](const char* name, bool isServer, bool windows, const char* runnable,
-                        const char* plain, const char* chosen, const char* tried) {
-        QTest::newRow(name) << isServer << windows << QString::fromUtf8(runnable)
-                            << QString::fromUtf8(plain) << QString::fromUtf8(chosen)
-                            << QString::fromUtf8(tried);
-    };
-    row("only hl.sh", false, false, "hl.sh", "", "hl.sh", client);
-    row("only hl_linux", false, false, "hl_linux", "", "hl_linux", client);
-    row("hl.sh before hl_linux", false, false, "hl_linux hl.sh", "", "hl.sh", client);
-    row("hl.exe wins", false, false, "hl.sh hl.exe", "", "hl.exe", client);
-    row("hl.exe not executable", false, false, "hl.sh", "hl.exe", "hl.sh", client);
-    row("only hlds_run", true, false, "hlds_run", "", "hlds_run", server);
-    row("only hlds_linux", true, false, "hlds_linux", "", "hlds_linux", server);
-    row("hlds.exe wins", true, false, "hlds_linux hlds.exe", "", "hlds.exe", server);
-    row("none", false, false, "", "", "", client);
-    row("none executable", false, false, "", client, "", client);
-    row("a folder is no program", false, false, "hl.sh/", "", "", client);
-    row("server ignores the client", true, false, "hl.exe hl.sh", "", "", server);
-    row("client ignores the server", false, false, server, "", "", client);
-    row("Windows client", false, true, "hl.exe", "", "hl.exe", "hl.exe");
-    row("Windows server", true, true, "hlds.exe", "", "hlds.exe", "hlds.exe");
-    row("Windows ignores the rest", false, true, "hl.sh hl_linux", "", "", "hl.exe");
-}
-
-void TestGameFinder::launchProgram() {
-    QFETCH(bool, server);
-    QFETCH(bool, windows);
-    QFETCH(QString, runnable);
-    QFETCH(QString, plain);
-    QFETCH(QString, chosen);
-    QFETCH(QString, tried);
-    if (HostIsWindows && !windows)
-        QSKIP("Windows runs programs by their extension, not by a mode bit");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString folder = dir.filePath(u"Half-Life"_s);
-    const QStringList runnableNames = runnable.split(u' ', Qt::SkipEmptyParts);
-    Layout layout;
-    for (const QString& name : runnableNames + plain.split(u' ', Qt::SkipEmptyParts))
-        layout.insert(name.endsWith(u'/') ? name + u"x"_s : name, "#!/bin/sh\n");
-    QVERIFY(makeLayout(folder, layout));
-    for (const QString& name : runnableNames)
-        QVERIFY(QFile::setPermissions(folder + u'/' + name, QFile::ReadOwner | QFile::ExeOwner));
-
-    const QStringList names = tried.split(u' ');
-    QCOMPARE(launchCandidates(server, windows), names);
-    QCOMPARE(firstRunnable(folder, names).value_or(QString()), chosen);
-    QVERIFY(!firstRunnable(QString(), names));
-    const QString reason = nothingRunnableReason(folder, names);
-    for (const QString& name : names + QStringList{QDir::toNativeSeparators(folder)})
-        QVERIFY2(reason.contains(name), qPrintable(reason));
-    QVERIFY(nothingRunnableReason(folder + u"/gone"_s, names).contains(u"folder does not exist"_s));
 }
 
 void TestGameFinder::defaultGamePath_data() {

@@ -1,6 +1,6 @@
+#include "platform/atomicfile.h"
 #include "platform/process.h"
 #include "platform/settings.h"
-#include "platform/textfile.h"
 #include "testsupport.h"
 
 #include <QDirIterator>

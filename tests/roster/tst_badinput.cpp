@@ -2,8 +2,8 @@
 // many entries, and a settings store full of rubbish. None may crash the program, and each must
 // leave a roster the window can show. A bots.ini that is a link is the atomic write's to keep
 // (tst_platform's writeThroughLink).
+#include "app/settings.h"
 #include "game/gamefinder.h"
-#include "launch/commands.h"
 #include "roster/botsini.h"
 #include "roster/botsinifile.h"
 #include "roster/codepage.h"

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "launch/commands.h"
+#include "app/settings.h"
 #include "platform/settings.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 // Helpers for tests that drive the real main window.
 #include "testsupport.h"
-#include "window/addonfolder.h"
+#include "window/folderpicker.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 

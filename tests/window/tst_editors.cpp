@@ -139,6 +139,11 @@ QStringList useContextMenu(QWidget* page, const QString& item) {
     QWidget* window = page->window();
     QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
                       page->mapTo(window, QPoint(4, page->height() - 4)));
+    // The offscreen platform leaves no window active when the menu closes; a window manager
+    // gives the activation back to the window.
+    window->windowHandle()->requestActivate();
+    if (!QTest::qWaitForWindowActive(window))
+        seen << u"window not active again"_s;
     return seen;
 }
 

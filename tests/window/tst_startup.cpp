@@ -1,7 +1,7 @@
 // Opening and closing the window: what it takes from and gives back to the settings store, and
 // that closing writes bots.ini only when the player asks for it.
+#include "app/settings.h"
 #include "game/gamefinder.h"
-#include "launch/commands.h"
 #include "window/initextview.h"
 #include "windowsupport.h"
 
@@ -126,7 +126,7 @@ void TestStartup::startupOpensTheChosenFolder_data() {
     QTest::addColumn<QString>("remembered"); // the place kept for the next start, or <absent>
     const QString none = u"<absent>"_s;
     // Which arguments name a folder (a bots.ini names its own) and which are bad input is the
-    // command line's rule (tst_addonfolder); here that start-up opens what it names, and stops on
+    // command line's rule (tst_startupfolder); here that start-up opens what it names, and stops on
     // bad input with the message and nothing written.
     QTest::newRow("folder argument") << QStringList{u"~/arg"_s} << "own arg stored found"
                                      << "arg" << 0 << "arg";
@@ -194,7 +194,8 @@ void TestStartup::startupOpensTheChosenFolder() {
     for (const QString& argument : arguments)
         commandLine << QString(argument).replace(u'~', places.path());
     MessageCapture messages;
-    const Startup startup = prepareStartup(commandLine, placePath(u"own"_s));
+    const Startup startup =
+        prepareStartup(parseCommandLine(commandLine), placePath(u"own"_s), startupDialogs());
     if (opened.isEmpty()) {
         QCOMPARE(startup.exitCode, std::optional<int>(exitCode));
         QCOMPARE(messages.texts.size(), exitCode == 2 ? 1 : 0);

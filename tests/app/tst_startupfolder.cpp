@@ -1,5 +1,6 @@
 // The folder the program works on: the choice among the candidates, the add-on folder of a game,
 // and the command line that may name one.
+#include "app/startup.h"
 #include "game/addonfolder.h"
 #include "game/gamefinder.h"
 #include "testsupport.h"
@@ -15,7 +16,7 @@ using Source = AddonFolderChoice::Source;
 Q_DECLARE_METATYPE(Source)
 Q_DECLARE_METATYPE(CommandLine::Action)
 
-class TestAddonFolder : public QObject {
+class TestStartupFolder : public QObject {
     Q_OBJECT
 
     QTemporaryDir scratch;
@@ -32,7 +33,7 @@ private slots:
     void commandLine();
 };
 
-void TestAddonFolder::initTestCase() {
+void TestStartupFolder::initTestCase() {
     QVERIFY(scratch.isValid());
     QCoreApplication::setApplicationName(u"Zelvik"_s);
     QCoreApplication::setApplicationVersion(u"9.8"_s);
@@ -44,7 +45,7 @@ void TestAddonFolder::initTestCase() {
         QVERIFY(writeBytes(scratch.filePath(QString::fromLatin1(file)), "[Bot]\r\n"));
 }
 
-void TestAddonFolder::choiceFollowsTheOrder_data() {
+void TestStartupFolder::choiceFollowsTheOrder_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("own"); // "-": holds no bots.ini; "+": holds one
     QTest::addColumn<QString>("stored");
@@ -93,7 +94,7 @@ void TestAddonFolder::choiceFollowsTheOrder_data() {
         << "-/fd" << true << Source::Ask << "" << false;
 }
 
-void TestAddonFolder::choiceFollowsTheOrder() {
+void TestStartupFolder::choiceFollowsTheOrder() {
     QFETCH(QString, argument);
     QFETCH(QString, own);
     QFETCH(QString, stored);
@@ -112,7 +113,7 @@ void TestAddonFolder::choiceFollowsTheOrder() {
     QCOMPARE(choice.remembered(), remembered);
 }
 
-void TestAddonFolder::addonFolderOfTheGame_data() {
+void TestStartupFolder::addonFolderOfTheGame_data() {
     QTest::addColumn<QString>("gamePath");
     QTest::addColumn<QString>("expected");
     QTest::newRow("client path, folder in another case") << "~/game/hl.exe"
@@ -131,7 +132,7 @@ void TestAddonFolder::addonFolderOfTheGame_data() {
                                       << "";
 }
 
-void TestAddonFolder::addonFolderOfTheGame() {
+void TestStartupFolder::addonFolderOfTheGame() {
     QFETCH(QString, gamePath);
     QFETCH(QString, expected);
     // Where the file system ignores letter case, so may the name found.
@@ -140,7 +141,7 @@ void TestAddonFolder::addonFolderOfTheGame() {
     QVERIFY2(found.compare(expand(expected), pathCase) == 0, qPrintable(found));
 }
 
-void TestAddonFolder::commandLine_data() {
+void TestStartupFolder::commandLine_data() {
     QTest::addColumn<QStringList>("arguments"); // after the program's name; "~" is the scratch
     QTest::addColumn<CommandLine::Action>("action");
     QTest::addColumn<QString>("folder");
@@ -186,7 +187,7 @@ void TestAddonFolder::commandLine_data() {
                                        << "/locked cannot be read.";
 }
 
-void TestAddonFolder::commandLine() {
+void TestStartupFolder::commandLine() {
     QFETCH(QStringList, arguments);
     QFETCH(CommandLine::Action, action);
     QFETCH(QString, folder);
@@ -209,5 +210,5 @@ void TestAddonFolder::commandLine() {
     QCOMPARE(line.text.isEmpty(), action == CommandLine::Action::Run);
 }
 
-QTEST_GUILESS_MAIN(TestAddonFolder)
-#include "tst_addonfolder.moc"
+QTEST_GUILESS_MAIN(TestStartupFolder)
+#include "tst_startupfolder.moc"

@@ -1,6 +1,6 @@
 // "Save INI" and the two "Launch" buttons, driven through the window as a player would.
+#include "app/settings.h"
 #include "game/gamefinder.h"
-#include "launch/commands.h"
 #include "roster/botsini.h"
 #include "windowsupport.h"
 

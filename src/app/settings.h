@@ -3,10 +3,11 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
-// Where the program's settings live, and their keys: start-up, closing, "Save INI" and "Launch"
-// share them.
+// The program's stored settings: where they live, every key, and how each is read and written.
+// Start-up, closing, "Save INI" and "Launch" share them.
 namespace SettingsKeys {
 inline const QString Application = QStringLiteral("Zelvik");
 inline const QString Section = QStringLiteral("Settings");
@@ -19,14 +20,18 @@ inline const QString WindowHeight = QStringLiteral("MainHeight");
 inline const QString AddonFolder = QStringLiteral("AddonFolder");
 } // namespace SettingsKeys
 
+// A key of the program's section; an absent key reads as the default, or as nothing.
 QString readStoredSetting(const QString& key, const QString& defaultValue);
+std::optional<QString> readOptionalStoredSetting(const QString& key);
 void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues);
+
 // The stored game path; while none is stored (an empty one counts as stored), the installed game
 // where it can be found, else FallbackGamePath.
 QString storedGamePath();
+// The path box and the parameters box, as "Save INI" and closing keep them.
+void storeGamePathAndParameters(const QString& gamePath, const QString& parameters);
 
-// Starts the game named by the stored path with the stored parameters: the client, or the
-// server when the path ends in "hlds.exe", from the path's folder. Elsewhere than on Windows,
-// where that folder has no runnable hl.exe or hlds.exe, the game's native program of the same
-// role. bots.ini is not written. On failure *error names every program tried and the folder.
-bool launchStoredGame(QString* error);
+// The add-on folder worked on last time, as kept; nothing while none is kept.
+std::optional<QString> storedAddonFolder();
+// Keeps folder as the one worked on last time.
+void rememberAddonFolder(const QString& folder);

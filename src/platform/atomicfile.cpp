@@ -1,4 +1,4 @@
-#include "platform/textfile.h"
+#include "platform/atomicfile.h"
 
 #include <QDir>
 #include <QFileInfo>

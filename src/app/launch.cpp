@@ -1,0 +1,69 @@
+#include "app/launch.h"
+
+#include "app/settings.h"
+#include "game/gamefinder.h"
+#include "game/gamefolder.h"
+#include "platform/process.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+LaunchRequest makeLaunchRequest(const QString& gamePath, const QString& parameters) {
+    LaunchRequest request;
+    request.parameters = parameters;
+
+    // Whatever else the path names, the client is started.
+    const bool server = gamePath.endsWith(ServerProgram, Qt::CaseInsensitive);
+    request.file = server ? ServerProgram : ClientProgram;
+    request.directory = gameFolderFromPath(gamePath, FolderRule::Launch);
+    return request;
+}
+
+QString launchProgramPath(const LaunchRequest& request) {
+    const QString& directory = request.directory;
+    if (directory.isEmpty() || directory.endsWith(u'/') || directory.endsWith(u'\\'))
+        return directory + request.file;
+    return directory + QDir::separator() + request.file;
+}
+
+std::optional<QString> firstRunnable(const QString& folder, const QStringList& names) {
+    if (folder.isEmpty())
+        return std::nullopt;
+    const QDir dir(folder);
+    for (const QString& name : names) {
+        const QFileInfo program(dir.filePath(name));
+        if (program.isFile() && program.isExecutable())
+            return name;
+    }
+    return std::nullopt;
+}
+
+QString nothingRunnableReason(const QString& folder, const QStringList& names) {
+    QString tried = names.value(0);
+    if (names.size() > 1)
+        tried = names.first(names.size() - 1).join(u", "_s) + u" or "_s + names.last();
+    QString why = names.size() == 1 ? u"it is not there as a program that can be run."_s
+                                    : u"none of them is there as a program that can be run."_s;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        why = u"the folder does not exist."_s;
+    return u"Could not start %1 in the folder %2: %3"_s.arg(tried, QDir::toNativeSeparators(folder),
+                                                            why);
+}
+
+bool launchStoredGame(QString* error) {
+    const QString parameters = readStoredSetting(SettingsKeys::Parameters, QString());
+    LaunchRequest request = makeLaunchRequest(storedGamePath(), parameters);
+    if (!HostIsWindows) {
+        const QStringList names = gamePrograms(request.file == ServerProgram, false);
+        const auto program = firstRunnable(request.directory, names);
+        if (!program) {
+            if (error)
+                *error = nothingRunnableReason(request.directory, names);
+            return false;
+        }
+        request.file = *program;
+    }
+    return startProgram(launchProgramPath(request), request.parameters, request.directory, error);
+}

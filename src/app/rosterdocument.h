@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/filestamp.h"
+#include "roster/roster.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The open bots.ini: the add-on folder it lies in, the roster being edited, the roster as the
+// file holds it (as last read or saved), and what the file was then, to tell another program's
+// change. The window edits the roster, asks the document whether there is anything to save, and
+// has it save; it never composes or writes the file itself.
+class RosterDocument {
+public:
+    // What a load gives the window to show.
+    struct Loaded {
+        // The text the INI page shows, in the file's code page; empty when the file could not be
+        // read to its end.
+        QByteArray text;
+        bool readToEnd = false;
+    };
+    // Reads bots.ini in folder (a missing or unreadable file gives the default entries) and makes
+    // it the open one; the roster read is the saved one.
+    Loaded load(const QString& folder);
+    // The entries on view, as the pages read back what load gave them, count as saved too: a page
+    // shows some values in its own way (a random "1" as a ticked box, kept as "Yes"), which is
+    // no change of the player's.
+    void takeViewAsSaved(const MapEntry& mapOnView, const BotEntry& botOnView);
+
+    const QString& folder() const { return addonFolder; }
+    // bots.ini in the folder.
+    QString filePath() const;
+    Roster& roster() { return editing; }
+    const Roster& roster() const { return editing; }
+
+    // Whether "Save INI" would write other text than the file holds, were the entries on view
+    // stored into their lists: a file with its own spacing, or a missing one with its default
+    // entries, is unchanged until the player changes something.
+    bool isModified(const MapEntry& mapOnView, const BotEntry& botOnView) const;
+
+    // What "Save INI" writes for the roster as it is.
+    QByteArray composedFile() const;
+
+    enum class SaveMode { UnlessChangedElsewhere, Overwrite };
+    struct Saved {
+        enum class Outcome { Written, ChangedElsewhere, Failed };
+        Outcome outcome = Outcome::Failed;
+        QByteArray bytes; // what was, or would have been, written; empty for ChangedElsewhere
+        QString error;    // for Failed: why, fit for the player
+    };
+    // Writes the roster to bots.ini. Refused, writing nothing, when another program changed the
+    // file since it was read or saved here, unless mode is Overwrite. On success the roster is
+    // the saved one; on failure the old file stays whole.
+    Saved save(SaveMode mode = SaveMode::UnlessChangedElsewhere);
+
+private:
+    // The roster with the entries on view stored, as leaving the pages would store them.
+    Roster withView(const MapEntry& mapOnView, const BotEntry& botOnView) const;
+
+    QString addonFolder;
+    Roster editing;
+    Roster saved;
+    FileStamp stamp;
+};

@@ -1,0 +1,177 @@
+#include "app/startup.h"
+
+#include "app/settings.h"
+#include "game/addonfolder.h"
+#include "roster/botsini.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CommandLine badInput(const QString& reason) {
+    return {CommandLine::Action::BadInput, QString(), reason};
+}
+
+// The folder a named path stands for, or the reason it stands for none.
+CommandLine namedFolder(const QString& named) {
+    const QFileInfo info(named);
+    const QString shown = QDir::toNativeSeparators(named);
+    if (!info.exists())
+        return badInput(u"%1 does not exist."_s.arg(shown));
+    QString folder = info.absoluteFilePath();
+    if (!info.isDir()) {
+        if (info.fileName().compare(u"bots.ini"_s, Qt::CaseInsensitive) != 0)
+            return badInput(
+                u"%1 is not a bots.ini file: the add-on reads only bots.ini."_s.arg(shown));
+        folder = info.absolutePath();
+    }
+    if (!QFileInfo(folder).isReadable() || !QDir(folder).isReadable())
+        return badInput(u"The folder %1 cannot be read."_s.arg(QDir::toNativeSeparators(folder)));
+    return {CommandLine::Action::Run, QDir::cleanPath(folder), QString()};
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Edits the bot roster in bots.ini of a bot add-on for Half-Life, and starts the game."_s);
+    // Not Qt's own help option: that one also offers --help-all, which would list Qt's options.
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Displays version information."_s);
+    parser.addOptions({help, version});
+    parser.addPositionalArgument(
+        u"folder"_s,
+        u"The add-on folder whose bots.ini to edit, or that bots.ini file itself. Without it: "
+        u"the program's own folder when it holds a bots.ini, else the folder of last time, else "
+        u"the add-on folder of the installed game."_s,
+        u"[FOLDER | FILE]"_s);
+    if (!parser.parse(arguments))
+        return badInput(parser.errorText());
+    if (parser.isSet(help))
+        return {CommandLine::Action::Help, QString(), parser.helpText()};
+    if (parser.isSet(version)) {
+        return {CommandLine::Action::Version, QString(),
+                QCoreApplication::applicationName() + u' ' +
+                    QCoreApplication::applicationVersion() + u'\n'};
+    }
+    const QStringList named = parser.positionalArguments();
+    if (named.size() > 1)
+        return badInput(u"Name one folder or file, not %1."_s.arg(named.size()));
+    if (named.isEmpty())
+        return {};
+    return namedFolder(named.first());
+}
+
+AddonFolderChoice chooseAddonFolder(const AddonFolderFacts& facts) {
+    using Source = AddonFolderChoice::Source;
+    const auto holds = [](const FolderCandidate& candidate) {
+        return !candidate.path.isEmpty() && candidate.holdsBotsIni;
+    };
+    if (!facts.argument.isEmpty())
+        return {Source::Argument, facts.argument};
+    if (holds(facts.own))
+        return {Source::Own, facts.own.path};
+    if (holds(facts.stored))
+        return {Source::Stored, facts.stored.path};
+    if (holds(facts.found))
+        return {Source::Found, facts.found.path};
+    if (facts.installed)
+        return {Source::Ask, QString()};
+    return {Source::OwnFallback, facts.own.path};
+}
+
+namespace {
+
+FolderCandidate candidate(const QString& path) {
+    return {path, !path.isEmpty() && QFileInfo(botsIniPath(path)).isFile()};
+}
+
+// The folder a copy launcher kept in its own file, which this program takes over once.
+QString launcherFolder() {
+#ifdef Q_OS_WIN
+    return QString();
+#else
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(configHome))
+        configHome = QDir::homePath() + u"/.config"_s;
+    QFile file(configHome + u"/zelvik-launcher/addon-dir"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QFile::decodeName(file.readLine().trimmed());
+#endif
+}
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// The folder of last time; while none is kept, the launcher's folder, taken over once.
+QString lastAddonFolder() {
+    if (auto stored = storedAddonFolder())
+        return *stored;
+    QString taken = launcherFolder();
+    if (!taken.isEmpty())
+        rememberAddonFolder(taken);
+    return taken;
+}
+
+} // namespace
+
+bool runsInstalled(const QString& ownFolder) {
+    const QFileInfo own(ownFolder);
+#ifdef ZELVIK_INSTALL_BINDIR
+    const QString installed = QFileInfo(QStringLiteral(ZELVIK_INSTALL_BINDIR)).canonicalFilePath();
+    if (!installed.isEmpty() && own.canonicalFilePath() == installed)
+        return true;
+#endif
+    return !own.isWritable();
+}
+
+QString startupFolder(const QString& argument, const QString& ownFolder,
+                      const FolderQuestion& askPlayer) {
+    const AddonFolderChoice choice =
+        chooseAddonFolder({argument, candidate(ownFolder), candidate(lastAddonFolder()),
+                           candidate(gameAddonFolder(storedGamePath())), runsInstalled(ownFolder)});
+    if (choice.source != AddonFolderChoice::Source::Ask) {
+        if (choice.remembered())
+            rememberAddonFolder(choice.folder);
+        return choice.folder;
+    }
+    QString picked = askPlayer();
+    if (!picked.isEmpty()) {
+        rememberAddonFolder(picked);
+        return picked;
+    }
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
+
+Startup prepareStartup(const CommandLine& line, const QString& ownFolder,
+                       const StartupPlayer& player) {
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        print(stdout, line.text);
+        return {0, QString()};
+    case CommandLine::Action::BadInput:
+        print(stderr, u"zelvik: "_s + line.text + u'\n');
+        if (player.tell)
+            player.tell(line.text);
+        return {2, QString()};
+    case CommandLine::Action::Run:
+        break;
+    }
+    return {std::nullopt, startupFolder(line.folder, ownFolder, player.askFolder)};
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// Start-up without the window: what the command line asks for, and the add-on folder the program
+// works on, where bots.ini is read at start-up and written by "Save INI".
+
+// What the command line asks for: zelvik [--help | --version | FOLDER | FILE].
+struct CommandLine {
+    enum class Action { Run, Help, Version, BadInput };
+    Action action = Action::Run;
+    QString folder; // for Run: the folder named, made absolute; empty when none was named
+    QString text;   // the usage for Help, the version for Version, the reason for BadInput
+};
+
+// Reads the arguments (the program's name first). A named path must exist; a file stands for its
+// folder and must be named bots.ini (any letter case); a folder must be readable. An unknown
+// option or more than one path is bad input too.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// A folder the choice may take, and whether a bots.ini lies in it. An empty path is no folder.
+struct FolderCandidate {
+    QString path;
+    bool holdsBotsIni = false;
+};
+
+// What start-up knows when it chooses the folder; the caller looks at the disk for it.
+struct AddonFolderFacts {
+    QString argument;       // the folder named on the command line; empty when none was
+    FolderCandidate own;    // the program's own folder
+    FolderCandidate stored; // the folder worked on last time
+    FolderCandidate found;  // the add-on folder of the game the path box names
+    bool installed = false; // the program runs from where a package put it, or cannot write there
+};
+
+struct AddonFolderChoice {
+    enum class Source { Argument, Own, Stored, Found, OwnFallback, Ask };
+    Source source = Source::Ask;
+    QString folder; // empty for Ask
+    // Whether the folder is kept as the one worked on last time.
+    bool remembered() const {
+        return source == Source::Argument || source == Source::Stored || source == Source::Found;
+    }
+};
+
+// The named folder; else the own folder when it holds bots.ini; else the stored one, then the
+// found one, each when it holds bots.ini; else the own folder, unless the program is installed:
+// then the player is asked.
+AddonFolderChoice chooseAddonFolder(const AddonFolderFacts& facts);
+
+// Whether a program in ownFolder runs from where a package installed it: the installed program
+// folder, or a folder it may not write.
+bool runsInstalled(const QString& ownFolder);
+
+// Asks the player for the add-on folder; empty when they cancel.
+using FolderQuestion = std::function<QString()>;
+
+// The folder to work on: chooseAddonFolder over what the disk and the stored settings hold
+// (argument is the command line's folder, or empty). Where the choice is to ask, askPlayer is
+// asked; when the player cancels, the per-user data folder, where "Save INI" may create the file.
+// A folder the choice or the player named is remembered as the one of last time.
+QString startupFolder(const QString& argument, const QString& ownFolder,
+                      const FolderQuestion& askPlayer);
+
+// The player's side of start-up: how bad input is shown, and how the folder is asked for.
+struct StartupPlayer {
+    std::function<void(const QString& reason)> tell;
+    FolderQuestion askFolder;
+};
+
+// What start-up does before the window opens, for the parsed command line.
+struct Startup {
+    std::optional<int> exitCode; // when set, the program ends with it and opens no window
+    QString folder;
+};
+// --help and --version print their text on standard output; bad input is printed on standard
+// error and told to the player, and writes nothing. Otherwise the folder is the startupFolder.
+Startup prepareStartup(const CommandLine& line, const QString& ownFolder,
+                       const StartupPlayer& player);

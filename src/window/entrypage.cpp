@@ -1,0 +1,220 @@
+#include "window/entrypage.h"
+
+#include "catalog/catalog.h"
+#include "ui_mainwindow.h"
+#include "window/leadingnumber.h"
+#include "window/mainwindow.h"
+#include "window/messages.h"
+#include "window/modelpicture.h"
+
+#include <QAction>
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The entry index as the caption shows it: a blank in the place of the sign, or a minus.
+QString signedNumber(int value) {
+    return value < 0 ? QString::number(value) : u" "_s + QString::number(value);
+}
+
+// Moves a pager without raising its change: the list already knows where it stands.
+void putPager(QScrollBar* pager, int value) {
+    const QSignalBlocker quiet(pager);
+    pager->setValue(value);
+}
+
+// What differs between the two pages besides their controls: the caption's word and the message
+// of a full list.
+template <typename Entry> struct PageWords;
+template <> struct PageWords<BotEntry> {
+    static inline const QString Caption = u"Bot"_s;
+    static inline const QString FullTitle = u"Add bot"_s;
+    static inline const QString FullText =
+        u"The bot list is full: it already holds %1 bots, the most it can hold."_s;
+};
+template <> struct PageWords<MapEntry> {
+    static inline const QString Caption = u"Map"_s;
+    static inline const QString FullTitle = u"Add map"_s;
+    static inline const QString FullText =
+        u"The map list is full: it already holds %1 entries, the most it can hold."_s;
+};
+
+} // namespace
+
+template <> QWidget* EntryPage<BotEntry>::widget() const {
+    return ui.botsPage;
+}
+template <> QWidget* EntryPage<MapEntry>::widget() const {
+    return ui.mapsPage;
+}
+template <> QScrollBar* EntryPage<BotEntry>::pager() const {
+    return ui.botPager;
+}
+template <> QScrollBar* EntryPage<MapEntry>::pager() const {
+    return ui.mapPager;
+}
+template <> QAbstractButton* EntryPage<BotEntry>::addButton() const {
+    return ui.addBotButton;
+}
+template <> QAbstractButton* EntryPage<MapEntry>::addButton() const {
+    return ui.addMapButton;
+}
+template <> QAbstractButton* EntryPage<BotEntry>::removeButton() const {
+    return ui.removeBotButton;
+}
+template <> QAbstractButton* EntryPage<MapEntry>::removeButton() const {
+    return ui.removeMapButton;
+}
+template <> QAbstractButton* EntryPage<BotEntry>::launchButton() const {
+    return ui.launchFromBotsButton;
+}
+template <> QAbstractButton* EntryPage<MapEntry>::launchButton() const {
+    return ui.launchFromMapsButton;
+}
+template <> QList<QWidget*> EntryPage<BotEntry>::editors() const {
+    return {ui.botNameEdit, ui.modelCombo};
+}
+template <> QList<QWidget*> EntryPage<MapEntry>::editors() const {
+    return {};
+}
+
+template <> BotEntry EntryPage<BotEntry>::onView() const {
+    return {ui.botNameEdit->text(), ui.modelCombo->currentText(), ui.topColorEdit->text(),
+            ui.bottomColorEdit->text()};
+}
+
+template <> MapEntry EntryPage<MapEntry>::onView() const {
+    return {ui.mapNameCombo->currentText(),
+            ui.quantityEdit->text(),
+            ui.randomCheck->isChecked() ? u"Yes"_s : u"No"_s,
+            ui.initialDelayEdit->text(),
+            ui.spawnDelayEdit->text(),
+            ui.waitForPlayersEdit->text(),
+            ui.keepServerFullEdit->text()};
+}
+
+template <> void EntryPage<BotEntry>::show(const BotEntry& bot) {
+    ui.botNameEdit->setText(bot.name);
+    ui.modelCombo->setEditText(bot.model);
+    ui.topColorEdit->setText(bot.topColor);
+    ui.bottomColorEdit->setText(bot.bottomColor);
+}
+
+template <> void EntryPage<MapEntry>::show(const MapEntry& map) {
+    ui.mapNameCombo->setEditText(map.name);
+    ui.quantityEdit->setText(map.quantity);
+    ui.randomCheck->setChecked(map.isRandom());
+    ui.initialDelayEdit->setText(map.initialDelay);
+    ui.spawnDelayEdit->setText(map.spawnDelay);
+    ui.waitForPlayersEdit->setText(map.waitForPlayers);
+    ui.keepServerFullEdit->setText(map.keepServerFull);
+}
+
+// The keys act on the page on view, whichever of its controls (or the tab strip) has the focus:
+// a page's actions are its own, and a hidden page's shortcuts do not fire. Its context menu lists
+// them with their keys.
+template <typename Entry>
+EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited)
+    : ui(controls), window(owner), list(edited) {
+    QWidget* page = widget();
+    const auto make = [page](const QString& text, QKeyCombination key) {
+        auto* action = new QAction(text, page);
+        action->setShortcut(key);
+        // Live in the whole window while the page is on view, not only while one of its
+        // controls has the focus: the keys also act from the tab strip.
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        page->addAction(action);
+        return action;
+    };
+    page->setContextMenuPolicy(Qt::ActionsContextMenu);
+    entryActions = {make(u"Move Earlier"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+                    make(u"Move Later"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+                    make(u"Duplicate"_s, Qt::CTRL | Qt::Key_D)};
+}
+
+template <typename Entry> QString EntryPage<Entry>::caption() const {
+    return MainWindow::ProgramName + u"  ("_s + PageWords<Entry>::Caption + u" "_s +
+           signedNumber(list.current()) + u" of "_s + QString::number(list.count()) + u")"_s;
+}
+
+template <typename Entry> void EntryPage<Entry>::render() {
+    QScrollBar* bar = pager();
+    {
+        const QSignalBlocker quiet(bar);
+        bar->setMaximum(list.pagerMaximum());
+        bar->setValue(list.current());
+    }
+    bar->setEnabled(list.canPage());
+    removeButton()->setEnabled(list.canRemove());
+    for (QWidget* editor : editors())
+        editor->setEnabled(list.canRemove());
+    entryActions.moveEarlier->setEnabled(list.canMove(-1));
+    entryActions.moveLater->setEnabled(list.canMove(1));
+    entryActions.duplicate->setEnabled(list.canDuplicate());
+    if (const Entry* shown = list.shown())
+        show(*shown);
+    window.setWindowTitle(caption());
+}
+
+template <typename Entry> void EntryPage<Entry>::page(int value) {
+    if (list.pageTo(value, onView()))
+        render();
+    else
+        putPager(pager(), list.current());
+}
+
+template <typename Entry> void EntryPage<Entry>::showListFull() {
+    showMessage(&window, PageWords<Entry>::FullTitle,
+                PageWords<Entry>::FullText.arg(EntryList<Entry>::MaxEntries));
+}
+
+template <typename Entry> void EntryPage<Entry>::add() {
+    if (!list.add(onView())) {
+        showListFull();
+        return;
+    }
+    render();
+}
+
+template <typename Entry> void EntryPage<Entry>::remove() {
+    if (list.remove(list.current()))
+        render();
+}
+
+template <typename Entry> void EntryPage<Entry>::move(int offset) {
+    if (list.move(offset, onView()))
+        render();
+}
+
+template <typename Entry> void EntryPage<Entry>::duplicate() {
+    switch (list.duplicate(onView())) {
+    case EntryList<Entry>::Copy::Made:
+        render();
+        break;
+    case EntryList<Entry>::Copy::ListFull:
+        showListFull();
+        break;
+    case EntryList<Entry>::Copy::Refused:
+        break;
+    }
+}
+
+template class EntryPage<BotEntry>;
+template class EntryPage<MapEntry>;
+
+void BotsPage::showModelPicture(const QString& gameFolder) {
+    ui.modelCombo->setToolTip(
+        modelPictureToolTip(modelPicturePath(gameFolder, ui.modelCombo->currentText())));
+}
+
+void BotsPage::showSliderInText(const QSlider* slider, QLineEdit* text) {
+    text->setText(QString::number(slider->sliderPosition()));
+}
+
+void BotsPage::showTextOnSlider(const QLineEdit* text, QSlider* slider) {
+    if (const auto colour = colourFromText(text->text()))
+        slider->setValue(*colour);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "roster/entrylist.h"
+#include "roster/records.h"
+
+#include <QString>
+
+class QAction;
+class QAbstractButton;
+class QLineEdit;
+class QScrollBar;
+class QSlider;
+class QWidget;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The Bots or the Maps page: one entry of its list on view at a time in the page's controls,
+// which are the editing buffer; what they hold reaches the list when the page is left. The page
+// reads its controls into the list's editing rules and shows the list's state: the pager, what
+// may be pressed, the entry, and the window's caption. Its actions (Move Earlier, Move Later,
+// Duplicate) are its keys and its context menu.
+template <typename Entry> class EntryPage {
+public:
+    struct Actions {
+        QAction* moveEarlier = nullptr;
+        QAction* moveLater = nullptr;
+        QAction* duplicate = nullptr;
+    };
+
+    // The page's controls are window's, made by ui; list is the one the page edits.
+    EntryPage(QWidget& window, Ui::MainWindow& ui, EntryList<Entry>& list);
+    virtual ~EntryPage() = default;
+    EntryPage(const EntryPage&) = delete;
+    EntryPage& operator=(const EntryPage&) = delete;
+
+    QWidget* widget() const;
+    QScrollBar* pager() const;
+    QAbstractButton* addButton() const;
+    QAbstractButton* removeButton() const;
+    QAbstractButton* launchButton() const;
+    const Actions& actions() const { return entryActions; }
+
+    // What the page's controls hold, as an entry.
+    Entry onView() const;
+    // Stores the controls into the current entry, as leaving the page does.
+    void storeOnView() { list.storeCurrent(onView()); }
+    // Shows the list's state and sets the caption.
+    void render();
+    // The window's caption while the page is on view.
+    QString caption() const;
+
+    // What the pager, the buttons and the actions do. A refused paging, move or copy leaves the
+    // entry on view as it is.
+    void page(int value);
+    void add();
+    void remove();
+    void move(int offset);
+    void duplicate();
+
+protected:
+    Ui::MainWindow& ui;
+
+private:
+    void show(const Entry& entry);
+    // The controls that need an entry to edit: on only while the list may lose one.
+    QList<QWidget*> editors() const;
+    void showListFull();
+
+    QWidget& window;
+    EntryList<Entry>& list;
+    Actions entryActions;
+};
+
+using MapsPage = EntryPage<MapEntry>;
+
+// The Bots page also has the model's picture and the colour sliders.
+class BotsPage : public EntryPage<BotEntry> {
+public:
+    using EntryPage::EntryPage;
+
+    // The model box's tool tip: the model's picture in gameFolder, where the game has one.
+    void showModelPicture(const QString& gameFolder);
+    // Each colour slider and the text box beside it keep each other in step; the colour reaches
+    // the bot only as the text box's text. The slider's position, not its value, is shown: on a
+    // click, key or wheel step the value follows only after the action has been reported.
+    static void showSliderInText(const QSlider* slider, QLineEdit* text);
+    // A text that reads as 0 leaves the slider alone; the slider keeps a number outside its range
+    // at its nearest end, while the text stays as typed.
+    static void showTextOnSlider(const QLineEdit* text, QSlider* slider);
+};

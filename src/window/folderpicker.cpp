@@ -1,0 +1,40 @@
+#include "window/folderpicker.h"
+
+#include "window/mainwindow.h"
+#include "window/messages.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString PickerTitle =
+    u"Open add-on folder: choose the bot add-on's folder (vantrel in the Half-Life folder), "
+    u"where its bots.ini is"_s;
+
+FolderPicker& installedPicker() {
+    static FolderPicker picker;
+    return picker;
+}
+
+} // namespace
+
+QString pickAddonFolder(QWidget* parent, const QString& startFolder) {
+    const FolderPicker picker = installedPicker();
+    if (picker)
+        return picker(parent, startFolder);
+    return QFileDialog::getExistingDirectory(parent, PickerTitle, startFolder);
+}
+
+FolderPicker setFolderPicker(FolderPicker picker) {
+    return std::exchange(installedPicker(), std::move(picker));
+}
+
+StartupPlayer startupDialogs() {
+    return {[](const QString& reason) { showMessage(nullptr, MainWindow::ProgramName, reason); },
+            [] { return pickAddonFolder(nullptr, QDir::homePath()); }};
+}
