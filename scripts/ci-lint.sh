@@ -11,7 +11,8 @@ fuzz_dir=${ZELVIK_FUZZ_BUILD_DIR:-build-fuzz}
 
 bash scripts/check-links.sh
 
-mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' \
+    'bench/*.h')
 echo "Checking the format of ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}"
 

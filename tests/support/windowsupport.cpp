@@ -36,11 +36,6 @@ QuestionCapture::~QuestionCapture() {
     setQuestionHandler(previous);
 }
 
-ShownWindow::ShownWindow(const QString& folderPath) : MainWindow(folderPath) {
-    load();
-    show();
-}
-
 FolderPickerCapture::FolderPickerCapture(QString folder) : answer(std::move(folder)) {
     previous = setFolderPicker([this](QWidget*, const QString&) {
         ++asked;
@@ -50,10 +45,6 @@ FolderPickerCapture::FolderPickerCapture(QString folder) : answer(std::move(fold
 
 FolderPickerCapture::~FolderPickerCapture() {
     setFolderPicker(previous);
-}
-
-void missingControl(QAnyStringView name) {
-    qFatal("The window has no control named %s", qPrintable(name.toString()));
 }
 
 void clickButton(QAbstractButton* button) {

@@ -1,6 +1,8 @@
 #pragma once
 
-// Helpers for tests that drive the real main window.
+// Helpers for tests that drive the real main window. ShownWindow and control() are defined here
+// in full and need no Qt Test: the benchmarks' child processes, which stand for the program, use
+// them and must not load it.
 #include "testsupport.h"
 #include "window/folderpicker.h"
 #include "window/mainwindow.h"
@@ -52,7 +54,10 @@ private:
 // The main window on a program folder, loaded from bots.ini there and shown.
 class ShownWindow : public MainWindow {
 public:
-    explicit ShownWindow(const QString& folderPath);
+    explicit ShownWindow(const QString& folderPath) : MainWindow(folderPath) {
+        load();
+        show();
+    }
 };
 
 // The fixture of every window test: its test class derives from it. Settings of its own,
@@ -93,10 +98,12 @@ private:
     FolderPicker previous;
 };
 
-// Stops the whole test program: a control the test needs is not in the window.
-[[noreturn]] void missingControl(QAnyStringView name);
+// Stops the whole program: a control the test or benchmark needs is not in the window.
+[[noreturn]] inline void missingControl(QAnyStringView name) {
+    qFatal("The window has no control named %s", qPrintable(name.toString()));
+}
 
-// The control of window with this object name; the test program stops when there is none.
+// The control of window with this object name; the program stops when there is none.
 template <typename T = QWidget> T* control(const QWidget& window, QAnyStringView name) {
     T* found = window.findChild<T*>(name.toString());
     if (!found)

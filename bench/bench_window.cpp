@@ -1,0 +1,228 @@
+// The main window in this process: its start-up when the program is already loaded, and the
+// handlers the player waits for, each timed on the largest roster.
+#include "benchmarks.h"
+
+#include "app/settings.h"
+#include "game/gamefinder.h"
+#include "roster/botsini.h"
+#include "window/initextview.h"
+#include "window/mainwindow.h"
+#include "window/messages.h"
+#include "windowsupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+void startUpEmpty(benchmark::State& state) {
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> window;
+        state.SetIterationTime(timeOf([&] {
+            window = std::make_unique<QWidget>();
+            window->resize(249, 177);
+            window->show();
+            untilShown(*window);
+        }));
+        window.reset();
+        QCoreApplication::processEvents();
+    }
+}
+
+void startUp(benchmark::State& state, const RosterFile* file) {
+    for (auto _ : state) {
+        std::unique_ptr<MainWindow> window;
+        state.SetIterationTime(timeOf([&] {
+            window = std::make_unique<ShownWindow>(file->folder);
+            untilShown(*window);
+        }));
+        window.reset();
+        QCoreApplication::processEvents();
+    }
+}
+
+namespace {
+
+// One window on (a copy of) the largest roster, shared by the handler benchmarks in turn. It must
+// be gone before the application object is.
+std::unique_ptr<MainWindow> shared;
+
+MainWindow* sharedWindow() {
+    if (!shared) {
+        shared = std::make_unique<ShownWindow>(data->windowFolder);
+        untilShown(*shared);
+    }
+    return shared.get();
+}
+
+void selectPage(MainWindow& w, int page) {
+    control<QTabBar>(w, "pageTabs")->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void closeSharedWindow() {
+    shared.reset();
+}
+
+// One step right on the page's pager; one past the last wraps to the first.
+void pageOne(benchmark::State& state, int page, const char* pagerName) {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, page);
+    QScrollBar* bar = control<QScrollBar>(w, pagerName);
+    for (auto _ : state) {
+        const int next = bar->value() + 1;
+        state.SetIterationTime(timeOf([&] { bar->setValue(next); }));
+    }
+}
+
+void tabChange(benchmark::State& state) {
+    MainWindow& w = *sharedWindow();
+    QTabBar* tabs = control<QTabBar>(w, "pageTabs");
+    for (auto _ : state) {
+        const int next = tabs->currentIndex() == 0 ? 1 : 0;
+        state.SetIterationTime(timeOf([&] { tabs->setCurrentIndex(next); }));
+    }
+}
+
+// Remove the first entry of a full list, then Add one back (only one of the two is timed).
+void removeOrAdd(benchmark::State& state, ListOf list, Timed timed) {
+    const bool maps = list == ListOf::Maps;
+    MainWindow& w = *sharedWindow();
+    selectPage(w, maps ? 1 : 0);
+    QScrollBar* bar = control<QScrollBar>(w, maps ? "mapPager" : "botPager");
+    QPushButton* add = control<QPushButton>(w, maps ? "addMapButton" : "addBotButton");
+    QPushButton* remove = control<QPushButton>(w, maps ? "removeMapButton" : "removeBotButton");
+    const auto count = [&] { return maps ? w.roster().maps.count() : w.roster().bots.count(); };
+    for (auto _ : state) {
+        bar->setValue(1);
+        const double removing = timeOf([&] { remove->click(); });
+        const double adding = timeOf([&] { add->click(); });
+        state.SetIterationTime(timed == Timed::Remove ? removing : adding);
+        if (count() != Largest)
+            state.SkipWithError("the list did not come back to its full size");
+    }
+}
+
+// Save INI with the INI page showing the whole file: the click replaces all of the shown text.
+void saveIniClick(benchmark::State& state) {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, 2);
+    QPushButton* save = control<QPushButton>(w, "saveIniButton");
+    for (auto _ : state)
+        state.SetIterationTime(timeOf([&] { save->click(); }));
+}
+
+// The least "Save INI" can cost: the bytes it last wrote, put into a bare QSaveFile, whose commit
+// flushes them, syncs them to the disk and renames the new file over the old one.
+void saveIniFloor(benchmark::State& state) {
+    QFile saved(botsIniPath(data->windowFolder));
+    if (!saved.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(saved.fileName()));
+    const QByteArray bytes = saved.readAll();
+    QTemporaryDir out;
+    const QString path = botsIniPath(out.path());
+    if (!QFile::copy(saved.fileName(), path)) // a file to replace, as Save INI has
+        qFatal("cannot write %s", qPrintable(path));
+    for (auto _ : state) {
+        bool written = false;
+        state.SetIterationTime(timeOf([&] {
+            QSaveFile file(path);
+            written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                      file.commit();
+        }));
+        if (!written)
+            state.SkipWithError("the bare QSaveFile could not write");
+    }
+}
+
+// What Launch does before it starts the game: the roster composed and put on the INI page in
+// place of the text it shows, here with the INI page showing.
+void launchComposing(benchmark::State& state) {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, 2);
+    auto* view = control<IniTextView>(w, "iniTextView");
+    for (auto _ : state)
+        state.SetIterationTime(timeOf([&] {
+            const QByteArray bytes = composeBotsIniFile(w.roster());
+            view->setFileBytes(bytes, bytes.size() - BotsIniLineBreak.size());
+        }));
+}
+
+// The whole Launch click, from the Bots page, with a stored game that exists: an "hl.exe" that
+// ends at once. Starting a process costs more the more memory the starting process holds, and
+// this benchmark process holds far more than the program does: the figure is an upper bound.
+void launchClick(benchmark::State& state) {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, 0);
+    const QString game = data->dir.filePath(u"game"_s);
+    QDir().mkpath(game);
+    const QString program = game + u"/hl.exe"_s;
+    QFile script(program);
+    if (!script.open(QIODevice::WriteOnly) || script.write("#!/bin/sh\nexit 0\n") < 0)
+        qFatal("cannot write %s", qPrintable(program));
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    writeStoredSettings({{SettingsKeys::GamePath, program}, {SettingsKeys::Parameters, QString()}});
+    QPushButton* launch = control<QPushButton>(w, "launchFromBotsButton");
+    for (auto _ : state)
+        state.SetIterationTime(timeOf([&] { launch->click(); }));
+    writeStoredSettings({{SettingsKeys::GamePath, FallbackGamePath}});
+}
+
+// The first look at the INI page after start-up: from the tab press until the whole text is
+// scrollable and its last line drawn, all in one event-loop turn.
+void iniPageFirstShow(benchmark::State& state) {
+    for (auto _ : state) {
+        ShownWindow w(data->largest.folder);
+        untilShown(w);
+        QTabBar* tabs = control<QTabBar>(w, "pageTabs");
+        auto* view = control<IniTextView>(w, "iniTextView");
+        QScrollBar* bar = view->verticalScrollBar();
+        state.SetIterationTime(timeOf([&] {
+            tabs->setCurrentIndex(2);
+            bar->setValue(bar->maximum());
+            view->viewport()->repaint();
+        }));
+        if (view->lineCount() < 2 * qint64(Largest) || bar->value() == 0)
+            state.SkipWithError("the INI page did not reach its last line");
+    }
+}
+
+// Closing the window at the largest roster with its last bot renamed: from the close request
+// until the question about the unsaved edit is asked. Nothing differs before the last entry, so
+// the whole roster is compared. The question is answered Cancel, so the window stays open and the
+// same edit is asked about on the next close.
+void closeQuestion(benchmark::State& state) {
+    ShownWindow w(data->largest.folder);
+    untilShown(w);
+    control<QScrollBar>(w, "botPager")->setValue(Largest);
+    control<QLineEdit>(w, "botNameEdit")->setText(u"Renamed"_s);
+    QElapsedTimer clock;
+    qint64 askedAfter = -1;
+    const QuestionHandler previous = setQuestionHandler([&](QWidget*, const Question&) {
+        askedAfter = clock.nsecsElapsed();
+        return Answer::Cancel;
+    });
+    for (auto _ : state) {
+        askedAfter = -1;
+        clock.start();
+        w.close();
+        if (askedAfter < 0 || !w.isVisible()) {
+            state.SkipWithError("closing did not ask about the unsaved edit");
+            break;
+        }
+        state.SetIterationTime(double(askedAfter) * 1e-9);
+    }
+    setQuestionHandler(previous);
+}
