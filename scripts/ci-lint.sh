@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Checks that every library links what it includes (scripts/check-links.sh), that every C++ file
 # is formatted with .clang-format and that every file a build compiles is clean under .clang-tidy:
-# the program, the tests and the benchmarks (the build in build/, or $ZELVIK_BUILD_DIR, configured
-# with them and built) and the fuzz targets, which need clang (the build in build-fuzz/, or
+# the program, the tests and the benchmarks (a build of its own in build-lint/, or
+# $ZELVIK_LINT_BUILD_DIR, configured with them and built, so that build/ stays as
+# scripts/build.sh makes it) and the fuzz targets, which need clang (the build in build-fuzz/, or
 # $ZELVIK_FUZZ_BUILD_DIR, as scripts/ci-fuzz.sh makes it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${ZELVIK_BUILD_DIR:-build}
+build_dir=${ZELVIK_LINT_BUILD_DIR:-build-lint}
 fuzz_dir=${ZELVIK_FUZZ_BUILD_DIR:-build-fuzz}
 
 bash scripts/check-links.sh
