@@ -10,15 +10,16 @@ cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_LINT_BUILD_DIR:-build-lint}
 fuzz_dir=${ZELVIK_FUZZ_BUILD_DIR:-build-fuzz}
 
+# The benchmarks' libraries, clang for the fuzz targets, clang-format and clang-tidy.
+bash scripts/deps.sh build bench fuzz lint
 bash scripts/check-links.sh
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')
 echo "Checking the format of ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}"
 
-# Google Benchmark and inih for the benchmarks. The sources include headers that uic and moc
-# generate, so both builds are built, not only configured.
-ZELVIK_EXTRA_PACKAGES="${ZELVIK_EXTRA_PACKAGES:-} libbenchmark-dev libinih-dev" bash scripts/deps.sh
+# The sources include headers that uic and moc generate, so both builds are built, not only
+# configured.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_TESTS=ON \
     -DZELVIK_BENCH=ON >/dev/null
 cmake --build "$build_dir" --parallel 2

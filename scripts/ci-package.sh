@@ -8,8 +8,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=build-pkg
 
-ZELVIK_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev file xvfb xdotool ${ZELVIK_EXTRA_PACKAGES:-}" \
-    bash scripts/deps.sh
+# The build's packages, the package tools and validators, and a virtual display the installed
+# program is driven on.
+bash scripts/deps.sh build package display session
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)

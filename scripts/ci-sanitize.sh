@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_BUILD_DIR:-build-asan}
 
-bash scripts/deps.sh
+# The end-to-end test drives the window on a virtual display.
+bash scripts/deps.sh build display session
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_SANITIZE=ON \
     -DZELVIK_TESTS=ON
 cmake --build "$build_dir" --parallel

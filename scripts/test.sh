@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs the whole test suite through CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 bash scripts/build.sh
 # A run that finds no tests fails rather than passing on nothing.
 ctest --test-dir build --output-on-failure --timeout 600 --no-tests=error

@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_WIN_BUILD_DIR:-build-win}
 
-# Liberation fonts for the offscreen platform, besides what the build needs.
-bash scripts/deps.sh
+# Liberation fonts for the offscreen platform, and the virtual display and xdotool the player's
+# session runs on; scripts/windows-qt.sh installs the cross compilers and Wine.
+bash scripts/deps.sh build display session
 bash scripts/windows-build.sh
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/zelvik-wine.XXXXXX")
