@@ -28,7 +28,7 @@ packages_of() {
     fuzz) echo clang libclang-rt-14-dev ;;
     lint) echo clang-format clang-tidy python3 ;;
     bench) echo libbenchmark-dev libinih-dev pkg-config python3 ;;
-    package) echo desktop-file-utils appstream dpkg-dev file ;;
+    package) echo desktop-file-utils appstream dpkg-dev file libglib2.0-bin ;;
     windows)
         echo g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine ninja-build xvfb \
             dpkg-dev cmake qt6-base-dev qt6-base-dev-tools
