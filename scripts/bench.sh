@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_BUILD_DIR:-build-bench}
 
 # Google Benchmark, and inih as the reader to compare with: needed by the benchmarks alone.
-ZELVIK_EXTRA_PACKAGES="${ZELVIK_EXTRA_PACKAGES:-} libbenchmark-dev libinih-dev" bash scripts/deps.sh
+bash scripts/deps.sh build bench
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVIK_BENCH=ON -DZELVIK_TESTS=OFF
 cmake --build "$build_dir" --parallel 2 --target zelvik_bench
 

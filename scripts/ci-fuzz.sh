@@ -10,7 +10,7 @@ build_dir=${ZELVIK_BUILD_DIR:-build-fuzz}
 seconds=${ZELVIK_FUZZ_SECONDS:-60}
 vdf_seconds=${ZELVIK_FUZZ_VDF_SECONDS:-30}
 
-bash scripts/deps.sh
+bash scripts/deps.sh build fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZELVIK_FUZZ=ON -DZELVIK_TESTS=OFF
 cmake --build "$build_dir" --parallel --target fuzz_botsini fuzz_libraryfolders

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Checks that every library links what it includes (scripts/check-links.sh), that every C++ file
 # is formatted with .clang-format and that every file a build compiles is clean under .clang-tidy:
-# the program, the tests and the benchmarks (the build in build/, or $ZELVIK_BUILD_DIR, configured
-# with them and built) and the fuzz targets, which need clang (the build in build-fuzz/, or
+# the program, the tests and the benchmarks (a build of its own in build-lint/, or
+# $ZELVIK_LINT_BUILD_DIR, configured with them and built, so that build/ stays as
+# scripts/build.sh makes it) and the fuzz targets, which need clang (the build in build-fuzz/, or
 # $ZELVIK_FUZZ_BUILD_DIR, as scripts/ci-fuzz.sh makes it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${ZELVIK_BUILD_DIR:-build}
+build_dir=${ZELVIK_LINT_BUILD_DIR:-build-lint}
 fuzz_dir=${ZELVIK_FUZZ_BUILD_DIR:-build-fuzz}
 
+# The benchmarks' libraries, clang for the fuzz targets, clang-format and clang-tidy.
+bash scripts/deps.sh build bench fuzz lint
 bash scripts/check-links.sh
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' \
@@ -16,9 +19,8 @@ mapfile -t sources < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*
 echo "Checking the format of ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}"
 
-# Google Benchmark and inih for the benchmarks. The sources include headers that uic and moc
-# generate, so both builds are built, not only configured.
-ZELVIK_EXTRA_PACKAGES="${ZELVIK_EXTRA_PACKAGES:-} libbenchmark-dev libinih-dev" bash scripts/deps.sh
+# The sources include headers that uic and moc generate, so both builds are built, not only
+# configured.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVIK_TESTS=ON \
     -DZELVIK_BENCH=ON >/dev/null
 cmake --build "$build_dir" --parallel 2

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the packages into build-pkg/, installs the .deb, checks what it put where, validates the
-# desktop entry and the AppStream metadata, starts the installed program as the menu does on a
-# home with the game installed (it must open and save the add-on's bots.ini, copying nothing),
-# and removes it again.
+# desktop entry and the AppStream metadata, has GLib offer the entry for bots.ini (text/plain),
+# starts the installed program through GLib from its desktop entry, as a menu does, on a home
+# with the game installed (it must open and save the add-on's bots.ini, copying nothing), and
+# removes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=build-pkg
 
-ZELVIK_EXTRA_PACKAGES="desktop-file-utils appstream dpkg-dev file xvfb xdotool ${ZELVIK_EXTRA_PACKAGES:-}" \
-    bash scripts/deps.sh
+# The build's packages, the package tools and validators, and a virtual display the installed
+# program is driven on.
+bash scripts/deps.sh build package display session
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
@@ -135,7 +137,8 @@ for _ in $(seq 100); do
     [ -s "$work/display" ] && break
     sleep 0.1
 done
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 program_pid=""
 stop_session() {
     if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
@@ -145,15 +148,32 @@ stop_session() {
 }
 trap stop_session EXIT
 
-# The command the menu runs, with no file named: Exec without its %f.
-menu_command=$(sed -n 's/^Exec=//p' "$desktop")
-menu_command=${menu_command% %f}
-# Qt's own look at 96 dpi, so the clicks below land on their controls.
-(cd "$work" && exec env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
-    QT_QPA_PLATFORM=xcb "$menu_command") >"$work/run.log" 2>&1 &
-program_pid=$!
+# A file manager's "Open with" for bots.ini: GLib must load the entry (a TryExec it cannot find
+# on the PATH, or a malformed one, hides it) and list it for text/plain by its MimeType. GLib
+# lists a type's handlers only once the type has a default, and lists the default whatever its
+# MimeType says: so the default is a stand-in of our own, in $XDG_DATA_HOME and $XDG_CONFIG_HOME,
+# inside $work.
+offered() {
+    mkdir -p "$XDG_DATA_HOME/applications"
+    printf '%s\n' "[Desktop Entry]" "Type=Application" "Name=Stand-in" "Exec=true %f" \
+        "NoDisplay=true" "MimeType=text/plain;" >"$XDG_DATA_HOME/applications/stand-in.desktop"
+    gio mime text/plain stand-in.desktop >/dev/null &&
+        gio mime text/plain | sed -n '/^Registered applications:/,/^[^[:space:]]/p' |
+        grep -qxF $'\t'"$app_id.desktop"
+}
+check "GLib loads the desktop entry and offers it to open text/plain files" offered
+
+# Started as a menu starts it: GLib reads the entry and runs its Exec line with no file named.
+# The program is then GLib's child, not this shell's; its window names its process. Qt's own look
+# at 96 dpi, so the clicks below land on their controls.
+launched() {
+    (cd "$work" && exec env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
+        QT_QPA_PLATFORM=xcb gio launch "$desktop") >"$work/run.log" 2>&1
+}
+check "gio launch $desktop" launched
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantrel Zelvik' | head -n 1) ||
     true
+program_pid=$(xdotool getwindowpid "$window" 2>/dev/null) || true
 check "the program opened the add-on's bots.ini ($bots bots)" \
     test "$(xdotool getwindowname "$window" 2>/dev/null)" = "Vantrel Zelvik  (Bot  1 of $bots)"
 
@@ -176,8 +196,15 @@ saved() {
 check "Save INI wrote the add-on's bots.ini" saved
 check "the add-on folder is kept for the next start" \
     grep -qx "AddonFolder=$game/vantrel" "$XDG_CONFIG_HOME/Zelvik/Zelvik.conf"
-kill "$program_pid" 2>/dev/null || true
-wait "$program_pid" 2>/dev/null || true
+# Not this shell's child, so polled until it has ended (or is left for its parent to reap).
+if [ -n "$program_pid" ]; then
+    kill "$program_pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+        state=$(awk '{ print $3 }' "/proc/$program_pid/stat" 2>/dev/null) || state=""
+        [ -z "$state" ] || [ "$state" = Z ] && break
+        sleep 0.1
+    done
+fi
 program_pid=""
 if [ -s "$work/run.log" ]; then cat "$work/run.log" >&2; fi
 copies=$(find "$work" -name zelvik ! -type d)

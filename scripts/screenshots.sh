@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=${ZELVIK_BUILD_DIR:-build}
 
-bash scripts/deps.sh
+bash scripts/deps.sh build display session
 if [ -f "$build_dir/build.ninja" ] || [ -f "$build_dir/Makefile" ]; then
     cmake --build "$build_dir" --target zelvik
 else

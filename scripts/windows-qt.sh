@@ -32,20 +32,7 @@ sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
 # The cross compilers, Wine for the tests, and the host Qt whose tools the Windows Qt reuses.
-packages=(
-    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine ninja-build xvfb dpkg-dev
-    cmake qt6-base-dev qt6-base-dev-tools
-)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    log "installing ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update -qq >&2
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >&2
-fi
+bash "$repo/scripts/deps.sh" windows >&2
 
 # The source must be the very version of the host Qt, or moc's output would not fit the headers.
 qt_source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)

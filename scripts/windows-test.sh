@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_WIN_BUILD_DIR:-build-win}
 
-# Liberation fonts for the offscreen platform, besides what the build needs.
-bash scripts/deps.sh
+# Liberation fonts for the offscreen platform, and the virtual display and xdotool the player's
+# session runs on; scripts/windows-qt.sh installs the cross compilers and Wine.
+bash scripts/deps.sh build display session
 bash scripts/windows-build.sh
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/zelvik-wine.XXXXXX")
@@ -48,7 +49,7 @@ export WINEQT_FORCE_STDERR_LOGGING=1
 export WINEQT_QPA_FONTDIR='C:\fonts'
 
 # A filter that matches nothing, or a build without tests, fails rather than passing on nothing.
-ctest --test-dir "$build_dir" --output-on-failure --timeout 300 --no-tests=error "$@"
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error "$@"
 
 # A player's session with zelvik.exe on a virtual display, its file and registry checked. Wine's
 # desktop process, started above without a display, would keep the program's window off the
