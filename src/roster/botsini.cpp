@@ -124,12 +124,6 @@ void storeKey(Entry& entry, const KeyLine& kv, const KeyTable<Entry>& keys, Valu
     }
 }
 
-// Where the composer puts out the layout: as characters, into a QString.
-struct TextOut {
-    QString& text;
-    void operator()(QLatin1StringView ascii) { text += ascii; }
-    void operator()(const QString& value) { text += value; }
-};
 // Only counts: UTF-16 units for values, never fewer than the bytes the code page gives them.
 struct SizeOut {
     qsizetype size = 0;
@@ -278,35 +272,23 @@ QString botsIniPath(const QString& programFolder) {
     return QDir(programFolder).filePath(u"bots.ini"_s);
 }
 
-BotsIniRead readBotsIni(const QByteArray& bytes, bool opened) {
+BotsIniRead readBotsIni(const QByteArray& bytes) {
     BotsIniRead read;
     QList<MapEntry> maps(1);
     QList<BotEntry> bots(1);
-    if (opened) {
-        // Room for every entry the file could hold (each header starts with "["), so the lists
-        // never move while they fill. Room not filled is never touched.
-        const qsizetype most =
-            std::min<qsizetype>(bytes.count('['), EntryList<MapEntry>::MaxEntries) + 1;
-        maps.reserve(most);
-        bots.reserve(most);
-        ShownText shown(bytes);
-        read.readToEnd = readLines(bytes, maps, bots, shown);
-        if (read.readToEnd)
-            read.text = shown.result();
-    }
+    // Room for every entry the file could hold (each header starts with "["), so the lists never
+    // move while they fill. Room not filled is never touched.
+    const qsizetype most =
+        std::min<qsizetype>(bytes.count('['), EntryList<MapEntry>::MaxEntries) + 1;
+    maps.reserve(most);
+    bots.reserve(most);
+    ShownText shown(bytes);
+    read.readToEnd = readLines(bytes, maps, bots, shown);
+    if (read.readToEnd)
+        read.text = shown.result();
     read.roster.maps = EntryList<MapEntry>::fromFile(std::move(maps));
     read.roster.bots = EntryList<BotEntry>::fromFile(std::move(bots));
     return read;
-}
-
-QString composeBotsIni(const Roster& roster) {
-    SizeOut counted;
-    compose(roster, counted);
-    QString text;
-    text.reserve(counted.size);
-    TextOut out{text};
-    compose(roster, out);
-    return text;
 }
 
 QByteArray composeBotsIniFile(const Roster& roster) {

@@ -21,17 +21,15 @@ struct BotsIniRead {
     bool readToEnd = false;
 };
 
-// Reads the file's bytes; opened false stands for a file that could not be opened or read.
-BotsIniRead readBotsIni(const QByteArray& bytes, bool opened = true);
+// Reads the file's bytes.
+BotsIniRead readBotsIni(const QByteArray& bytes);
 
-// The complete file text for the roster: all map sections, then all bots.
-QString composeBotsIni(const Roster& roster);
-// What "Save INI" writes for the roster: composeBotsIni's text in the file's code page (a
-// character it cannot hold becomes "?"), and one more line break. The text is composed straight
-// into these bytes: a full roster never holds its 9 MB text a second time, as characters.
+// What "Save INI" writes for the roster: all map sections, then all bots, in the file's code
+// page (a character it cannot hold becomes "?"), and one more line break. The text is composed
+// straight into these bytes: a full roster never holds its 9 MB text as characters.
 QByteArray composeBotsIniFile(const Roster& roster);
 
-// Whether composeBotsIni gives both rosters the same text, found without composing it: entries 1
-// to count() of each list are compared key by key as the writer puts them out, so a default map's
+// Whether composeBotsIniFile gives both rosters the same bytes, found without composing it: entries
+// 1 to count() of each list are compared key by key as the writer puts them out, so a default map's
 // name, which its header stands for, may differ in letter case.
 bool composesSame(const Roster& a, const Roster& b);

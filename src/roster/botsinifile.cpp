@@ -6,20 +6,31 @@
 #include <QFile>
 #include <QIODevice>
 
+namespace {
+
+// A file that could not be opened or read to its end: the default entries, and no text.
+BotsIniRead unreadable() {
+    BotsIniRead read = readBotsIni({});
+    read.readToEnd = false;
+    return read;
+}
+
+} // namespace
+
 BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
     const QString path = botsIniPath(programFolder);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (stamp)
             *stamp = FileStamp();
-        return readBotsIni({}, false);
+        return unreadable();
     }
     const QByteArray bytes = file.readAll();
     const bool failed = file.error() != QFileDevice::NoError;
     file.close();
     if (stamp)
         *stamp = failed ? FileStamp() : FileStamp::of(path, bytes);
-    return readBotsIni(bytes, !failed);
+    return failed ? unreadable() : readBotsIni(bytes);
 }
 
 bool writeBotsIniFile(const QString& programFolder, const QByteArray& fileBytes, QString* error,

@@ -370,11 +370,6 @@ void IniTextView::selectAll() {
     viewport()->update();
 }
 
-void IniTextView::clearSelection() {
-    anchor = cursor;
-    viewport()->update();
-}
-
 void IniTextView::copy() const {
     if (hasSelection())
         QGuiApplication::clipboard()->setText(selectedText());

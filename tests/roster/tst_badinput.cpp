@@ -20,6 +20,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The text "Save INI" writes, as characters, without the file's last line break.
+QString composedText(const Roster& roster) {
+    return decodeCodePage(composeBotsIniFile(roster)).chopped(2);
+}
+
 // What every read must give, whatever the file held: each list holds from one entry to its limit,
 // and shows its first.
 template <typename Entry> void verifyShape(const EntryList<Entry>& list) {
@@ -263,7 +268,7 @@ void TestBadInput::fullListsAreWrittenWhole() {
     QCOMPARE(read.roster.maps.count(), 32767);
     QCOMPARE(read.roster.bots.count(), 32767);
 
-    const QString written = composeBotsIni(read.roster);
+    const QString written = composedText(read.roster);
     QCOMPARE(written.count(u"[Map]\r\nName            = \r\n"_s), 32767);
     QCOMPARE(written.count(u"[Bot]\r\nName            = \r\n"_s), 32767);
     QVERIFY(written.endsWith(u"BottomColor     = \r\n\r\n"_s));
@@ -273,7 +278,7 @@ void TestBadInput::fullListsAreWrittenWhole() {
     QVERIFY(again.readToEnd); // exactly full is no failure
     QCOMPARE(again.roster.maps.count(), 32767);
     QCOMPARE(again.roster.bots.count(), 32767);
-    QCOMPARE(composeBotsIni(again.roster), written);
+    QCOMPARE(composedText(again.roster), written);
 }
 
 // Values full of characters the code page cannot hold (each a surrogate pair, one "?") are
@@ -290,7 +295,6 @@ void TestBadInput::longValuesAreWrittenWhole() {
     QString error;
     QVERIFY2(writeBotsIniFile(dir.path(), composeBotsIniFile(roster), &error), qPrintable(error));
     const QByteArray written = readBytes(botsIniPath(dir.path()));
-    QCOMPARE(written, encodeCodePage(composeBotsIni(roster) + u"\r\n"_s));
     QVERIFY(written.contains("Name            = " + QByteArray(100'000, '?') + "\r\n"));
     QVERIFY(written.contains("Model           = x" + QByteArray(100'000, '?') + "\xe9\r\n"));
     QVERIFY(written.endsWith("\r\n\r\n\r\n"));

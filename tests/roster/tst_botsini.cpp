@@ -15,6 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The text "Save INI" writes, as characters, without the file's last line break.
+QString composedText(const Roster& roster) {
+    return decodeCodePage(composeBotsIniFile(roster)).chopped(2);
+}
+
 template <typename Entry> QStringList namesOf(const EntryList<Entry>& list) {
     QStringList names;
     for (const Entry& entry : list.entries().sliced(1))
@@ -77,12 +82,12 @@ void TestBotsIni::composesTheWrittenLayoutByteForByte() {
                                 "TopColor        = 1\r\n"
                                 "BottomColor     = 1\r\n"
                                 "\r\n";
-    QCOMPARE(composeBotsIni(roster), QString::fromLatin1(expected));
+    QCOMPARE(composedText(roster), QString::fromLatin1(expected));
     QCOMPARE(composeBotsIniFile(roster), expected + "\r\n"); // one more line break at the end
 
     roster.maps = EntryList<MapEntry>({MapEntry::numbered(9)});
     roster.bots = EntryList<BotEntry>({BotEntry::numbered(9)});
-    QCOMPARE(composeBotsIni(roster), QString());
+    QCOMPARE(composedText(roster), QString());
     QCOMPARE(composeBotsIniFile(roster), "\r\n"_ba);
 }
 
@@ -177,7 +182,7 @@ void TestBotsIni::keepsWhatTheFileSaysAboutTheDefaultMap() {
     QCOMPARE(r.maps.pagerMaximum(), 4);
     QCOMPARE(r.bots.pagerMaximum(), 2);
 
-    const QString written = composeBotsIni(r);
+    const QString written = composedText(r);
     QVERIFY(written.startsWith(u"[DefaultMap]\r\nQuantity        = 3\r\n"_s));
     QVERIFY(written.contains(u"[Map]\r\nName            = crossfire\r\n"_s));
     QCOMPARE(written.count(u"[DefaultMap]"_s), 2);
@@ -287,7 +292,7 @@ void TestBotsIni::writtenRosterReadsBackTheSame() {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, writtenPart);
     const BotsIniRead first = readBotsIni(file);
-    const QString text = composeBotsIni(first.roster);
+    const QString text = composedText(first.roster);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QString error;
@@ -299,7 +304,7 @@ void TestBotsIni::writtenRosterReadsBackTheSame() {
     QVERIFY(second.readToEnd);
     QCOMPARE(second.roster.maps.entries().sliced(1), first.roster.maps.entries().sliced(1));
     QCOMPARE(second.roster.bots.entries().sliced(1), first.roster.bots.entries().sliced(1));
-    QCOMPARE(composeBotsIni(second.roster), text);
+    QCOMPARE(composedText(second.roster), text);
 }
 
 // Windows-1252, with its unassigned bytes kept as the C1 controls of the same value; a character
@@ -371,7 +376,7 @@ void TestBotsIni::unsavedMeansOtherTextWritten() {
     const Roster after = rosterWith(change);
     QCOMPARE(composesSame(before, after), same);
     QCOMPARE(composesSame(after, before), same);
-    QCOMPARE(composeBotsIni(before) == composeBotsIni(after), same);
+    QCOMPARE(composedText(before) == composedText(after), same);
 }
 
 QTEST_GUILESS_MAIN(TestBotsIni)
