@@ -258,8 +258,8 @@ void TestBadInput::tooManyHeadersStopAtTheLimit() {
     verifyStoppedList(read.roster.maps, maps, lastMap);
 }
 
-// Writing a roster whose lists are both full once ran past the end of the lists (the entry index
-// wrapped around at 32767) instead of stopping at the last entry.
+// Writing a roster whose lists are both full stops at the last entry of each: an index counted
+// in 16 bits would wrap round at 32767 and run past the lists.
 void TestBadInput::fullListsAreWrittenWhole() {
     const QByteArray file =
         QByteArray("[Map]\r").repeated(32767) + QByteArray("[Bot]\r").repeated(32768);

@@ -36,7 +36,7 @@ QString gameStoreFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Steam"_s;
 }
 
-// Where the copy launcher of earlier packages kept its add-on folder.
+// Where a copy launcher keeps its add-on folder, which start-up takes over once.
 QString launcherFolderFile() {
     QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (configHome.isEmpty())
@@ -119,7 +119,7 @@ void TestStartup::startupOpensTheChosenFolder_data() {
     QTest::addColumn<QStringList>("arguments"); // after the program's name; "~" is the places
     // The places holding a bots.ini, which names its one bot after the place: own, arg, found
     // (the installed game's add-on folder), stored (kept as the folder of last time), launcher
-    // (set with the copy launcher of earlier packages). "stored-empty": kept, but no bots.ini.
+    // (kept by a copy launcher). "stored-empty": kept, but no bots.ini.
     QTest::addColumn<QString>("holding");
     QTest::addColumn<QString>("opened");     // the place opened; empty: no window
     QTest::addColumn<int>("exitCode");       // when there is no window
