@@ -53,8 +53,7 @@ QString nothingRunnableReason(const QString& folder, const QStringList& names) {
 }
 
 bool launchStoredGame(QString* error) {
-    const QString parameters = readStoredSetting(SettingsKeys::Parameters, QString());
-    LaunchRequest request = makeLaunchRequest(storedGamePath(), parameters);
+    LaunchRequest request = makeLaunchRequest(storedGamePath(), storedParametersToLaunch());
     if (!HostIsWindows) {
         const QStringList names = gamePrograms(request.file == ServerProgram, false);
         const auto program = firstRunnable(request.directory, names);

@@ -28,6 +28,26 @@ void storeGamePathAndParameters(const QString& gamePath, const QString& paramete
         {{SettingsKeys::GamePath, gamePath}, {SettingsKeys::Parameters, parameters}});
 }
 
+QString storedParametersToShow() {
+    return readStoredSetting(SettingsKeys::Parameters, QStringLiteral("-nointro"));
+}
+
+QString storedParametersToLaunch() {
+    return readStoredSetting(SettingsKeys::Parameters, QString());
+}
+
+std::pair<QString, QString> storedWindowPlace(const QString& fallback) {
+    return {readStoredSetting(SettingsKeys::WindowLeft, fallback),
+            readStoredSetting(SettingsKeys::WindowTop, fallback)};
+}
+
+void storeWindowPlacement(int left, int top, int width, int height) {
+    writeStoredSettings({{SettingsKeys::WindowLeft, QString::number(left)},
+                         {SettingsKeys::WindowTop, QString::number(top)},
+                         {SettingsKeys::WindowWidth, QString::number(width)},
+                         {SettingsKeys::WindowHeight, QString::number(height)}});
+}
+
 std::optional<QString> storedAddonFolder() {
     return readOptionalStoredSetting(SettingsKeys::AddonFolder);
 }

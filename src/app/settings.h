@@ -30,6 +30,16 @@ void writeStoredSettings(const QList<std::pair<QString, QString>>& keysAndValues
 QString storedGamePath();
 // The path box and the parameters box, as "Save INI" and closing keep them.
 void storeGamePathAndParameters(const QString& gamePath, const QString& parameters);
+// The stored parameters: what the box shows at start-up ("-nointro" while none are stored), and
+// what Launch passes (nothing while none are stored).
+QString storedParametersToShow();
+QString storedParametersToLaunch();
+
+// The window's place as stored: left and top in twips, as the text kept (which may be anything);
+// fallback for a key not kept.
+std::pair<QString, QString> storedWindowPlace(const QString& fallback);
+// The window's outer place and size, in twips.
+void storeWindowPlacement(int left, int top, int width, int height);
 
 // The add-on folder worked on last time, as kept; nothing while none is kept.
 std::optional<QString> storedAddonFolder();

@@ -189,15 +189,15 @@ bool MainWindow::settleUnsavedEdits(const QString& leaving) {
 void MainWindow::readSettings() {
     placeWindow();
     ui->gamePathEdit->setText(storedGamePath());
-    ui->parametersEdit->setText(readStoredSetting(SettingsKeys::Parameters, u"-nointro"_s));
+    ui->parametersEdit->setText(storedParametersToShow());
 }
 
 // The stored left and top, in twips. A value that is not a number, or a place where no part of
 // the window would be on any screen, gives the default place.
 void MainWindow::placeWindow() {
-    const QString fallback = QString::number(DefaultPlacementTwips);
-    const auto left = twipsFrom(readStoredSetting(SettingsKeys::WindowLeft, fallback));
-    const auto top = twipsFrom(readStoredSetting(SettingsKeys::WindowTop, fallback));
+    const auto [storedLeft, storedTop] = storedWindowPlace(QString::number(DefaultPlacementTwips));
+    const auto left = twipsFrom(storedLeft);
+    const auto top = twipsFrom(storedTop);
     QPoint place(DefaultPlacementTwips / TwipsPerPixel, DefaultPlacementTwips / TwipsPerPixel);
     if (left && top) {
         const QPoint stored(*left / TwipsPerPixel, *top / TwipsPerPixel);
@@ -213,11 +213,8 @@ void MainWindow::writeSettings() {
     if (isMinimized())
         return;
     const QRect outer = frameGeometry();
-    const auto twips = [](int pixels) { return QString::number(pixels * TwipsPerPixel); };
-    writeStoredSettings({{SettingsKeys::WindowLeft, twips(outer.x())},
-                         {SettingsKeys::WindowTop, twips(outer.y())},
-                         {SettingsKeys::WindowWidth, twips(outer.width())},
-                         {SettingsKeys::WindowHeight, twips(outer.height())}});
+    storeWindowPlacement(outer.x() * TwipsPerPixel, outer.y() * TwipsPerPixel,
+                         outer.width() * TwipsPerPixel, outer.height() * TwipsPerPixel);
 }
 
 // Opens bots.ini in folder and shows its first bot and map on the Bots page; the INI view names
