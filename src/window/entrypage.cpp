@@ -43,41 +43,18 @@ template <> struct PageWords<MapEntry> {
 
 } // namespace
 
-template <> QWidget* EntryPage<BotEntry>::widget() const {
-    return ui.botsPage;
+template <> EntryPage<BotEntry>::Controls EntryPage<BotEntry>::controlsOf(Ui::MainWindow& ui) {
+    return {ui.botsPage,
+            ui.botPager,
+            ui.addBotButton,
+            ui.removeBotButton,
+            ui.launchFromBotsButton,
+            {ui.botNameEdit, ui.modelCombo}};
 }
-template <> QWidget* EntryPage<MapEntry>::widget() const {
-    return ui.mapsPage;
-}
-template <> QScrollBar* EntryPage<BotEntry>::pager() const {
-    return ui.botPager;
-}
-template <> QScrollBar* EntryPage<MapEntry>::pager() const {
-    return ui.mapPager;
-}
-template <> QAbstractButton* EntryPage<BotEntry>::addButton() const {
-    return ui.addBotButton;
-}
-template <> QAbstractButton* EntryPage<MapEntry>::addButton() const {
-    return ui.addMapButton;
-}
-template <> QAbstractButton* EntryPage<BotEntry>::removeButton() const {
-    return ui.removeBotButton;
-}
-template <> QAbstractButton* EntryPage<MapEntry>::removeButton() const {
-    return ui.removeMapButton;
-}
-template <> QAbstractButton* EntryPage<BotEntry>::launchButton() const {
-    return ui.launchFromBotsButton;
-}
-template <> QAbstractButton* EntryPage<MapEntry>::launchButton() const {
-    return ui.launchFromMapsButton;
-}
-template <> QList<QWidget*> EntryPage<BotEntry>::editors() const {
-    return {ui.botNameEdit, ui.modelCombo};
-}
-template <> QList<QWidget*> EntryPage<MapEntry>::editors() const {
-    return {};
+
+template <> EntryPage<MapEntry>::Controls EntryPage<MapEntry>::controlsOf(Ui::MainWindow& ui) {
+    return {ui.mapsPage, ui.mapPager, ui.addMapButton, ui.removeMapButton, ui.launchFromMapsButton,
+            {}};
 }
 
 template <> BotEntry EntryPage<BotEntry>::onView() const {
@@ -117,8 +94,8 @@ template <> void EntryPage<MapEntry>::show(const MapEntry& map) {
 // them with their keys.
 template <typename Entry>
 EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited)
-    : ui(controls), window(owner), list(edited) {
-    QWidget* page = widget();
+    : ui(controls), window(owner), list(edited), parts(controlsOf(controls)) {
+    QWidget* page = parts.page;
     const auto make = [page](const QString& text, QKeyCombination key) {
         auto* action = new QAction(text, page);
         action->setShortcut(key);
@@ -141,15 +118,15 @@ template <typename Entry> QString EntryPage<Entry>::caption() const {
 }
 
 template <typename Entry> void EntryPage<Entry>::render() {
-    QScrollBar* bar = pager();
+    QScrollBar* bar = parts.pager;
     {
         const QSignalBlocker quiet(bar);
         bar->setMaximum(list.pagerMaximum());
         bar->setValue(list.current());
     }
     bar->setEnabled(list.canPage());
-    removeButton()->setEnabled(list.canRemove());
-    for (QWidget* editor : editors())
+    parts.removeButton->setEnabled(list.canRemove());
+    for (QWidget* editor : parts.editors)
         editor->setEnabled(list.canRemove());
     entryActions.moveEarlier->setEnabled(list.canMove(-1));
     entryActions.moveLater->setEnabled(list.canMove(1));
@@ -163,7 +140,7 @@ template <typename Entry> void EntryPage<Entry>::page(int value) {
     if (list.pageTo(value, onView()))
         render();
     else
-        putPager(pager(), list.current());
+        putPager(parts.pager, list.current());
 }
 
 template <typename Entry> void EntryPage<Entry>::showListFull() {

@@ -3,6 +3,7 @@
 #include "roster/entrylist.h"
 #include "roster/records.h"
 
+#include <QList>
 #include <QString>
 
 class QAction;
@@ -35,11 +36,10 @@ public:
     EntryPage(const EntryPage&) = delete;
     EntryPage& operator=(const EntryPage&) = delete;
 
-    QWidget* widget() const;
-    QScrollBar* pager() const;
-    QAbstractButton* addButton() const;
-    QAbstractButton* removeButton() const;
-    QAbstractButton* launchButton() const;
+    QScrollBar* pager() const { return parts.pager; }
+    QAbstractButton* addButton() const { return parts.addButton; }
+    QAbstractButton* removeButton() const { return parts.removeButton; }
+    QAbstractButton* launchButton() const { return parts.launchButton; }
     const Actions& actions() const { return entryActions; }
 
     // What the page's controls hold, as an entry.
@@ -63,13 +63,23 @@ protected:
     Ui::MainWindow& ui;
 
 private:
+    // The page's own controls.
+    struct Controls {
+        QWidget* page;
+        QScrollBar* pager;
+        QAbstractButton* addButton;
+        QAbstractButton* removeButton;
+        QAbstractButton* launchButton;
+        // The controls that need an entry to edit: on only while the list may lose one.
+        QList<QWidget*> editors;
+    };
+    static Controls controlsOf(Ui::MainWindow& ui);
     void show(const Entry& entry);
-    // The controls that need an entry to edit: on only while the list may lose one.
-    QList<QWidget*> editors() const;
     void showListFull();
 
     QWidget& window;
     EntryList<Entry>& list;
+    Controls parts;
     Actions entryActions;
 };
 
