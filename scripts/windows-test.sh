@@ -14,10 +14,16 @@ bash scripts/windows-build.sh
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/zelvik-wine.XXXXXX")
 export WINEPREFIX
 export WINEDEBUG=-all
+# A server that is ending may still write the registry into the prefix while it is removed: try
+# again until nothing is left, and never let the tidying decide the run's outcome.
 cleanup() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
-    rm -rf "$WINEPREFIX"
+    for _ in 1 2 3 4 5; do
+        rm -rf "$WINEPREFIX" 2>/dev/null && [ ! -e "$WINEPREFIX" ] && return 0
+        sleep 1
+    done
+    echo "windows-test: could not remove $WINEPREFIX" >&2
 }
 trap cleanup EXIT
 
