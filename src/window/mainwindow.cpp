@@ -116,8 +116,11 @@ void MainWindow::connectHandlers() {
             [this] { botsPage->showModelPicture(listsFolder); });
     // A slider moved by click, keyboard or wheel updates its text at once; a drag does so when
     // the button is released. Setting a slider from code raises neither.
-    for (const auto& [slider, edit] : {std::pair{ui->topColorSlider, ui->topColorEdit},
-                                       std::pair{ui->bottomColorSlider, ui->bottomColorEdit}}) {
+    const std::pair<QSlider*, QLineEdit*> colourPairs[] = {
+        {ui->topColorSlider, ui->topColorEdit}, {ui->bottomColorSlider, ui->bottomColorEdit}};
+    for (const auto& pair : colourPairs) {
+        QSlider* slider = pair.first;
+        QLineEdit* edit = pair.second;
         connect(slider, &QSlider::actionTriggered, this, [slider, edit] {
             if (!slider->isSliderDown())
                 BotsPage::showSliderInText(slider, edit);
