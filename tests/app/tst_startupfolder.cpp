@@ -27,6 +27,8 @@ private slots:
     void initTestCase();
     void choiceFollowsTheOrder_data();
     void choiceFollowsTheOrder();
+    void runsInstalledWhereAnInstallPutIt_data();
+    void runsInstalledWhereAnInstallPutIt();
     void addonFolderOfTheGame_data();
     void addonFolderOfTheGame();
     void commandLine_data();
@@ -47,7 +49,8 @@ void TestStartupFolder::initTestCase() {
 
 void TestStartupFolder::choiceFollowsTheOrder_data() {
     QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("own"); // "-": holds no bots.ini; "+": holds one
+    // "+": holds a bots.ini; "0": a folder without one; "-": no such folder
+    QTest::addColumn<QString>("own");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("found");
     QTest::addColumn<bool>("installed");
@@ -92,6 +95,22 @@ void TestStartupFolder::choiceFollowsTheOrder_data() {
         << "-/own"
         << "-/st"
         << "-/fd" << true << Source::Ask << "" << false;
+    // An installed program asks once: the folder kept is taken while it is there.
+    QTest::newRow("installed: kept folder without bots.ini")
+        << ""
+        << "0/own"
+        << "0/st"
+        << "-/fd" << true << Source::Stored << "/st" << true;
+    QTest::newRow("installed: found bots.ini before kept folder without")
+        << ""
+        << "0/own"
+        << "0/st"
+        << "+/fd" << true << Source::Found << "/fd" << true;
+    QTest::newRow("kept folder without bots.ini, not installed: own folder")
+        << ""
+        << "0/own"
+        << "0/st"
+        << "0/fd" << false << Source::OwnFallback << "/own" << false;
 }
 
 void TestStartupFolder::choiceFollowsTheOrder() {
@@ -104,13 +123,53 @@ void TestStartupFolder::choiceFollowsTheOrder() {
     QFETCH(QString, folder);
     QFETCH(bool, remembered);
     const auto candidate = [](const QString& text) {
-        return FolderCandidate{text.mid(1), text.startsWith(u'+')};
+        return FolderCandidate{text.mid(1), text.startsWith(u'+'),
+                               text.startsWith(u'+') || text.startsWith(u'0')};
     };
     const AddonFolderChoice choice = chooseAddonFolder(
         {argument, candidate(own), candidate(stored), candidate(found), installed});
     QCOMPARE(choice.source, source);
     QCOMPARE(choice.folder, folder);
     QCOMPARE(choice.remembered(), remembered);
+}
+
+void TestStartupFolder::runsInstalledWhereAnInstallPutIt_data() {
+    QTest::addColumn<QString>("own");       // below the scratch folder
+    QTest::addColumn<QString>("installed"); // a file an install puts there, or empty
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("a folder of one's own") << "mine"
+                                           << "" << false;
+    QTest::newRow("an install under another prefix")
+        << "prefix/bin"
+        << "prefix/share/applications/io.github.zelvik.zelvik.desktop" << true;
+    QTest::newRow("a bin folder without the desktop entry") << "loose/bin"
+                                                            << "loose/share/metainfo/x" << false;
+    QTest::newRow("a folder it cannot write") << "readonly"
+                                              << "" << true;
+}
+
+void TestStartupFolder::runsInstalledWhereAnInstallPutIt() {
+    QFETCH(QString, own);
+    QFETCH(QString, installed);
+    QFETCH(bool, expected);
+    const QString ownPath = scratch.filePath(own);
+    QVERIFY(QDir().mkpath(ownPath));
+    if (!installed.isEmpty()) {
+        if (HostIsWindows)
+            QSKIP("On Windows the program goes into one folder, without a desktop entry.");
+        QVERIFY(QDir().mkpath(QFileInfo(scratch.filePath(installed)).path()));
+        QVERIFY(writeBytes(scratch.filePath(installed), "[Desktop Entry]\n"));
+    }
+    if (own == u"readonly") {
+#ifdef Q_OS_WIN
+        QSKIP("Wine keeps no write permission in a folder's attributes.");
+#endif
+        RERUN_AS_NOBODY_IF_ROOT();
+        QVERIFY(QFile::setPermissions(ownPath, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    QCOMPARE(runsInstalled(ownPath), expected);
+    QCOMPARE(QDir(ownPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList()); // the trial leaves nothing behind
 }
 
 void TestStartupFolder::addonFolderOfTheGame_data() {
@@ -120,6 +179,8 @@ void TestStartupFolder::addonFolderOfTheGame_data() {
                                                          << "~/game/VanTrel";
     QTest::newRow("path in upper case") << "~/game/HL.EXE"
                                         << "~/game/VanTrel";
+    QTest::newRow("server path") << "~/game/HLDS.exe"
+                                 << "~/game/VanTrel";
     QTest::newRow("folder with separator") << "~/game/"
                                            << "~/game/VanTrel";
     QTest::newRow("game without the add-on") << "~/other/hl.exe"
