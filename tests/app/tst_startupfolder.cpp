@@ -27,8 +27,6 @@ private slots:
     void initTestCase();
     void choiceFollowsTheOrder_data();
     void choiceFollowsTheOrder();
-    void runsInstalledWhereAnInstallPutIt_data();
-    void runsInstalledWhereAnInstallPutIt();
     void addonFolderOfTheGame_data();
     void addonFolderOfTheGame();
     void commandLine_data();
@@ -101,12 +99,7 @@ void TestStartupFolder::choiceFollowsTheOrder_data() {
         << "0/own"
         << "0/st"
         << "-/fd" << true << Source::Stored << "/st" << true;
-    QTest::newRow("installed: found bots.ini before kept folder without")
-        << ""
-        << "0/own"
-        << "0/st"
-        << "+/fd" << true << Source::Found << "/fd" << true;
-    QTest::newRow("kept folder without bots.ini, not installed: own folder")
+    QTest::newRow("not installed: own folder first")
         << ""
         << "0/own"
         << "0/st"
@@ -131,45 +124,6 @@ void TestStartupFolder::choiceFollowsTheOrder() {
     QCOMPARE(choice.source, source);
     QCOMPARE(choice.folder, folder);
     QCOMPARE(choice.remembered(), remembered);
-}
-
-void TestStartupFolder::runsInstalledWhereAnInstallPutIt_data() {
-    QTest::addColumn<QString>("own");       // below the scratch folder
-    QTest::addColumn<QString>("installed"); // a file an install puts there, or empty
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("a folder of one's own") << "mine"
-                                           << "" << false;
-    QTest::newRow("an install under another prefix")
-        << "prefix/bin"
-        << "prefix/share/applications/io.github.zelvik.zelvik.desktop" << true;
-    QTest::newRow("a bin folder without the desktop entry") << "loose/bin"
-                                                            << "loose/share/metainfo/x" << false;
-    QTest::newRow("a folder it cannot write") << "readonly"
-                                              << "" << true;
-}
-
-void TestStartupFolder::runsInstalledWhereAnInstallPutIt() {
-    QFETCH(QString, own);
-    QFETCH(QString, installed);
-    QFETCH(bool, expected);
-    const QString ownPath = scratch.filePath(own);
-    QVERIFY(QDir().mkpath(ownPath));
-    if (!installed.isEmpty()) {
-        if (HostIsWindows)
-            QSKIP("On Windows the program goes into one folder, without a desktop entry.");
-        QVERIFY(QDir().mkpath(QFileInfo(scratch.filePath(installed)).path()));
-        QVERIFY(writeBytes(scratch.filePath(installed), "[Desktop Entry]\n"));
-    }
-    if (own == u"readonly") {
-#ifdef Q_OS_WIN
-        QSKIP("Wine keeps no write permission in a folder's attributes.");
-#endif
-        RERUN_AS_NOBODY_IF_ROOT();
-        QVERIFY(QFile::setPermissions(ownPath, QFile::ReadOwner | QFile::ExeOwner));
-    }
-    QCOMPARE(runsInstalled(ownPath), expected);
-    QCOMPARE(QDir(ownPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList()); // the trial leaves nothing behind
 }
 
 void TestStartupFolder::addonFolderOfTheGame_data() {
