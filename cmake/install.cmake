@@ -9,15 +9,13 @@
 #    top of the install tree, with the licence and the guide, and packed as a ZIP.
 #  - Linux and other Unix systems: bin/zelvik is the program. A desktop entry, AppStream metadata
 #    and icons make it show up in application menus and software centres. Packed as a .deb and a
-#    .tar.gz. The program never works on a bots.ini in the folder it is installed to: configure
-#    packages with the prefix they install to (-DCMAKE_INSTALL_PREFIX=/usr for the .deb), so that
-#    it knows that folder.
+#    .tar.gz. The program never works on a bots.ini in the folder it is installed to, whatever
+#    the prefix: it knows that folder by the desktop entry installed relative to it.
 
 include(GNUInstallDirs)
 
-# The reverse-DNS name the desktop entry, the AppStream component and the icons share.
-set(ZELVIK_APP_ID "io.github.zelvik.zelvik" CACHE STRING
-    "Desktop entry, AppStream and icon name")
+# ZELVIK_APP_ID, the name the desktop entry, the AppStream component and the icons share, is set
+# in the top-level CMakeLists.txt: the program looks for its installed desktop entry by it.
 # SPDX identifier of the licence; LICENSE holds its text.
 set(ZELVIK_LICENSE "GPL-3.0-or-later")
 set(ZELVIK_PACKAGE_MAINTAINER "Zelvik maintainers <maintainers@zelvik.invalid>" CACHE STRING

@@ -3,16 +3,16 @@
 #include "roster/botsini.h"
 #include "roster/botsinifile.h"
 
-RosterDocument::Loaded RosterDocument::load(const QString& folder) {
+#include <QDir>
+
+RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString& fileName) {
     addonFolder = folder;
-    BotsIniRead read = readBotsIniFile(folder, &stamp);
+    file = fileName.isEmpty() ? botsIniPath(folder) : QDir(folder).filePath(fileName);
+    BotsIniRead read = readBotsIniFileAt(file, &stamp);
     editing = std::move(read.roster);
     saved = editing;
-    return {std::move(read.text), read.readToEnd};
-}
-
-QString RosterDocument::filePath() const {
-    return botsIniPath(addonFolder);
+    leftUnread = {read.unreadMaps, read.unreadBots};
+    return {std::move(read.text), read.readToEnd, leftUnread};
 }
 
 Roster RosterDocument::withView(const MapEntry& mapOnView, const BotEntry& botOnView) const {
@@ -39,10 +39,11 @@ RosterDocument::Saved RosterDocument::save(SaveMode mode) {
     if (mode != SaveMode::Overwrite && !stamp.matches(filePath()))
         return {Outcome::ChangedElsewhere, {}, {}};
     Saved result{Outcome::Written, composedFile(), {}};
-    if (!writeBotsIniFile(addonFolder, result.bytes, &result.error, &stamp)) {
+    if (!writeBotsIniFileAt(file, result.bytes, &result.error, &stamp)) {
         result.outcome = Outcome::Failed;
         return result;
     }
     saved = editing;
+    leftUnread = {};
     return result;
 }

@@ -12,24 +12,35 @@
 // has it save; it never composes or writes the file itself.
 class RosterDocument {
 public:
+    // The map entries and bots a file holds past the most that can be read. Saving over such a
+    // file drops them from it.
+    struct Unread {
+        qsizetype maps = 0;
+        qsizetype bots = 0;
+        bool any() const { return maps > 0 || bots > 0; }
+    };
     // What a load gives the window to show.
     struct Loaded {
         // The text the INI page shows, in the file's code page; empty when the file could not be
         // read to its end.
         QByteArray text;
         bool readToEnd = false;
+        Unread unread;
     };
     // Reads bots.ini in folder (a missing or unreadable file gives the default entries) and makes
-    // it the open one; the roster read is the saved one.
-    Loaded load(const QString& folder);
+    // it the open one; the roster read is the saved one. fileName, when given, is the name the
+    // file goes by instead (a bots.ini named in another letter case): it is read and saved.
+    Loaded load(const QString& folder, const QString& fileName = QString());
     // The entries on view, as the pages read back what load gave them, count as saved too: a page
     // shows some values in its own way (a random "1" as a ticked box, kept as "Yes"), which is
     // no change of the player's.
     void takeViewAsSaved(const MapEntry& mapOnView, const BotEntry& botOnView);
 
     const QString& folder() const { return addonFolder; }
-    // bots.ini in the folder.
-    QString filePath() const;
+    // What the file holds that the roster lacks, as last read; nothing once a save wrote it.
+    Unread unread() const { return leftUnread; }
+    // The file read and saved: bots.ini in the folder, unless load was given another name.
+    const QString& filePath() const { return file; }
     Roster& roster() { return editing; }
     const Roster& roster() const { return editing; }
 
@@ -58,7 +69,9 @@ private:
     Roster withView(const MapEntry& mapOnView, const BotEntry& botOnView) const;
 
     QString addonFolder;
+    QString file;
     Roster editing;
     Roster saved;
     FileStamp stamp;
+    Unread leftUnread;
 };

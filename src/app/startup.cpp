@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cstdio>
 
@@ -18,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 CommandLine badInput(const QString& reason) {
-    return {CommandLine::Action::BadInput, QString(), reason};
+    return {CommandLine::Action::BadInput, QString(), QString(), reason};
 }
 
 // The folder a named path stands for, or the reason it stands for none.
@@ -28,15 +29,17 @@ CommandLine namedFolder(const QString& named) {
     if (!info.exists())
         return badInput(u"%1 does not exist."_s.arg(shown));
     QString folder = info.absoluteFilePath();
+    QString fileName;
     if (!info.isDir()) {
         if (info.fileName().compare(u"bots.ini"_s, Qt::CaseInsensitive) != 0)
             return badInput(
                 u"%1 is not a bots.ini file: the add-on reads only bots.ini."_s.arg(shown));
         folder = info.absolutePath();
+        fileName = info.fileName();
     }
     if (!QFileInfo(folder).isReadable() || !QDir(folder).isReadable())
         return badInput(u"The folder %1 cannot be read."_s.arg(QDir::toNativeSeparators(folder)));
-    return {CommandLine::Action::Run, QDir::cleanPath(folder), QString()};
+    return {CommandLine::Action::Run, QDir::cleanPath(folder), fileName, QString()};
 }
 
 } // namespace
@@ -58,9 +61,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return badInput(parser.errorText());
     if (parser.isSet(help))
-        return {CommandLine::Action::Help, QString(), parser.helpText()};
+        return {CommandLine::Action::Help, QString(), QString(), parser.helpText()};
     if (parser.isSet(version)) {
-        return {CommandLine::Action::Version, QString(),
+        return {CommandLine::Action::Version, QString(), QString(),
                 QCoreApplication::applicationName() + u' ' +
                     QCoreApplication::applicationVersion() + u'\n'};
     }
@@ -85,15 +88,20 @@ AddonFolderChoice chooseAddonFolder(const AddonFolderFacts& facts) {
         return {Source::Stored, facts.stored.path};
     if (holds(facts.found))
         return {Source::Found, facts.found.path};
-    if (facts.installed)
+    if (facts.installed) {
+        if (!facts.stored.path.isEmpty() && facts.stored.exists)
+            return {Source::Stored, facts.stored.path};
         return {Source::Ask, QString()};
+    }
     return {Source::OwnFallback, facts.own.path};
 }
 
 namespace {
 
 FolderCandidate candidate(const QString& path) {
-    return {path, !path.isEmpty() && QFileInfo(botsIniPath(path)).isFile()};
+    if (path.isEmpty())
+        return {};
+    return {path, QFileInfo(botsIniPath(path)).isFile(), QFileInfo(path).isDir()};
 }
 
 // The folder a copy launcher kept in its own file, which this program takes over once.
@@ -129,13 +137,13 @@ QString lastAddonFolder() {
 } // namespace
 
 bool runsInstalled(const QString& ownFolder) {
-    const QFileInfo own(ownFolder);
-#ifdef ZELVIK_INSTALL_BINDIR
-    const QString installed = QFileInfo(QStringLiteral(ZELVIK_INSTALL_BINDIR)).canonicalFilePath();
-    if (!installed.isEmpty() && own.canonicalFilePath() == installed)
+#ifdef ZELVIK_INSTALLED_DESKTOP_ENTRY
+    if (QFileInfo(QDir(ownFolder).filePath(QStringLiteral(ZELVIK_INSTALLED_DESKTOP_ENTRY)))
+            .isFile())
         return true;
 #endif
-    return !own.isWritable();
+    QTemporaryFile probe(QDir(ownFolder).filePath(u".zelvik-XXXXXX"_s));
+    return !probe.open();
 }
 
 QString startupFolder(const QString& argument, const QString& ownFolder,
@@ -155,6 +163,7 @@ QString startupFolder(const QString& argument, const QString& ownFolder,
     }
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
+    rememberAddonFolder(data);
     return data;
 }
 
@@ -164,14 +173,14 @@ Startup prepareStartup(const CommandLine& line, const QString& ownFolder,
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
         print(stdout, line.text);
-        return {0, QString()};
+        return {0, QString(), QString()};
     case CommandLine::Action::BadInput:
         print(stderr, u"zelvik: "_s + line.text + u'\n');
         if (player.tell)
             player.tell(line.text);
-        return {2, QString()};
+        return {2, QString(), QString()};
     case CommandLine::Action::Run:
         break;
     }
-    return {std::nullopt, startupFolder(line.folder, ownFolder, player.askFolder)};
+    return {std::nullopt, startupFolder(line.folder, ownFolder, player.askFolder), line.fileName};
 }

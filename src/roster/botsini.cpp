@@ -204,26 +204,45 @@ private:
     bool copying = false;
 };
 
+// Where the line that starts at start ends, and where the next one starts. A line ends at CR LF
+// or at a lone CR; a lone LF belongs to the line.
+std::pair<qsizetype, qsizetype> lineEnd(const QByteArray& bytes, qsizetype start) {
+    const char* const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    const void* cr = std::memchr(data + start, '\r', size_t(size - start));
+    if (!cr)
+        return {size, size};
+    const qsizetype end = static_cast<const char*>(cr) - data;
+    return {end, (end + 1 < size && data[end + 1] == '\n') ? end + 2 : end + 1};
+}
+
+// The map and bot headers from start on: what a stop at the limit leaves unread. Only a line
+// starting with "[" is looked at.
+void countHeaders(const QByteArray& bytes, qsizetype start, BotsIniRead& read) {
+    while (start < bytes.size()) {
+        const auto [end, next] = lineEnd(bytes, start);
+        const QByteArrayView line(bytes.constData() + start, end - start);
+        if (!line.isEmpty() && line.front() == '[') {
+            if (same(line, "[bot]"_L1))
+                ++read.unreadBots;
+            else if (same(line, "[map]"_L1) || same(line, "[defaultmap]"_L1))
+                ++read.unreadMaps;
+        }
+        start = next;
+    }
+}
+
 // Reads the lines of the file into the two lists (each with its spare slot in front) and collects
-// them for the INI page. Returns false when it had to stop early (a list would pass its limit).
-bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& bots,
-               ShownText& shown) {
+// them for the INI page. Returns where it had to stop early (a list would pass its limit), or -1.
+qsizetype readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& bots,
+                    ShownText& shown) {
     constexpr qsizetype mostSlots = qsizetype(EntryList<BotEntry>::MaxEntries) + 1;
     Section section = Section::None;
     ValueCache values;
-    const char* const data = bytes.constData();
-    const qsizetype size = bytes.size();
     qsizetype start = 0;
-    while (start < size) {
-        // A line ends at CR LF or at a lone CR; a lone LF belongs to the line.
-        const void* cr = std::memchr(data + start, '\r', size_t(size - start));
-        qsizetype end = size;
-        qsizetype next = size;
-        if (cr) {
-            end = static_cast<const char*>(cr) - data;
-            next = (end + 1 < size && data[end + 1] == '\n') ? end + 2 : end + 1;
-        }
-        QByteArrayView line(data + start, end - start);
+    while (start < bytes.size()) {
+        const auto [end, next] = lineEnd(bytes, start);
+        QByteArrayView line(bytes.constData() + start, end - start);
 
         const bool maybeHeader = !line.isEmpty() && line.front() == '[';
         const bool isBot = maybeHeader && same(line, "[bot]"_L1);
@@ -231,12 +250,12 @@ bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& 
         const bool isMap = isDefaultMap || (maybeHeader && same(line, "[map]"_L1));
         if (isBot) {
             if (bots.size() >= mostSlots)
-                return false;
+                return start;
             bots.emplace_back();
             section = Section::Bot;
         } else if (isMap) {
             if (maps.size() >= mostSlots)
-                return false;
+                return start;
             maps.emplace_back();
             section = Section::Map;
             if (isDefaultMap)
@@ -253,7 +272,7 @@ bool readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEntry>& 
         shown.add(line, start, end, next);
         start = next;
     }
-    return true;
+    return -1;
 }
 
 // Whether the writer puts out the same key lines for both entries.
@@ -283,7 +302,10 @@ BotsIniRead readBotsIni(const QByteArray& bytes) {
     maps.reserve(most);
     bots.reserve(most);
     ShownText shown(bytes);
-    read.readToEnd = readLines(bytes, maps, bots, shown);
+    const qsizetype stop = readLines(bytes, maps, bots, shown);
+    read.readToEnd = stop < 0;
+    if (!read.readToEnd)
+        countHeaders(bytes, stop, read);
     if (read.readToEnd)
         read.text = shown.result();
     read.roster.maps = EntryList<MapEntry>::fromFile(std::move(maps));

@@ -19,6 +19,10 @@ struct BotsIniRead {
     // False when the file could not be opened or read to its end, or a list would have passed
     // its limit: text is then empty, and the roster holds what came before the stop.
     bool readToEnd = false;
+    // The map entries and bots the file holds past that stop, none when it was read to its end:
+    // its headers from the one that stopped the reading on.
+    qsizetype unreadMaps = 0;
+    qsizetype unreadBots = 0;
 };
 
 // Reads the file's bytes.

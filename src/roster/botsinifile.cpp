@@ -18,7 +18,10 @@ BotsIniRead unreadable() {
 } // namespace
 
 BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
-    const QString path = botsIniPath(programFolder);
+    return readBotsIniFileAt(botsIniPath(programFolder), stamp);
+}
+
+BotsIniRead readBotsIniFileAt(const QString& path, FileStamp* stamp) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (stamp)
@@ -35,7 +38,11 @@ BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
 
 bool writeBotsIniFile(const QString& programFolder, const QByteArray& fileBytes, QString* error,
                       FileStamp* stamp) {
-    const QString path = botsIniPath(programFolder);
+    return writeBotsIniFileAt(botsIniPath(programFolder), fileBytes, error, stamp);
+}
+
+bool writeBotsIniFileAt(const QString& path, const QByteArray& fileBytes, QString* error,
+                        FileStamp* stamp) {
     const bool written = writeFileAtomically(
         path, [&](QIODevice& file) { return file.write(fileBytes) == fileBytes.size(); }, error);
     if (written && stamp)

@@ -5,6 +5,8 @@
 #include "catalog/catalog.h"
 #include "game/gamefolder.h"
 #include "roster/botsini.h"
+#include "roster/entrylist.h"
+#include "roster/records.h"
 #include "ui_mainwindow.h"
 #include "window/folderpicker.h"
 #include "window/fonts.h"
@@ -18,6 +20,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStringList>
 
 #include <cmath>
 #include <optional>
@@ -31,6 +34,16 @@ const QString NotFoundNotice =
     u"Bots.ini file.\r\n"_s;
 
 constexpr int DefaultPlacementTwips = 1000;
+
+// "1 map entry and 2 bots": what a file holds past the most that can be read.
+QString unreadEntries(const RosterDocument::Unread& unread) {
+    QStringList parts;
+    if (unread.maps > 0)
+        parts << (unread.maps == 1 ? u"1 map entry"_s : u"%1 map entries"_s.arg(unread.maps));
+    if (unread.bots > 0)
+        parts << (unread.bots == 1 ? u"1 bot"_s : u"%1 bots"_s.arg(unread.bots));
+    return parts.join(u" and "_s);
+}
 
 // A stored position in twips, or nothing when the text is not a number.
 std::optional<int> twipsFrom(const QString& text) {
@@ -52,8 +65,9 @@ bool onSomeScreen(const QRect& rect) {
 
 } // namespace
 
-MainWindow::MainWindow(const QString& addonFolder, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), startFolder(addonFolder) {
+MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), startFolder(addonFolder),
+      startFileName(fileName) {
     ui->setupUi(this);
     ui->pageTabs->addTab(u"Bots"_s);
     ui->pageTabs->addTab(u"Maps"_s);
@@ -153,7 +167,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::load() {
     readSettings();
-    loadRoster(startFolder);
+    loadRoster(startFolder, startFileName);
     fillModelList();
     fillMapList();
     setWindowTitle(botsPage->caption());
@@ -222,13 +236,21 @@ void MainWindow::writeSettings() {
 
 // Opens bots.ini in folder and shows its first bot and map on the Bots page; the INI view names
 // the file.
-void MainWindow::loadRoster(const QString& folder) {
-    const RosterDocument::Loaded loaded = document.load(folder);
+void MainWindow::loadRoster(const QString& folder, const QString& fileName) {
+    const RosterDocument::Loaded loaded = document.load(folder, fileName);
     if (loaded.readToEnd)
         ui->iniTextView->setFileBytes(loaded.text);
     else
         setIniText(NotFoundNotice);
     ui->iniTextView->setToolTip(QDir::toNativeSeparators(document.filePath()));
+    if (loaded.unread.any()) {
+        showMessage(this, u"Too many entries"_s,
+                    u"bots.ini holds more than Zelvik can show: it reads at most %1 map entries "
+                    u"and %1 bots. Left unread: %2.\n\nThe pages show the entries read. \"Save "
+                    u"INI\" would write bots.ini without the ones left unread."_s
+                        .arg(EntryList<BotEntry>::MaxEntries)
+                        .arg(unreadEntries(loaded.unread)));
+    }
     {
         const QSignalBlocker quiet(ui->pageTabs);
         ui->pageTabs->setCurrentIndex(0);
@@ -286,6 +308,19 @@ void MainWindow::showPage(int index) {
 
 bool MainWindow::saveIni() {
     using Outcome = RosterDocument::Saved::Outcome;
+    // Entries the file holds past the limit are never dropped without the player's word.
+    if (document.unread().any()) {
+        const Answer answer =
+            ask(this, {u"Save INI"_s,
+                       u"bots.ini holds %1 that Zelvik could not read. Saving writes only the "
+                       u"roster shown here and drops them from the file. Save anyway?"_s.arg(
+                           unreadEntries(document.unread())),
+                       {Answer::Save, Answer::Cancel},
+                       Answer::Cancel,
+                       Answer::Cancel});
+        if (answer != Answer::Save)
+            return false;
+    }
     RosterDocument::Saved saved = document.save();
     if (saved.outcome == Outcome::ChangedElsewhere) {
         const Answer answer =

@@ -22,8 +22,10 @@ class MainWindow : public QWidget {
 public:
     static inline const QString ProgramName = QStringLiteral("Vantrel Zelvik");
 
-    // addonFolder is where bots.ini is read and written (until the player opens another).
-    explicit MainWindow(const QString& addonFolder, QWidget* parent = nullptr);
+    // addonFolder is where bots.ini is read and written (until the player opens another);
+    // fileName, when given, is the name that file goes by there.
+    explicit MainWindow(const QString& addonFolder, const QString& fileName = QString(),
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Reads the settings and bots.ini into the window; called once, before the first show.
@@ -47,8 +49,8 @@ private:
     void readSettings();
     void placeWindow();
     void writeSettings();
-    // Opens bots.ini in folder and shows its first bot and map on the Bots page.
-    void loadRoster(const QString& folder);
+    // Opens bots.ini (or fileName) in folder and shows its first bot and map on the Bots page.
+    void loadRoster(const QString& folder, const QString& fileName = QString());
     void openAddonFolder();
 
     void onPageChanged();
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     RosterDocument document;
     QString startFolder;
+    QString startFileName;
     QString listsFolder;
     std::unique_ptr<BotsPage> botsPage;
     std::unique_ptr<MapsPage> mapsPage;

@@ -47,7 +47,8 @@ void TestStartupFolder::initTestCase() {
 
 void TestStartupFolder::choiceFollowsTheOrder_data() {
     QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("own"); // "-": holds no bots.ini; "+": holds one
+    // "+": holds a bots.ini; "0": a folder without one; "-": no such folder
+    QTest::addColumn<QString>("own");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("found");
     QTest::addColumn<bool>("installed");
@@ -92,6 +93,17 @@ void TestStartupFolder::choiceFollowsTheOrder_data() {
         << "-/own"
         << "-/st"
         << "-/fd" << true << Source::Ask << "" << false;
+    // An installed program asks once: the folder kept is taken while it is there.
+    QTest::newRow("installed: kept folder without bots.ini")
+        << ""
+        << "0/own"
+        << "0/st"
+        << "-/fd" << true << Source::Stored << "/st" << true;
+    QTest::newRow("not installed: own folder first")
+        << ""
+        << "0/own"
+        << "0/st"
+        << "0/fd" << false << Source::OwnFallback << "/own" << false;
 }
 
 void TestStartupFolder::choiceFollowsTheOrder() {
@@ -104,7 +116,8 @@ void TestStartupFolder::choiceFollowsTheOrder() {
     QFETCH(QString, folder);
     QFETCH(bool, remembered);
     const auto candidate = [](const QString& text) {
-        return FolderCandidate{text.mid(1), text.startsWith(u'+')};
+        return FolderCandidate{text.mid(1), text.startsWith(u'+'),
+                               text.startsWith(u'+') || text.startsWith(u'0')};
     };
     const AddonFolderChoice choice = chooseAddonFolder(
         {argument, candidate(own), candidate(stored), candidate(found), installed});
@@ -120,6 +133,8 @@ void TestStartupFolder::addonFolderOfTheGame_data() {
                                                          << "~/game/VanTrel";
     QTest::newRow("path in upper case") << "~/game/HL.EXE"
                                         << "~/game/VanTrel";
+    QTest::newRow("server path") << "~/game/HLDS.exe"
+                                 << "~/game/VanTrel";
     QTest::newRow("folder with separator") << "~/game/"
                                            << "~/game/VanTrel";
     QTest::newRow("game without the add-on") << "~/other/hl.exe"

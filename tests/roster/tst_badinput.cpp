@@ -231,16 +231,22 @@ void TestBadInput::tooManyHeadersStopAtTheLimit_data() {
     QTest::addColumn<QString>("lastBot");
     QTest::addColumn<int>("maps");
     QTest::addColumn<QString>("lastMap");
+    QTest::addColumn<int>("unreadBots");
+    QTest::addColumn<int>("unreadMaps");
     QTest::newRow("[Bot]") << QByteArray("[Bot]\r\n").repeated(40000) << 32767 << QString() << 1
-                           << u"Map1"_s;
+                           << u"Map1"_s << 40000 - 32767 << 0;
     QTest::newRow("[Map]") << QByteArray("[Map]\r\n").repeated(40000) << 1 << u"Bot1"_s << 32767
-                           << QString();
+                           << QString() << 0 << 40000 - 32767;
     QTest::newRow("[DefaultMap]") << QByteArray("[DefaultMap]\r\n").repeated(40000) << 1
-                                  << u"Bot1"_s << 32767 << u"Default"_s;
+                                  << u"Bot1"_s << 32767 << u"Default"_s << 0 << 40000 - 32767;
+    // The bot after the maps is never reached: it is left unread, not made up.
+    QTest::newRow("maps, then a bot")
+        << QByteArray("[Map]\r\n").repeated(32768) + "[bOT]\r\nname=late\r\n[Bots]\r\n"
+        << 1 << u"Bot1"_s << 32767 << QString() << 1 << 1;
     // Both lists fill together; the next bot stops the reading, and what follows is not read.
     QTest::newRow("both") << QByteArray("[Bot]\r\n[DefaultMap]\r\n").repeated(32768) +
                                  "[Bot]\r\nname=late\r\n"
-                          << 32767 << QString() << 32767 << u"Default"_s;
+                          << 32767 << QString() << 32767 << u"Default"_s << 2 << 1;
 }
 
 void TestBadInput::tooManyHeadersStopAtTheLimit() {
@@ -249,6 +255,8 @@ void TestBadInput::tooManyHeadersStopAtTheLimit() {
     QFETCH(QString, lastBot);
     QFETCH(int, maps);
     QFETCH(QString, lastMap);
+    QFETCH(int, unreadBots);
+    QFETCH(int, unreadMaps);
     const BotsIniRead read = readBotsIni(file);
     verifyShape(read.roster);
     // The reading stopped at the first header past the limit, so the INI page is given no text.
@@ -256,6 +264,8 @@ void TestBadInput::tooManyHeadersStopAtTheLimit() {
     QVERIFY(read.text.isEmpty());
     verifyStoppedList(read.roster.bots, bots, lastBot);
     verifyStoppedList(read.roster.maps, maps, lastMap);
+    QCOMPARE(read.unreadBots, unreadBots);
+    QCOMPARE(read.unreadMaps, unreadMaps);
 }
 
 // Writing a roster whose lists are both full stops at the last entry of each: an index counted

@@ -54,7 +54,8 @@ private:
 // The main window on a program folder, loaded from bots.ini there and shown.
 class ShownWindow : public MainWindow {
 public:
-    explicit ShownWindow(const QString& folderPath) : MainWindow(folderPath) {
+    explicit ShownWindow(const QString& folderPath, const QString& fileName = QString())
+        : MainWindow(folderPath, fileName) {
         load();
         show();
     }

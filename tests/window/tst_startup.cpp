@@ -78,6 +78,8 @@ private slots:
     void firstStartWithAnEmptyStore();
     void startupOpensTheChosenFolder_data();
     void startupOpensTheChosenFolder();
+    void installedProgramAsksOnce_data();
+    void installedProgramAsksOnce();
     void firstStartFindsTheInstalledGame();
     void storedValuesComeBack();
     void unusablePlaceGivesTheDefault_data();
@@ -130,6 +132,9 @@ void TestStartup::startupOpensTheChosenFolder_data() {
     // bad input with the message and nothing written.
     QTest::newRow("folder argument") << QStringList{u"~/arg"_s} << "own arg stored found"
                                      << "arg" << 0 << "arg";
+    // The file named in another letter case is the one read and written, on Linux too.
+    QTest::newRow("Bots.ini argument") << QStringList{u"~/arg/Bots.INI"_s} << "own arg stored"
+                                       << "arg" << 0 << "arg";
     QTest::newRow("own folder wins") << QStringList() << "own stored found"
                                      << "own" << 0 << "stored";
     QTest::newRow("remembered folder") << QStringList() << "stored found"
@@ -170,12 +175,17 @@ void TestStartup::startupOpensTheChosenFolder() {
             return gameStoreFolder() + u"/steamapps/common/Half-Life/VANTREL"_s;
         return places.filePath(place);
     };
+    // The roster file of a place: bots.ini, or the file named on the command line.
+    const QString named = arguments.value(0);
+    const auto rosterFile = [&](const QString& place) {
+        const bool namedHere = place == u"arg" && named.endsWith(u".ini"_s, Qt::CaseInsensitive);
+        return placePath(place) + u'/' + (namedHere ? QFileInfo(named).fileName() : u"bots.ini"_s);
+    };
     const QStringList allPlaces{u"own"_s, u"arg"_s, u"found"_s, u"stored"_s, u"launcher"_s};
     for (const QString& place : allPlaces) {
         QVERIFY(QDir().mkpath(placePath(place)));
         if (holding.split(u' ').contains(place))
-            QVERIFY(writeBytes(placePath(place) + u"/bots.ini"_s,
-                               "[Bot]\r\nname=" + place.toLatin1() + "\r\n"));
+            QVERIFY(writeBytes(rosterFile(place), "[Bot]\r\nname=" + place.toLatin1() + "\r\n"));
     }
     if (holding.contains(u"found"))
         installGame();
@@ -187,7 +197,7 @@ void TestStartup::startupOpensTheChosenFolder() {
     }
     QMap<QString, QByteArray> before;
     for (const QString& place : allPlaces)
-        before[place] = readBytes(placePath(place) + u"/bots.ini"_s);
+        before[place] = readBytes(rosterFile(place));
     const QByteArray settingsBefore = readBytes(settingsFile());
 
     QStringList commandLine{u"zelvik"_s};
@@ -203,13 +213,13 @@ void TestStartup::startupOpensTheChosenFolder() {
     } else {
         QVERIFY(!startup.exitCode);
         QVERIFY(messages.texts.isEmpty());
-        ShownWindow window(startup.folder);
+        ShownWindow window(startup.folder, startup.fileName);
         QCOMPARE(QFileInfo(control<IniTextView>(window, "iniTextView")->toolTip()),
-                 QFileInfo(placePath(opened) + u"/bots.ini"_s));
+                 QFileInfo(rosterFile(opened)));
         editAndSave(window, u"xyz"_s);
     }
     for (const QString& place : allPlaces) {
-        const QByteArray after = readBytes(placePath(place) + u"/bots.ini"_s);
+        const QByteArray after = readBytes(rosterFile(place));
         if (place != opened)
             QCOMPARE(after, before[place]);
         else if (holding.contains(place))
@@ -223,6 +233,34 @@ void TestStartup::startupOpensTheChosenFolder() {
         QCOMPARE(kept, none);
     else
         QCOMPARE(QFileInfo(kept), QFileInfo(placePath(remembered)));
+}
+
+void TestStartup::installedProgramAsksOnce_data() {
+    QTest::addColumn<bool>("picks"); // a folder without bots.ini; else the player cancels
+    QTest::newRow("cancel") << false;
+    QTest::newRow("a folder without bots.ini") << true;
+}
+
+// A copy an install put in place (here under a prefix of its own) asks for the add-on folder once:
+// the next start opens what the answer opened, before "Save INI" has put a bots.ini there.
+void TestStartup::installedProgramAsksOnce() {
+    QFETCH(bool, picks);
+    if (HostIsWindows)
+        QSKIP("On Windows the program goes into one folder, without a desktop entry.");
+    QTemporaryDir places;
+    const QString entry = u"/share/applications/io.github.zelvik.zelvik.desktop"_s;
+    QVERIFY(QDir().mkpath(places.filePath(u"bin"_s)) &&
+            QDir().mkpath(places.filePath(u"picked"_s)));
+    QVERIFY(QDir().mkpath(QFileInfo(places.path() + entry).path()));
+    QVERIFY(writeBytes(places.path() + entry, "[Desktop Entry]\n"));
+    FolderPickerCapture picker(picks ? places.filePath(u"picked"_s) : QString());
+    const auto start = [&] {
+        return prepareStartup({}, places.filePath(u"bin"_s), startupDialogs()).folder;
+    };
+    const QString first = start();
+    QCOMPARE(start(), first);
+    QCOMPARE(picker.asked, 1);
+    QCOMPARE(QFileInfo(first) == QFileInfo(places.filePath(u"picked"_s)), picks);
 }
 
 // The game installed by its store client under this (test) home is offered, not stored; a stored
@@ -365,6 +403,13 @@ void TestStartup::closeAsksBeforeDroppingEdits_data() {
         << u"largest, edit"_s << answers({Answer::Discard}) << true << false;
     QTest::newRow("largest, open, edit, discard")
         << u"largest, open, edit"_s << answers({Answer::Discard}) << true << false;
+    // A file past the limit: what was left unread is told at load, and saving asks before it
+    // drops it; closing without saving drops nothing from the file.
+    QTest::newRow("past the limit, nothing edited") << u"past"_s << answers({}) << true << false;
+    QTest::newRow("past the limit, edit, save, keep the rest")
+        << u"past, edit"_s << answers({Answer::Save, Answer::Cancel}) << false << false;
+    QTest::newRow("past the limit, edit, save, drop the rest")
+        << u"past, edit"_s << answers({Answer::Save, Answer::Save}) << true << true;
 }
 
 void TestStartup::closeAsksBeforeDroppingEdits() {
@@ -379,9 +424,19 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
                                           "[Bot]\r\nname=A\r\nmodel=Barney\r\n"_ba +
                                           "[Bot]\r\nname=B\r\nmodel=gina\r\n"_ba.repeated(32766)));
     }
+    if (before.contains(u"past")) {
+        QVERIFY(writeBytes(iniPath(), "[Bot]\r\nname=A\r\nmodel=Barney\r\n"_ba +
+                                          "[Map]\r\nname=m\r\n"_ba.repeated(32768) +
+                                          "[Bot]\r\nname=late\r\n"_ba));
+    }
     const QByteArray onDisk =
         before.contains(u"outside") ? "; edited elsewhere\r\n"_ba : readBytes(iniPath());
+    MessageCapture loadMessages;
     ShownWindow window(folder.path());
+    QCOMPARE(loadMessages.texts.size(), before.contains(u"past") ? 1 : 0);
+    if (before.contains(u"past"))
+        QVERIFY2(loadMessages.texts.first().contains(u"Left unread: 1 map entry and 1 bot."_s),
+                 qPrintable(loadMessages.texts.first()));
     if (before == u"parameters")
         control<QLineEdit>(window, "parametersEdit")->setText(u"-dev"_s);
     if (before.contains(u"edit"))
@@ -436,6 +491,8 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
                                              : u"before closing?"_s),
                  qPrintable(asked.text));
     }
+    if (before.contains(u"past") && answers.size() > 1)
+        QCOMPARE(questions.asked.at(1).defaultAnswer, Answer::Cancel);
     QCOMPARE(messages.texts.size(), before.contains(u"blocked") ? 1 : 0);
     if (saved)
         QVERIFY(readBytes(iniPath()).contains("Name            = Axyz\r\n"));
