@@ -128,21 +128,18 @@ void TestStartup::startupOpensTheChosenFolder_data() {
     QTest::addColumn<QString>("remembered"); // the place kept for the next start, or <absent>
     const QString none = u"<absent>"_s;
     // Which arguments name a folder (a bots.ini names its own) and which are bad input is the
-    // command line's rule (tst_startupfolder); here that start-up opens what it names, and stops on
-    // bad input with the message and nothing written.
+    // command line's rule, and the order of the places the choice's (tst_startupfolder); here
+    // that start-up finds each place on disk, opens what it names, and stops on bad input with
+    // the message and nothing written.
     QTest::newRow("folder argument") << QStringList{u"~/arg"_s} << "own arg stored found"
                                      << "arg" << 0 << "arg";
     // The file named in another letter case is the one read and written, on Linux too.
     QTest::newRow("Bots.ini argument") << QStringList{u"~/arg/Bots.INI"_s} << "own arg stored"
                                        << "arg" << 0 << "arg";
-    QTest::newRow("own folder wins") << QStringList() << "own stored found"
-                                     << "own" << 0 << "stored";
     QTest::newRow("remembered folder") << QStringList() << "stored found"
                                        << "stored" << 0 << "stored";
     QTest::newRow("found add-on folder") << QStringList() << "found"
                                          << "found" << 0 << "found";
-    QTest::newRow("remembered folder without bots.ini") << QStringList() << "stored-empty found"
-                                                        << "found" << 0 << "found";
     QTest::newRow("launcher's folder taken over") << QStringList() << "launcher found"
                                                   << "launcher" << 0 << "launcher";
     QTest::newRow("nothing anywhere: own folder") << QStringList() << ""
