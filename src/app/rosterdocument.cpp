@@ -8,6 +8,7 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder) {
     BotsIniRead read = readBotsIniFile(folder, &stamp);
     editing = std::move(read.roster);
     saved = editing;
+    steps.clear();
     return {std::move(read.text), read.readToEnd};
 }
 

@@ -116,8 +116,9 @@ template <> void EntryPage<MapEntry>::show(const MapEntry& map) {
 // a page's actions are its own, and a hidden page's shortcuts do not fire. Its context menu lists
 // them with their keys.
 template <typename Entry>
-EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited)
-    : ui(controls), window(owner), list(edited) {
+EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited,
+                            RosterHistory& history)
+    : ui(controls), window(owner), list(edited), edits(edited, history) {
     QWidget* page = widget();
     const auto make = [page](const QString& text, QKeyCombination key) {
         auto* action = new QAction(text, page);
@@ -160,7 +161,7 @@ template <typename Entry> void EntryPage<Entry>::render() {
 }
 
 template <typename Entry> void EntryPage<Entry>::page(int value) {
-    if (list.pageTo(value, onView()))
+    if (edits.pageTo(value, onView()))
         render();
     else
         putPager(pager(), list.current());
@@ -172,7 +173,7 @@ template <typename Entry> void EntryPage<Entry>::showListFull() {
 }
 
 template <typename Entry> void EntryPage<Entry>::add() {
-    if (!list.add(onView())) {
+    if (!edits.add(onView())) {
         showListFull();
         return;
     }
@@ -180,17 +181,17 @@ template <typename Entry> void EntryPage<Entry>::add() {
 }
 
 template <typename Entry> void EntryPage<Entry>::remove() {
-    if (list.remove(list.current()))
+    if (edits.remove(list.current()))
         render();
 }
 
 template <typename Entry> void EntryPage<Entry>::move(int offset) {
-    if (list.move(offset, onView()))
+    if (edits.move(offset, onView()))
         render();
 }
 
 template <typename Entry> void EntryPage<Entry>::duplicate() {
-    switch (list.duplicate(onView())) {
+    switch (edits.duplicate(onView())) {
     case EntryList<Entry>::Copy::Made:
         render();
         break;

@@ -32,6 +32,10 @@ const QString NotFoundNotice =
 
 constexpr int DefaultPlacementTwips = 1000;
 
+// The tabs of the Bots and the Maps page.
+constexpr int BotsTab = 0;
+constexpr int MapsTab = 1;
+
 // A stored position in twips, or nothing when the text is not a number.
 std::optional<int> twipsFrom(const QString& text) {
     bool ok = false;
@@ -73,9 +77,10 @@ MainWindow::MainWindow(const QString& addonFolder, QWidget* parent)
     setWindowIcon(icon);
     applyFonts();
     setIniText(NotFoundNotice);
-    botsPage = std::make_unique<BotsPage>(*this, *ui, document.roster().bots);
-    mapsPage = std::make_unique<MapsPage>(*this, *ui, document.roster().maps);
+    botsPage = std::make_unique<BotsPage>(*this, *ui, document.roster().bots, document.history());
+    mapsPage = std::make_unique<MapsPage>(*this, *ui, document.roster().maps, document.history());
     addOpenFolderAction();
+    addHistoryActions();
     connectHandlers();
 }
 
@@ -364,4 +369,60 @@ void MainWindow::fillMapList() {
     ui->mapNameCombo->addItems(foundMapNames(listsFolder));
     ui->mapNameCombo->setCurrentIndex(-1);
     ui->mapNameCombo->setEditText(shown);
+}
+
+void MainWindow::addHistoryActions() {
+    historyKeys = new HistoryKeys(
+        *this, [this](bool forward) { stepHistory(forward); }, [this] { refreshHistoryActions(); });
+    // The pages' context menus end with them, below their own actions.
+    for (QWidget* page : {ui->botsPage, ui->mapsPage}) {
+        auto* separator = new QAction(page);
+        separator->setSeparator(true);
+        page->addActions({separator, historyKeys->undoAction(), historyKeys->redoAction()});
+    }
+}
+
+void MainWindow::stepHistory(bool forward) {
+    const int tab = ui->pageTabs->currentIndex();
+    RosterHistory& history = document.history();
+    std::optional<RosterListKind> changed;
+    if (tab == BotsTab)
+        changed = botsPage->stepHistory(forward);
+    else if (tab == MapsTab)
+        changed = mapsPage->stepHistory(forward);
+    else
+        changed = forward ? history.redo() : history.undo();
+    if (!changed)
+        return;
+    const int page = *changed == RosterListKind::Bots ? BotsTab : MapsTab;
+    {
+        const QSignalBlocker quiet(ui->pageTabs);
+        ui->pageTabs->setCurrentIndex(page);
+    }
+    showPage(page);
+    if (page == BotsTab)
+        botsPage->render();
+    else
+        mapsPage->render();
+}
+
+// Each action names the step it would take and is on while it would act: on the typing of the
+// text box with the focus, or on the roster.
+void MainWindow::refreshHistoryActions() {
+    const int tab = ui->pageTabs->currentIndex();
+    const RosterHistory& history = document.history();
+    const auto what = [&](bool forward) {
+        if (tab == BotsTab)
+            return botsPage->historyText(forward);
+        if (tab == MapsTab)
+            return mapsPage->historyText(forward);
+        return forward ? history.redoText() : history.undoText();
+    };
+    for (const bool forward : {false, true}) {
+        QAction* action = forward ? historyKeys->redoAction() : historyKeys->undoAction();
+        const QString verb = forward ? u"Redo"_s : u"Undo"_s;
+        const QString step = what(forward);
+        action->setText(step.isEmpty() ? verb : verb + u' ' + step);
+        action->setEnabled(!step.isEmpty() || HistoryKeys::textBoxCanStep(forward));
+    }
 }

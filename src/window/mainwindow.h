@@ -2,6 +2,7 @@
 
 #include "app/rosterdocument.h"
 #include "window/entrypage.h"
+#include "window/historykeys.h"
 
 #include <QString>
 #include <QWidget>
@@ -64,6 +65,13 @@ private:
     // the question: "closing", "opening another folder".
     bool settleUnsavedEdits(const QString& leaving);
 
+    // Undo and Redo of the roster, their keys and context menu entries.
+    void addHistoryActions();
+    // Takes a step of the roster's history back (forward: again), from the page on view as its
+    // rules say, and shows the entry it changed on its page.
+    void stepHistory(bool forward);
+    void refreshHistoryActions();
+
     void fillModelList();
     void fillMapList();
     void setIniText(const QString& text);
@@ -75,4 +83,5 @@ private:
     QString listsFolder;
     std::unique_ptr<BotsPage> botsPage;
     std::unique_ptr<MapsPage> mapsPage;
+    HistoryKeys* historyKeys = nullptr;
 };
