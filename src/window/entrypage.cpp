@@ -1,11 +1,13 @@
 #include "window/entrypage.h"
 
 #include "catalog/catalog.h"
+#include "roster/entrysearch.h"
 #include "ui_mainwindow.h"
 #include "window/leadingnumber.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 #include "window/modelpicture.h"
+#include "window/numberprompt.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -30,12 +32,14 @@ void putPager(QScrollBar* pager, int value) {
 template <typename Entry> struct PageWords;
 template <> struct PageWords<BotEntry> {
     static inline const QString Caption = u"Bot"_s;
+    static inline const QString GoToTitle = u"Go to bot"_s;
     static inline const QString FullTitle = u"Add bot"_s;
     static inline const QString FullText =
         u"The bot list is full: it already holds %1 bots, the most it can hold."_s;
 };
 template <> struct PageWords<MapEntry> {
     static inline const QString Caption = u"Map"_s;
+    static inline const QString GoToTitle = u"Go to map"_s;
     static inline const QString FullTitle = u"Add map"_s;
     static inline const QString FullText =
         u"The map list is full: it already holds %1 entries, the most it can hold."_s;
@@ -201,6 +205,27 @@ template <typename Entry> void EntryPage<Entry>::duplicate() {
     case EntryList<Entry>::Copy::Refused:
         break;
     }
+}
+
+template <typename Entry>
+typename EntryPage<Entry>::Found EntryPage<Entry>::find(const QString& text, bool backwards) {
+    if (!edits.canLeave(onView()))
+        return Found::Refused;
+    const int index = findByName(list, text, list.current(), backwards);
+    if (index == 0)
+        return Found::None;
+    page(index);
+    return Found::Shown;
+}
+
+template <typename Entry> void EntryPage<Entry>::goTo() {
+    if (list.count() == 0 || !edits.canLeave(onView()))
+        return;
+    const auto number =
+        askNumber(&window, {PageWords<Entry>::GoToTitle, u"Number, 1 to %1:"_s.arg(list.count()),
+                            qBound(1, list.current(), list.count()), 1, list.count()});
+    if (number)
+        page(*number);
 }
 
 template class EntryPage<BotEntry>;

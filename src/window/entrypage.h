@@ -71,6 +71,12 @@ public:
     void remove();
     void move(int offset);
     void duplicate();
+    // Shows the next entry (backwards: the one before) whose name contains text, as paging shows
+    // it; false when none does. Where paging is refused nothing happens, and that is no miss.
+    enum class Found { Shown, None, Refused };
+    Found find(const QString& text, bool backwards);
+    // Asks for an entry number and shows that entry, as paging does.
+    void goTo();
 
 protected:
     Ui::MainWindow& ui;

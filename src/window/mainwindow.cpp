@@ -81,6 +81,7 @@ MainWindow::MainWindow(const QString& addonFolder, QWidget* parent)
     mapsPage = std::make_unique<MapsPage>(*this, *ui, document.roster().maps, document.history());
     addOpenFolderAction();
     addHistoryActions();
+    addFindActions();
     connectHandlers();
 }
 

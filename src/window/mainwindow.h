@@ -2,6 +2,7 @@
 
 #include "app/rosterdocument.h"
 #include "window/entrypage.h"
+#include "window/findbox.h"
 #include "window/historykeys.h"
 
 #include <QString>
@@ -72,6 +73,13 @@ private:
     void stepHistory(bool forward);
     void refreshHistoryActions();
 
+    // Find (Ctrl+F, then F3 and Shift+F3 from the window) on the page on view: an entry by name
+    // on the Bots and Maps pages, the text on the INI page. Go to (Ctrl+G): an entry by number.
+    void addFindActions();
+    void openFind();
+    void findAgain(const QString& text, bool backwards);
+    void goToEntry();
+
     void fillModelList();
     void fillMapList();
     void setIniText(const QString& text);
@@ -84,4 +92,6 @@ private:
     std::unique_ptr<BotsPage> botsPage;
     std::unique_ptr<MapsPage> mapsPage;
     HistoryKeys* historyKeys = nullptr;
+    FindBox* findBox = nullptr;
+    QString lastFind;
 };

@@ -2,6 +2,7 @@
 // round and refusal, Add, Remove, Move and Duplicate with their limits, and what the page's
 // controls may do, and when a map is random.
 #include "roster/entrylist.h"
+#include "roster/entrysearch.h"
 #include "roster/records.h"
 #include "roster/rosterhistory.h"
 
@@ -246,6 +247,35 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, outcome);
         QCOMPARE(bots ? play<BotEntry>(script) : play<MapEntry>(script), outcome);
+    }
+
+    // A find starts after the entry on view, ignores letter case and wraps round; the entry on
+    // view comes last. Names: Alpha, beta, ALPHA TWO, Gamma.
+    void findByName_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<int>("found");
+        QTest::newRow("next after the one on view") << u"alpha"_s << 1 << false << 3;
+        QTest::newRow("round past the end") << u"alpha"_s << 3 << false << 1;
+        QTest::newRow("backwards") << u"ALPHA"_s << 3 << true << 1;
+        QTest::newRow("backwards round past the start") << u"a"_s << 1 << true << 4;
+        QTest::newRow("only the one on view") << u"bet"_s << 2 << false << 2;
+        QTest::newRow("in the middle of a name") << u"mm"_s << 2 << false << 4;
+        QTest::newRow("nowhere") << u"delta"_s << 2 << false << 0;
+        QTest::newRow("an empty text finds nothing") << QString() << 2 << false << 0;
+        QTest::newRow("from the spare") << u"gamma"_s << 0 << false << 4;
+    }
+    void findByName() {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(bool, backwards);
+        QFETCH(int, found);
+        QList<BotEntry> bots(1);
+        for (const char* name : {"Alpha", "beta", "ALPHA TWO", "Gamma"})
+            bots.append({QString::fromLatin1(name), u"gina"_s, u"1"_s, u"1"_s});
+        const EntryList<BotEntry> list(bots);
+        QCOMPARE(::findByName(list, text, from, backwards), found);
     }
 
     void defaultsOfAnAddedEntry() {
