@@ -10,9 +10,11 @@
 #include "window/messages.h"
 #include "windowsupport.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
@@ -225,4 +227,109 @@ void closeQuestion(benchmark::State& state) {
         state.SetIterationTime(double(askedAfter) * 1e-9);
     }
     setQuestionHandler(previous);
+}
+
+namespace {
+
+// The window's Undo or Redo action (their texts begin with the verb).
+QAction* historyAction(const MainWindow& w, QStringView verb) {
+    const auto actions = w.actions();
+    for (QAction* action : actions) {
+        if (action->text().startsWith(verb))
+            return action;
+    }
+    qFatal("The window has no %s action", qPrintable(verb.toString()));
+}
+
+// The process's resident memory in KiB, from /proc; 0 where there is none.
+double residentKiB() {
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble();
+    }
+    return 0;
+}
+
+} // namespace
+
+// Remove the first entry of a full list, undo the removal, redo it and undo it again (only the
+// first undo, or the redo, is timed): the entry goes back to the front of 32767.
+void undoOrRedoRemove(benchmark::State& state, ListOf list, bool timeRedo) {
+    const bool maps = list == ListOf::Maps;
+    MainWindow& w = *sharedWindow();
+    selectPage(w, maps ? 1 : 0);
+    QScrollBar* bar = control<QScrollBar>(w, maps ? "mapPager" : "botPager");
+    QPushButton* remove = control<QPushButton>(w, maps ? "removeMapButton" : "removeBotButton");
+    QAction* undo = historyAction(w, u"Undo");
+    QAction* redo = historyAction(w, u"Redo");
+    const auto count = [&] { return maps ? w.roster().maps.count() : w.roster().bots.count(); };
+    for (auto _ : state) {
+        bar->setValue(1);
+        remove->click();
+        const double undoing = timeOf([&] { undo->trigger(); });
+        const double redoing = timeOf([&] { redo->trigger(); });
+        undo->trigger();
+        state.SetIterationTime(timeRedo ? redoing : undoing);
+        if (count() != Largest)
+            state.SkipWithError("the list did not come back to its full size");
+    }
+}
+
+// What 1,000 steps add to the resident memory at the largest roster, as the counter
+// "added_MiB": the first bot's name edited and paged away from, then put back the same way, each
+// store an edit step that holds the entry before and after; the list ends as it was.
+void historyMemory(benchmark::State& state) {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, 0);
+    QScrollBar* bar = control<QScrollBar>(w, "botPager");
+    auto* name = control<QLineEdit>(w, "botNameEdit");
+    bar->setValue(1);
+    const BotEntry first = w.roster().bots.at(1);
+    for (auto _ : state) {
+        const double before = residentKiB();
+        for (int i = 0; i < 500; ++i) {
+            for (const QString& text : {u"Edited %1"_s.arg(i), first.name}) {
+                name->setText(text);
+                bar->setValue(2);
+                bar->setValue(1);
+            }
+        }
+        state.SetIterationTime(0);
+        state.counters["added_MiB"] = (residentKiB() - before) / 1024.0;
+        if (w.roster().bots.count() != Largest || !(w.roster().bots.at(1) == first))
+            state.SkipWithError("the list did not come back as it was");
+    }
+}
+
+// Find from the first entry (or the top of the INI text) for the name of the last of 32767 bots,
+// typed into the Find box and found with Enter.
+void findLast(benchmark::State& state, int page) {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, page);
+    const auto actions = w.actions();
+    for (QAction* action : actions) {
+        if (action->text() == u"Find...")
+            action->trigger();
+    }
+    auto* edit = control<QLineEdit>(w, "findEdit");
+    // The last bot's name as it stands (earlier benchmarks may have replaced it with an added
+    // one's), which no other bot's contains; the INI page shows the file as read.
+    edit->setText(page == 0 ? w.roster().bots.at(Largest).name : u"Bot %1"_s.arg(Largest));
+    auto* view = control<IniTextView>(w, "iniTextView");
+    QScrollBar* bar = control<QScrollBar>(w, "botPager");
+    for (auto _ : state) {
+        if (page == 0)
+            bar->setValue(1);
+        else
+            view->setSelection(0, 0);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        state.SetIterationTime(timeOf([&] { QCoreApplication::sendEvent(edit, &enter); }));
+        const bool found = page == 0 ? w.roster().bots.current() == Largest
+                                     : view->text().size() - view->cursorPosition() < 200;
+        if (!found)
+            state.SkipWithError("the find did not reach the last bot");
+    }
 }

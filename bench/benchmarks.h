@@ -36,6 +36,9 @@ void launchComposing(benchmark::State& state);
 void launchClick(benchmark::State& state);
 void iniPageFirstShow(benchmark::State& state);
 void closeQuestion(benchmark::State& state);
+void undoOrRedoRemove(benchmark::State& state, ListOf list, bool timeRedo);
+void historyMemory(benchmark::State& state);
+void findLast(benchmark::State& state, int page);
 // Closes the window the handler benchmarks share; it must be gone before the application is.
 void closeSharedWindow();
 

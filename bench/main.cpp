@@ -87,6 +87,12 @@ void registerAll() {
     add("handler/Launch click", 10, launchClick);
     add("handler/INI tab first", 3, iniPageFirstShow);
     add("handler/close question", 10, closeQuestion);
+    add("handler/undo remove first bot (largest)", 30, undoOrRedoRemove, ListOf::Bots, false);
+    add("handler/redo remove first bot (largest)", 30, undoOrRedoRemove, ListOf::Bots, true);
+    add("handler/undo remove first map (largest)", 30, undoOrRedoRemove, ListOf::Maps, false);
+    add("memory/undo history 1000 steps (largest)", 3, historyMemory);
+    add("handler/find last of 32767 bots", 30, findLast, 0);
+    add("handler/find near the end of the INI text (largest)", 10, findLast, 2);
     add("memory/largest INI page shown", 3, peakMemory);
 }
 

@@ -43,6 +43,7 @@ class Counter:
 
 
 HANDLER_MS = 100  # a handler the player waits for: every run within a tenth of a second
+UNDO_MS = 16  # an undo or redo at the largest roster: within one frame
 START_UP_MS = 250  # start-up of the largest roster, the usual run
 
 ROWS = [
@@ -91,6 +92,18 @@ ROWS = [
     Time("handler/Launch click", "Launch click, whole (largest; starts a stand-in game)"),
     Time("handler/close question",
          "Close request to the unsaved-changes question (largest, the last bot edited)", HANDLER_MS),
+    Time("handler/undo remove first bot (largest)",
+         "Handler: Undo the removal of the first of 32767 bots", UNDO_MS),
+    Time("handler/redo remove first bot (largest)",
+         "Handler: Redo the removal of the first of 32767 bots", UNDO_MS),
+    Time("handler/undo remove first map (largest)",
+         "Handler: Undo the removal of the first of 32767 maps", UNDO_MS),
+    Time("handler/find last of 32767 bots", "Handler: Find the last of 32767 bots by name",
+         UNDO_MS),
+    Time("handler/find near the end of the INI text (largest)",
+         "Handler: Find a text on the INI page's last lines (largest)", 50),
+    Counter("memory/undo history 1000 steps (largest)", "added_MiB",
+            "Resident memory 1,000 undo steps add (largest roster)", "MiB", 20),
     Counter("memory/largest INI page shown", "peak_MiB",
             "Peak resident memory, largest roster, INI page shown", "MiB", 80),
 ]

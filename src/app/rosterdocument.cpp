@@ -12,6 +12,7 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
     editing = std::move(read.roster);
     saved = editing;
     leftUnread = {read.unreadMaps, read.unreadBots};
+    steps.clear();
     return {std::move(read.text), read.readToEnd, leftUnread};
 }
 

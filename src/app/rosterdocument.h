@@ -2,6 +2,7 @@
 
 #include "platform/filestamp.h"
 #include "roster/roster.h"
+#include "roster/rosterhistory.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,6 +44,10 @@ public:
     const QString& filePath() const { return file; }
     Roster& roster() { return editing; }
     const Roster& roster() const { return editing; }
+    // The steps taken on the roster since it was read, to undo and redo; saving keeps them, and
+    // whether there is anything to save follows the roster back and forth.
+    RosterHistory& history() { return steps; }
+    const RosterHistory& history() const { return steps; }
 
     // Whether "Save INI" would write other text than the file holds, were the entries on view
     // stored into their lists: a file with its own spacing, or a missing one with its default
@@ -72,6 +77,7 @@ private:
     QString file;
     Roster editing;
     Roster saved;
+    RosterHistory steps{editing};
     FileStamp stamp;
     Unread leftUnread;
 };

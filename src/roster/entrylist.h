@@ -3,7 +3,14 @@
 #include <QList>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <utility>
+
+// Whether a list's Remove and its pager are on.
+struct ListSwitches {
+    bool removable = true;
+    bool pageable = true;
+};
 
 // One list of the roster with its editing rules, the same for bots and maps. Entries are at 1 to
 // count(); slot 0 is a spare that a page shows and stores into while the list is empty, and that
@@ -136,6 +143,32 @@ public:
         pageable = true;
         return Copy::Made;
     }
+
+    // What the history needs to take a step back or forward. Each changes exactly what it names;
+    // the pager's and Remove's switches are handed back and forth whole, since they depend on the
+    // list's past as well as on its count.
+    using Switches = ListSwitches;
+    Switches switches() const { return {removable, pageable}; }
+    // Sets the switches and makes index current (clamped to the list, 0 when it is empty).
+    void restore(Switches to, int index) {
+        removable = to.removable;
+        pageable = to.pageable;
+        currentIndex = qint16(qBound(count() == 0 ? 0 : 1, index, count()));
+    }
+    void replaceAt(int index, const Entry& entry) { items[index] = entry; }
+    // Inserts entries so that the first lands at index (1 to count()+1).
+    void insertAt(int index, const QList<Entry>& entries) {
+        Q_ASSERT(index >= 1 && index <= count() + 1 && count() + entries.size() <= MaxEntries);
+        items.insert(index, entries.size(), Entry());
+        std::copy(entries.cbegin(), entries.cend(), items.begin() + index);
+    }
+    // Takes n entries out from index on and hands them back.
+    QList<Entry> takeAt(int index, int n) {
+        QList<Entry> taken = items.mid(index, n);
+        items.remove(index, n);
+        return taken;
+    }
+    void moveEntry(int from, int to) { items.move(from, to); }
 
 private:
     bool hasEntryOnView() const { return currentIndex >= 1 && currentIndex <= count(); }

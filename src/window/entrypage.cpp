@@ -1,11 +1,13 @@
 #include "window/entrypage.h"
 
 #include "catalog/catalog.h"
+#include "roster/entrysearch.h"
 #include "ui_mainwindow.h"
 #include "window/leadingnumber.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 #include "window/modelpicture.h"
+#include "window/numberprompt.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -30,12 +32,14 @@ void putPager(QScrollBar* pager, int value) {
 template <typename Entry> struct PageWords;
 template <> struct PageWords<BotEntry> {
     static inline const QString Caption = u"Bot"_s;
+    static inline const QString GoToTitle = u"Go to bot"_s;
     static inline const QString FullTitle = u"Add bot"_s;
     static inline const QString FullText =
         u"The bot list is full: it already holds %1 bots, the most it can hold."_s;
 };
 template <> struct PageWords<MapEntry> {
     static inline const QString Caption = u"Map"_s;
+    static inline const QString GoToTitle = u"Go to map"_s;
     static inline const QString FullTitle = u"Add map"_s;
     static inline const QString FullText =
         u"The map list is full: it already holds %1 entries, the most it can hold."_s;
@@ -93,8 +97,10 @@ template <> void EntryPage<MapEntry>::show(const MapEntry& map) {
 // a page's actions are its own, and a hidden page's shortcuts do not fire. Its context menu lists
 // them with their keys.
 template <typename Entry>
-EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited)
-    : ui(controls), window(owner), list(edited), parts(controlsOf(controls)) {
+EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited,
+                            RosterHistory& history)
+    : ui(controls), window(owner), list(edited), parts(controlsOf(controls)),
+      edits(edited, history) {
     QWidget* page = parts.page;
     const auto make = [page](const QString& text, QKeyCombination key) {
         auto* action = new QAction(text, page);
@@ -137,7 +143,7 @@ template <typename Entry> void EntryPage<Entry>::render() {
 }
 
 template <typename Entry> void EntryPage<Entry>::page(int value) {
-    if (list.pageTo(value, onView()))
+    if (edits.pageTo(value, onView()))
         render();
     else
         putPager(parts.pager, list.current());
@@ -149,7 +155,7 @@ template <typename Entry> void EntryPage<Entry>::showListFull() {
 }
 
 template <typename Entry> void EntryPage<Entry>::add() {
-    if (!list.add(onView())) {
+    if (!edits.add(onView())) {
         showListFull();
         return;
     }
@@ -157,17 +163,17 @@ template <typename Entry> void EntryPage<Entry>::add() {
 }
 
 template <typename Entry> void EntryPage<Entry>::remove() {
-    if (list.remove(list.current()))
+    if (edits.remove(list.current()))
         render();
 }
 
 template <typename Entry> void EntryPage<Entry>::move(int offset) {
-    if (list.move(offset, onView()))
+    if (edits.move(offset, onView()))
         render();
 }
 
 template <typename Entry> void EntryPage<Entry>::duplicate() {
-    switch (list.duplicate(onView())) {
+    switch (edits.duplicate(onView())) {
     case EntryList<Entry>::Copy::Made:
         render();
         break;
@@ -177,6 +183,27 @@ template <typename Entry> void EntryPage<Entry>::duplicate() {
     case EntryList<Entry>::Copy::Refused:
         break;
     }
+}
+
+template <typename Entry>
+typename EntryPage<Entry>::Found EntryPage<Entry>::find(const QString& text, bool backwards) {
+    if (!edits.canLeave(onView()))
+        return Found::Refused;
+    const int index = findByName(list, text, list.current(), backwards);
+    if (index == 0)
+        return Found::None;
+    page(index);
+    return Found::Shown;
+}
+
+template <typename Entry> void EntryPage<Entry>::goTo() {
+    if (list.count() == 0 || !edits.canLeave(onView()))
+        return;
+    const auto number =
+        askNumber(&window, {PageWords<Entry>::GoToTitle, u"Number, 1 to %1:"_s.arg(list.count()),
+                            qBound(1, list.current(), list.count()), 1, list.count()});
+    if (number)
+        page(*number);
 }
 
 template class EntryPage<BotEntry>;

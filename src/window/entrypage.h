@@ -2,9 +2,12 @@
 
 #include "roster/entrylist.h"
 #include "roster/records.h"
+#include "roster/rosterhistory.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class QAction;
 class QAbstractButton;
@@ -30,8 +33,9 @@ public:
         QAction* duplicate = nullptr;
     };
 
-    // The page's controls are window's, made by ui; list is the one the page edits.
-    EntryPage(QWidget& window, Ui::MainWindow& ui, EntryList<Entry>& list);
+    // The page's controls are window's, made by ui; list is the one the page edits, each change
+    // recorded in history.
+    EntryPage(QWidget& window, Ui::MainWindow& ui, EntryList<Entry>& list, RosterHistory& history);
     virtual ~EntryPage() = default;
     EntryPage(const EntryPage&) = delete;
     EntryPage& operator=(const EntryPage&) = delete;
@@ -45,7 +49,16 @@ public:
     // What the page's controls hold, as an entry.
     Entry onView() const;
     // Stores the controls into the current entry, as leaving the page does.
-    void storeOnView() { list.storeCurrent(onView()); }
+    void storeOnView() { edits.storeCurrent(onView()); }
+    // Whether the entry on view may be left (it has what it needs), and whether leaving it would
+    // store a change.
+    bool canLeave() const { return edits.canLeave(onView()); }
+    // Undoes the roster's last step (forward: redoes the next) from this page, the edits on view
+    // stored first; the list it changed. What it would do, as the menu names it.
+    std::optional<RosterListKind> stepHistory(bool forward) {
+        return edits.step(forward, onView());
+    }
+    QString historyText(bool forward) const { return edits.stepText(forward, onView()); }
     // Shows the list's state and sets the caption.
     void render();
     // The window's caption while the page is on view.
@@ -58,6 +71,12 @@ public:
     void remove();
     void move(int offset);
     void duplicate();
+    // Shows the next entry (backwards: the one before) whose name contains text, as paging shows
+    // it; false when none does. Where paging is refused nothing happens, and that is no miss.
+    enum class Found { Shown, None, Refused };
+    Found find(const QString& text, bool backwards);
+    // Asks for an entry number and shows that entry, as paging does.
+    void goTo();
 
 protected:
     Ui::MainWindow& ui;
@@ -80,6 +99,7 @@ private:
     QWidget& window;
     EntryList<Entry>& list;
     Controls parts;
+    RecordedList<Entry> edits;
     Actions entryActions;
 };
 

@@ -359,6 +359,63 @@ void IniTextView::setSelection(qsizetype anchorAt, qsizetype cursorAt) {
     viewport()->update();
 }
 
+namespace {
+
+char foldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+// Whether needle (already folded) stands in haystack at position.
+bool matchesAt(const char* haystack, qsizetype position, const QByteArray& needle) {
+    for (qsizetype i = 0; i < needle.size(); ++i) {
+        if (foldCase(haystack[position + i]) != needle.at(i))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IniTextView::find(const QString& text, bool backwards) {
+    QByteArray needle = encodeCodePage(text);
+    for (char& c : needle)
+        c = foldCase(c);
+    const qsizetype length = needle.size();
+    if (length == 0 || length > size)
+        return false;
+    const char* held = bytes.constData();
+    const qsizetype last = size - length; // the last place a match may start
+    const auto select = [this, length](qsizetype at) {
+        setSelection(at, at + length);
+        ensureCursorVisible();
+        return true;
+    };
+    // Every place once, from the selection on and round past the end (backwards: down from it
+    // and round past the start).
+    if (backwards) {
+        const qsizetype start = std::min(anchor, cursor) - 1;
+        for (qsizetype at = std::min(start, last); at >= 0; --at) {
+            if (matchesAt(held, at, needle))
+                return select(at);
+        }
+        for (qsizetype at = last; at > start && at >= 0; --at) {
+            if (matchesAt(held, at, needle))
+                return select(at);
+        }
+    } else {
+        const qsizetype start = std::max(anchor, cursor);
+        for (qsizetype at = start; at <= last; ++at) {
+            if (matchesAt(held, at, needle))
+                return select(at);
+        }
+        for (qsizetype at = 0; at < start && at <= last; ++at) {
+            if (matchesAt(held, at, needle))
+                return select(at);
+        }
+    }
+    return false;
+}
+
 QString IniTextView::selectedText() const {
     return chars(std::min(anchor, cursor), std::max(anchor, cursor));
 }

@@ -61,6 +61,10 @@ public:
     void selectAll();
     // Puts the selection on the clipboard; nothing when there is none.
     void copy() const;
+    // Selects the next place after the selection (backwards: before it) where text stands,
+    // ignoring the case of the letters A to Z, wrapping round past either end, and scrolls it
+    // into view; false, leaving the selection, when text is nowhere.
+    bool find(const QString& text, bool backwards = false);
     // Where the cursor is drawn, in the viewport.
     QRect cursorRect() const;
 

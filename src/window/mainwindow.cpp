@@ -45,6 +45,10 @@ QString unreadEntries(const RosterDocument::Unread& unread) {
     return parts.join(u" and "_s);
 }
 
+// The tabs of the Bots and the Maps page.
+constexpr int BotsTab = 0;
+constexpr int MapsTab = 1;
+
 // A stored position in twips, or nothing when the text is not a number.
 std::optional<int> twipsFrom(const QString& text) {
     bool ok = false;
@@ -87,9 +91,11 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     setWindowIcon(icon);
     applyFonts();
     setIniText(NotFoundNotice);
-    botsPage = std::make_unique<BotsPage>(*this, *ui, document.roster().bots);
-    mapsPage = std::make_unique<MapsPage>(*this, *ui, document.roster().maps);
+    botsPage = std::make_unique<BotsPage>(*this, *ui, document.roster().bots, document.history());
+    mapsPage = std::make_unique<MapsPage>(*this, *ui, document.roster().maps, document.history());
     addOpenFolderAction();
+    addHistoryActions();
+    addFindActions();
     connectHandlers();
 }
 
@@ -399,4 +405,106 @@ void MainWindow::fillMapList() {
     ui->mapNameCombo->addItems(foundMapNames(listsFolder));
     ui->mapNameCombo->setCurrentIndex(-1);
     ui->mapNameCombo->setEditText(shown);
+}
+
+void MainWindow::addHistoryActions() {
+    historyKeys = new HistoryKeys(
+        *this, [this](bool forward) { stepHistory(forward); }, [this] { refreshHistoryActions(); });
+    // The pages' context menus end with them, below their own actions.
+    for (QWidget* page : {ui->botsPage, ui->mapsPage}) {
+        auto* separator = new QAction(page);
+        separator->setSeparator(true);
+        page->addActions({separator, historyKeys->undoAction(), historyKeys->redoAction()});
+    }
+}
+
+void MainWindow::stepHistory(bool forward) {
+    const int tab = ui->pageTabs->currentIndex();
+    RosterHistory& history = document.history();
+    std::optional<RosterListKind> changed;
+    if (tab == BotsTab)
+        changed = botsPage->stepHistory(forward);
+    else if (tab == MapsTab)
+        changed = mapsPage->stepHistory(forward);
+    else
+        changed = forward ? history.redo() : history.undo();
+    if (!changed)
+        return;
+    const int page = *changed == RosterListKind::Bots ? BotsTab : MapsTab;
+    {
+        const QSignalBlocker quiet(ui->pageTabs);
+        ui->pageTabs->setCurrentIndex(page);
+    }
+    showPage(page);
+    if (page == BotsTab)
+        botsPage->render();
+    else
+        mapsPage->render();
+}
+
+// Each action names the step it would take and is on while it would act: on the typing of the
+// text box with the focus, or on the roster.
+void MainWindow::refreshHistoryActions() {
+    const int tab = ui->pageTabs->currentIndex();
+    const RosterHistory& history = document.history();
+    const auto what = [&](bool forward) {
+        if (tab == BotsTab)
+            return botsPage->historyText(forward);
+        if (tab == MapsTab)
+            return mapsPage->historyText(forward);
+        return forward ? history.redoText() : history.undoText();
+    };
+    for (const bool forward : {false, true}) {
+        QAction* action = forward ? historyKeys->redoAction() : historyKeys->undoAction();
+        const QString verb = forward ? u"Redo"_s : u"Undo"_s;
+        const QString step = what(forward);
+        action->setText(step.isEmpty() ? verb : verb + u' ' + step);
+        action->setEnabled(!step.isEmpty() || HistoryKeys::textBoxCanStep(forward));
+    }
+}
+
+// The keys act from every control of the window; the pages' context menus keep to the entry.
+void MainWindow::addFindActions() {
+    findBox = new FindBox(this);
+    connect(findBox, &FindBox::findRequested, this, &MainWindow::findAgain);
+    const auto make = [this](const QString& text, QKeyCombination key, auto handler) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    make(u"Find..."_s, Qt::CTRL | Qt::Key_F, [this] { openFind(); });
+    make(u"Find Next"_s, QKeyCombination(Qt::Key_F3), [this] { findAgain(lastFind, false); });
+    make(u"Find Previous"_s, Qt::SHIFT | Qt::Key_F3, [this] { findAgain(lastFind, true); });
+    make(u"Go to..."_s, Qt::CTRL | Qt::Key_G, [this] { goToEntry(); });
+}
+
+void MainWindow::openFind() {
+    const int tab = ui->pageTabs->currentIndex();
+    findBox->open(tab == 0 ? u"bots"_s : tab == 1 ? u"maps"_s : u"the INI text"_s);
+}
+
+// The box says when nothing matches; the entry or the selection on view then stays.
+void MainWindow::findAgain(const QString& text, bool backwards) {
+    if (text.isEmpty())
+        return;
+    lastFind = text;
+    const int tab = ui->pageTabs->currentIndex();
+    bool found = true;
+    if (tab == 0)
+        found = botsPage->find(text, backwards) != BotsPage::Found::None;
+    else if (tab == 1)
+        found = mapsPage->find(text, backwards) != MapsPage::Found::None;
+    else
+        found = ui->iniTextView->find(text, backwards);
+    findBox->setStatus(found ? QString() : u"\"%1\" not found"_s.arg(text));
+}
+
+void MainWindow::goToEntry() {
+    const int tab = ui->pageTabs->currentIndex();
+    if (tab == 0)
+        botsPage->goTo();
+    else if (tab == 1)
+        mapsPage->goTo();
 }

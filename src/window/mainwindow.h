@@ -2,6 +2,8 @@
 
 #include "app/rosterdocument.h"
 #include "window/entrypage.h"
+#include "window/findbox.h"
+#include "window/historykeys.h"
 
 #include <QString>
 #include <QWidget>
@@ -66,6 +68,20 @@ private:
     // the question: "closing", "opening another folder".
     bool settleUnsavedEdits(const QString& leaving);
 
+    // Undo and Redo of the roster, their keys and context menu entries.
+    void addHistoryActions();
+    // Takes a step of the roster's history back (forward: again), from the page on view as its
+    // rules say, and shows the entry it changed on its page.
+    void stepHistory(bool forward);
+    void refreshHistoryActions();
+
+    // Find (Ctrl+F, then F3 and Shift+F3 from the window) on the page on view: an entry by name
+    // on the Bots and Maps pages, the text on the INI page. Go to (Ctrl+G): an entry by number.
+    void addFindActions();
+    void openFind();
+    void findAgain(const QString& text, bool backwards);
+    void goToEntry();
+
     void fillModelList();
     void fillMapList();
     void setIniText(const QString& text);
@@ -78,4 +94,7 @@ private:
     QString listsFolder;
     std::unique_ptr<BotsPage> botsPage;
     std::unique_ptr<MapsPage> mapsPage;
+    HistoryKeys* historyKeys = nullptr;
+    FindBox* findBox = nullptr;
+    QString lastFind;
 };

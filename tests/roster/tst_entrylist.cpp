@@ -2,7 +2,9 @@
 // round and refusal, Add, Remove, Move and Duplicate with their limits, and what the page's
 // controls may do, and when a map is random.
 #include "roster/entrylist.h"
+#include "roster/entrysearch.h"
 #include "roster/records.h"
+#include "roster/rosterhistory.h"
 
 #include <QtTest>
 
@@ -20,8 +22,19 @@ namespace {
 //   ~      empty the model (bots only)
 //   ?      note which of Move Earlier, Move Later and Duplicate may act now: "menu:ELD", with a
 //          "-" for each that may not, added to the outcome
+//   u      Undo           r    Redo           s    store the entry on view, as a change of tab
+//   !      note what Undo and Redo would do: "undo:<what>/redo:<what>", added to the outcome
+// Every step goes through the history, as the page's do.
 template <typename Entry> QString play(const QString& script) {
-    EntryList<Entry> list;
+    Roster roster;
+    RosterHistory history(roster);
+    EntryList<Entry>& list = [&roster]() -> EntryList<Entry>& {
+        if constexpr (std::is_same_v<Entry, BotEntry>)
+            return roster.bots;
+        else
+            return roster.maps;
+    }();
+    RecordedList<Entry> edits(list, history);
     Entry onView = *list.shown();
     QString menus;
     const auto steps = script.split(u' ', Qt::SkipEmptyParts);
@@ -30,26 +43,38 @@ template <typename Entry> QString play(const QString& script) {
         bool reshow = true;
         switch (step.at(0).unicode()) {
         case u'+':
-            list.add(onView);
+            edits.add(onView);
             break;
         case u'-':
-            list.remove(arg.toInt());
+            edits.remove(arg.toInt());
             break;
         case u'>':
-            reshow = list.pageTo(arg.toInt(), onView);
+            reshow = edits.pageTo(arg.toInt(), onView);
             break;
         case u'[':
-            reshow = list.move(-1, onView);
+            reshow = edits.move(-1, onView);
             break;
         case u']':
-            reshow = list.move(1, onView);
+            reshow = edits.move(1, onView);
             break;
         case u'*':
-            reshow = list.duplicate(onView) == EntryList<Entry>::Copy::Made;
+            reshow = edits.duplicate(onView) == EntryList<Entry>::Copy::Made;
             break;
         case u'?':
             menus += u" menu:"_s + (list.canMove(-1) ? u'E' : u'-') +
                      (list.canMove(1) ? u'L' : u'-') + (list.canDuplicate() ? u'D' : u'-');
+            reshow = false;
+            break;
+        case u'u':
+        case u'r':
+            reshow = edits.step(step.at(0) == u'r', onView).has_value();
+            break;
+        case u's':
+            edits.storeCurrent(onView);
+            break;
+        case u'!':
+            menus += u" undo:"_s + edits.stepText(false, onView) + u"/redo:"_s +
+                     edits.stepText(true, onView);
             reshow = false;
             break;
         case u'=':
@@ -180,6 +205,41 @@ private slots:
             << true << u"+ -1 =Spare * [ ] ?"_s << u" @0 pager:off remove:off menu:---"_s;
         QTest::newRow("maps, an empty list neither moves nor duplicates")
             << false << u"+ -1 * ] +"_s << u"Map1 @1 pager:off remove:on"_s;
+        // Undo and redo show the entry they change; an edit stored on leaving is a step.
+        QTest::newRow("undo an edit stored on leaving")
+            << true << u"+ + =Zed >1 u"_s << u"Bot1,Bot2 @2 pager:on remove:on"_s;
+        QTest::newRow("redo the edit")
+            << true << u"+ + =Zed >1 u r"_s << u"Bot1,Zed @2 pager:on remove:on"_s;
+        QTest::newRow("undo takes back the edits on view first")
+            << true << u"+ + =Zed u !"_s
+            << u"Bot1,Bot2 @2 pager:on remove:on undo:Add Bot/redo:Edit Bot"_s;
+        QTest::newRow("an entry without a name refuses undo")
+            << true << u"+ + = u >1 !"_s << u"Bot1,Bot2 @2 pager:on remove:on undo:/redo:"_s;
+        QTest::newRow("redo with edits on view does nothing")
+            << true << u"+ + =A >1 u =B r !"_s
+            << u"Bot1,Bot2 @2 pager:on remove:on undo:Edit Bot/redo:"_s;
+        QTest::newRow("a store that changes nothing is no step")
+            << true << u"+ s ! =Zed s !"_s
+            << u"Zed @1 pager:on remove:on undo:Add Bot/redo: undo:Edit Bot/redo:"_s;
+        QTest::newRow("undo a remove puts the entry back in its place")
+            << false << u"+ + + >2 -2 u"_s << u"Map1,Map2,Map3 @2 pager:on remove:on"_s;
+        QTest::newRow("undo removing the only entry")
+            << true << u"+ -1 u"_s << u"Bot1 @1 pager:on remove:on"_s;
+        QTest::newRow("redo removing the only entry")
+            << true << u"+ -1 u r"_s << u" @0 pager:off remove:off"_s;
+        QTest::newRow("undo an add shows the entry current before")
+            << false << u"+ + >1 + u"_s << u"Map1,Map2 @1 pager:on remove:on"_s;
+        QTest::newRow("undo a move, then the edit it took along")
+            << true << u"+ + + >1 =Zed ] u !"_s
+            << u"Zed,Bot2,Bot3 @1 pager:on remove:on undo:Edit Bot/redo:Move Bot Later"_s;
+        QTest::newRow("undo and redo a duplicate")
+            << false << u"+ + >1 * u ! r"_s
+            << u"Map1,Map1,Map2 @2 pager:on remove:on undo:Add Map/redo:Duplicate Map"_s;
+        QTest::newRow("a new step drops what was undone")
+            << true << u"+ + -2 u + r !"_s
+            << u"Bot1,Bot2,Bot3 @3 pager:on remove:on undo:Add Bot/redo:"_s;
+        QTest::newRow("steps undone and redone in turn")
+            << true << u"+ + + -3 -2 u u r r"_s << u"Bot1 @1 pager:off remove:on"_s;
     }
 
     void editingRules() {
@@ -187,6 +247,35 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, outcome);
         QCOMPARE(bots ? play<BotEntry>(script) : play<MapEntry>(script), outcome);
+    }
+
+    // A find starts after the entry on view, ignores letter case and wraps round; the entry on
+    // view comes last. Names: Alpha, beta, ALPHA TWO, Gamma.
+    void findByName_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<int>("found");
+        QTest::newRow("next after the one on view") << u"alpha"_s << 1 << false << 3;
+        QTest::newRow("round past the end") << u"alpha"_s << 3 << false << 1;
+        QTest::newRow("backwards") << u"ALPHA"_s << 3 << true << 1;
+        QTest::newRow("backwards round past the start") << u"a"_s << 1 << true << 4;
+        QTest::newRow("only the one on view") << u"bet"_s << 2 << false << 2;
+        QTest::newRow("in the middle of a name") << u"mm"_s << 2 << false << 4;
+        QTest::newRow("nowhere") << u"delta"_s << 2 << false << 0;
+        QTest::newRow("an empty text finds nothing") << QString() << 2 << false << 0;
+        QTest::newRow("from the spare") << u"gamma"_s << 0 << false << 4;
+    }
+    void findByName() {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(bool, backwards);
+        QFETCH(int, found);
+        QList<BotEntry> bots(1);
+        for (const char* name : {"Alpha", "beta", "ALPHA TWO", "Gamma"})
+            bots.append({QString::fromLatin1(name), u"gina"_s, u"1"_s, u"1"_s});
+        const EntryList<BotEntry> list(bots);
+        QCOMPARE(::findByName(list, text, from, backwards), found);
     }
 
     void defaultsOfAnAddedEntry() {

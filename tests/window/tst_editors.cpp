@@ -96,10 +96,12 @@ struct Keys {
 const QHash<QString, Keys> EntryKeys{
     {u"Move Earlier"_s, {Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier}},
     {u"Move Later"_s, {Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier}},
-    {u"Duplicate"_s, {Qt::Key_D, Qt::ControlModifier}}};
+    {u"Duplicate"_s, {Qt::Key_D, Qt::ControlModifier}},
+    {u"Undo"_s, {Qt::Key_Z, Qt::ControlModifier}},
+    {u"Redo"_s, {Qt::Key_Y, Qt::ControlModifier}}};
 
-// Presses the key of Move Earlier, Move Later or Duplicate on the control that has the focus, as
-// the keyboard sends it: through the shortcuts first.
+// Presses the key of Move Earlier, Move Later, Duplicate, Undo or Redo on the control that has the
+// focus, as the keyboard sends it: through the shortcuts first.
 void pressKeyOf(const QString& item) {
     const Keys keys = EntryKeys.value(item);
     QTest::keyClick(QApplication::focusWidget(), keys.key, keys.modifiers);
@@ -544,20 +546,29 @@ private slots:
         QTest::addColumn<int>("entries");
         QTest::addColumn<int>("shown");
         QTest::addColumn<QStringList>("items");
-        // The items as the menu shows them, each on or off.
-        const auto items = [](bool earlier, bool later, bool duplicate) {
+        // The items as the menu shows them, each on or off; paging is nothing to undo.
+        const auto items = [](bool earlier, bool later, bool duplicate,
+                              const QString& undo = u"Undo\tCtrl+Z off"_s) {
             const auto state = [](bool on) { return on ? u" on"_s : u" off"_s; };
             return QStringList{u"Move Earlier\tCtrl+Shift+Up"_s + state(earlier),
                                u"Move Later\tCtrl+Shift+Down"_s + state(later),
-                               u"Duplicate\tCtrl+D"_s + state(duplicate)};
+                               u"Duplicate\tCtrl+D"_s + state(duplicate),
+                               u"\t on"_s, // the line above Undo and Redo
+                               undo,
+                               u"Redo\tCtrl+Y off"_s};
         };
         for (const Page p : {Bots, Maps}) {
             QTest::newRow(rowName(p, "first")) << int(p) << 3 << 1 << items(false, true, true);
             QTest::newRow(rowName(p, "middle")) << int(p) << 3 << 2 << items(true, true, true);
             QTest::newRow(rowName(p, "last")) << int(p) << 3 << 3 << items(true, false, true);
             QTest::newRow(rowName(p, "only")) << int(p) << 1 << 1 << items(false, false, true);
-            // Remove takes the only entry: the page shows the spare, which nothing moves or copies.
-            QTest::newRow(rowName(p, "empty")) << int(p) << 0 << 0 << items(false, false, false);
+            // Remove takes the only entry: the page shows the spare, which nothing moves or copies;
+            // the removal may be undone.
+            QTest::newRow(rowName(p, "empty"))
+                << int(p) << 0 << 0
+                << items(false, false, false,
+                         p == Bots ? u"Undo Remove Bot\tCtrl+Z on"_s
+                                   : u"Undo Remove Map\tCtrl+Z on"_s);
         }
     }
 

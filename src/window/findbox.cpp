@@ -1,0 +1,58 @@
+#include "window/findbox.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+FindBox::FindBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
+    setObjectName(u"findBox"_s);
+    setWindowTitle(u"Find"_s);
+    edit = new QLineEdit(this);
+    edit->setObjectName(u"findEdit"_s);
+    status = new QLabel(this);
+    status->setObjectName(u"findStatus"_s);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(edit);
+    layout->addWidget(status);
+    edit->installEventFilter(this);
+}
+
+void FindBox::open(const QString& what) {
+    setWindowTitle(u"Find in "_s + what);
+    status->setText(u"Enter: next; Shift+Enter: previous"_s);
+    show();
+    raise();
+    activateWindow();
+    edit->setFocus();
+    edit->selectAll();
+}
+
+QString FindBox::text() const {
+    return edit->text();
+}
+
+void FindBox::setStatus(const QString& text) {
+    status->setText(text);
+}
+
+bool FindBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit || event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool backwards = key->modifiers().testFlag(Qt::ShiftModifier);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F3:
+        emit findRequested(edit->text(), backwards);
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,161 @@
+// The window's keys for undo and redo, find and go to: which control with the focus takes the
+// key, the entry and page shown after it, what the Find box says, and whether closing then asks
+// about unsaved changes.
+#include "window/initextview.h"
+#include "window/numberprompt.h"
+#include "windowsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray Roster3Bots2Maps =
+    "[Map]\r\nName=m1\r\nRandom=No\r\n\r\n[Map]\r\nName=m2\r\nRandom=No\r\n\r\n"
+    "[Bot]\r\nName=Alpha\r\nModel=gordon\r\n\r\n"
+    "[Bot]\r\nName=Beta\r\nModel=gina\r\n\r\n"
+    "[Bot]\r\nName=Gamma\r\nModel=robo\r\n";
+
+QString namesOf(const auto& list) {
+    QStringList names;
+    for (int i = 1; i <= list.count(); ++i)
+        names << list.at(i).name;
+    return names.join(u',');
+}
+
+} // namespace
+
+class TestWindowKeys : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    // Steps: "@name" puts the focus on that control, "'text" types text there, "~" empties the
+    // bot's name, "-bot" and "-map" click Remove, "tabN" clicks tab N; Z, Y, S, F3 and P press
+    // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, F3 and Shift+F3 where the focus is; "find:text" presses
+    // Ctrl+F, types text into the Find box and presses Enter ("find-:" Shift+Enter); "GN" presses
+    // Ctrl+G and answers N. The outcome: the tab, the bot and map on view, the lists ("all":
+    // as read), what the Find box said, the INI page's selection, the questions closing asks.
+    void keys_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* name, const char* steps, const char* outcome) {
+            QTest::newRow(name) << QString::fromLatin1(steps) << QString::fromLatin1(outcome);
+        };
+        row("typing is undone in its box", "@botNameEdit 'x Z", "tab0 Alpha/gordon m1 all asks:0");
+        row("and redone there with Ctrl+Y", "@botNameEdit 'x Z Y",
+            "tab0 Alphax/gordon m1 all asks:1");
+        row("the model box's typing too", "@modelCombo 'q Z", "tab0 Alpha/gordon m1 all asks:0");
+        row("a box with nothing to undo passes the key on", "-bot @botNameEdit Z",
+            "tab0 Alpha/gordon m1 all asks:0");
+        row("the box first, then the roster", "-bot @botNameEdit 'x Z Z",
+            "tab0 Alpha/gordon m1 all asks:0");
+        row("Ctrl+Shift+Z from a button", "-bot @addBotButton Z S",
+            "tab0 Gamma/robo m1 bots:Beta,Gamma maps:m1,m2 asks:1");
+        row("Ctrl+Y from the pager", "-bot @botPager Z Y",
+            "tab0 Gamma/robo m1 bots:Beta,Gamma maps:m1,m2 asks:1");
+        row("edits on view are undone as one step", "@botNameEdit 'x @addBotButton Z",
+            "tab0 Alpha/gordon m1 all asks:0");
+        row("and redone as one", "@botNameEdit 'x @addBotButton Z Y",
+            "tab0 Alphax/gordon m1 bots:Alphax,Beta,Gamma maps:m1,m2 asks:1");
+        row("a bot without a name refuses", "-bot @botNameEdit ~ @addBotButton Z",
+            "tab0 /robo m1 bots:Beta,Gamma maps:m1,m2 asks:1");
+        row("a map step shows the Maps page", "tab1 -map tab0 @addBotButton Z",
+            "tab1 Alpha/gordon m1 all asks:0");
+        row("from the Random box", "tab1 -map @randomCheck Z", "tab1 Alpha/gordon m1 all asks:0");
+        row("from the INI page", "-bot tab2 Z", "tab0 Alpha/gordon m1 all asks:0");
+        row("Enter finds the next name", "find:a", "tab0 Beta/gina m1 all asks:0");
+        row("Shift+Enter the one before", "find-:a", "tab0 Gamma/robo m1 all asks:0");
+        row("F3 repeats from the window", "find:a @botPager F3", "tab0 Gamma/robo m1 all asks:0");
+        row("Shift+F3 backwards", "find:a @botPager P", "tab0 Alpha/gordon m1 all asks:0");
+        row("nothing found: the entry stays", "find:zz",
+            "tab0 Alpha/gordon m1 all said:\"zz\" not found asks:0");
+        row("a find stores the edits on view", "@botNameEdit 'x find:gam",
+            "tab0 Gamma/robo m1 bots:Alphax,Beta,Gamma maps:m1,m2 asks:1");
+        row("a bot without a name refuses a find", "@botNameEdit ~ find:gam",
+            "tab0 /gordon m1 all asks:1");
+        row("maps are found by name", "tab1 find:2", "tab1 Alpha/gordon m2 all asks:0");
+        row("Ctrl+G shows the bot with that number", "G3", "tab0 Gamma/robo m1 all asks:0");
+        row("and the map", "tab1 G2", "tab1 Alpha/gordon m2 all asks:0");
+        row("the INI text is found and selected", "tab2 find:name=b",
+            "tab2 Alpha/gordon m1 all sel:Name=B@100 asks:0");
+        row("the first, then round to the last", "tab2 find:name= @gamePathEdit P",
+            "tab2 Alpha/gordon m1 all sel:Name=@132 asks:0");
+    }
+
+    void keys() {
+        QFETCH(QString, steps);
+        QFETCH(QString, outcome);
+        RosterWindow f(Roster3Bots2Maps);
+        MainWindow& w = f.window;
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        for (const QString& step : steps.split(u' ')) {
+            if (step.startsWith(u'@'))
+                control(w, step.mid(1))->setFocus();
+            else if (step.startsWith(u'\''))
+                QTest::keyClicks(QApplication::focusWidget(), step.mid(1));
+            else if (step == u"~")
+                control<QLineEdit>(w, "botNameEdit")->clear();
+            else if (step.startsWith(u'-'))
+                clickButton(w, step == u"-bot" ? "removeBotButton" : "removeMapButton");
+            else if (step.startsWith(u"tab"))
+                clickTab(w, step.mid(3).toInt());
+            else if (step == u"Z")
+                press(Qt::Key_Z, Qt::ControlModifier);
+            else if (step == u"Y")
+                press(Qt::Key_Y, Qt::ControlModifier);
+            else if (step == u"S")
+                press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            else if (step == u"F3")
+                press(Qt::Key_F3, Qt::NoModifier);
+            else if (step == u"P")
+                press(Qt::Key_F3, Qt::ShiftModifier);
+            else if (step.startsWith(u"find")) {
+                press(Qt::Key_F, Qt::ControlModifier);
+                auto* edit = control<QLineEdit>(w, "findEdit");
+                QVERIFY(edit->isVisible());
+                edit->clear();
+                QTest::keyClicks(edit, step.section(u':', 1));
+                QTest::keyClick(edit, Qt::Key_Return,
+                                step.startsWith(u"find-") ? Qt::ShiftModifier : Qt::NoModifier);
+            } else if (step.startsWith(u'G')) {
+                const int number = step.mid(1).toInt();
+                const NumberPrompt was = setNumberPrompt(
+                    [number](QWidget*, const NumberQuestion&) { return std::optional(number); });
+                press(Qt::Key_G, Qt::ControlModifier);
+                setNumberPrompt(was);
+            }
+        }
+        QString lists =
+            u"bots:%1 maps:%2"_s.arg(namesOf(w.roster().bots), namesOf(w.roster().maps));
+        if (lists == u"bots:Alpha,Beta,Gamma maps:m1,m2")
+            lists = u"all"_s;
+        QString seen = u"tab%1 %2/%3 %4 %5"_s.arg(
+            QString::number(control<QTabBar>(w, "pageTabs")->currentIndex()),
+            control<QLineEdit>(w, "botNameEdit")->text(),
+            control<QComboBox>(w, "modelCombo")->currentText(),
+            control<QComboBox>(w, "mapNameCombo")->currentText(), lists);
+        if (const QString said = control<QLabel>(w, "findStatus")->text();
+            said.contains(u"not found"))
+            seen += u" said:"_s + said;
+        if (const auto* view = control<IniTextView>(w, "iniTextView"); view->hasSelection())
+            seen +=
+                u" sel:%1@%2"_s.arg(view->selectedText(), QString::number(view->anchorPosition()));
+        QuestionCapture questions({Answer::Discard});
+        w.close();
+        seen += u" asks:"_s + QString::number(questions.asked.size());
+        QCOMPARE(seen, outcome);
+    }
+};
+
+QTEST_MAIN(TestWindowKeys)
+#include "tst_windowkeys.moc"
