@@ -363,8 +363,10 @@ bool MainWindow::saveIni() {
     return true;
 }
 
-// The INI page shows the roster as it would be saved; the file itself is not written.
+// The edits on view are stored, as leaving the page stores them, and the INI page shows the
+// roster as it would be saved; the file itself is not written.
 void MainWindow::launchGame() {
+    storeShownEntries();
     showComposedFile(document.composedFile());
     QString error;
     if (!launchStoredGame(&error)) {

@@ -208,14 +208,15 @@ void TestCommands::launchUsesTheStoredPathNotTheBoxes() {
     QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"Z"_s);
     clickTab(window, 2);
     clickTab(window, 0);
+    QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"Q"_s); // still on view
 
     clickButton(window, "launchFromBotsButton");
     const QStringList expected{u"hl.exe"_s, QDir(game.path()).canonicalPath(),
                                u"-game"_s,  u"valve"_s,
                                u"+map"_s,   u"boot camp"_s};
     QCOMPARE(fakeGameRecord(game.path()), expected);
-    // iniTextView shows the roster as it stands now; the file is untouched.
-    QVERIFY(window.iniText().contains(u"Name            = AlZ\r\n"_s));
+    // iniTextView shows the roster as it stands now, the edit on view kept; the file is untouched.
+    QVERIFY(window.iniText().contains(u"Name            = AlZQ\r\n"_s));
     QCOMPARE(readBytes(iniPath()), SampleRoster);
 
     QFile::remove(game.filePath(u"record.txt"_s));
