@@ -1,5 +1,7 @@
 #include "window/findbox.h"
 
+#include "window/fonts.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,8 @@ using namespace Qt::StringLiterals;
 FindBox::FindBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(u"findBox"_s);
     setWindowTitle(u"Find"_s);
+    // A window of its own inherits no font from the window it belongs to.
+    setFont(dialogFont());
     edit = new QLineEdit(this);
     edit->setObjectName(u"findEdit"_s);
     status = new QLabel(this);
@@ -23,6 +27,9 @@ FindBox::FindBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
 void FindBox::open(const QString& what) {
     setWindowTitle(u"Find in "_s + what);
     status->setText(u"Enter: next; Shift+Enter: previous"_s);
+    // It opens beside the window, where it hides nothing of it.
+    if (!isVisible() && parentWidget())
+        move(parentWidget()->frameGeometry().topRight() + QPoint(8, 0));
     show();
     raise();
     activateWindow();

@@ -1,5 +1,7 @@
 #include "window/numberprompt.h"
 
+#include "window/fonts.h"
+
 #include <QInputDialog>
 
 #include <utility>
@@ -17,10 +19,16 @@ std::optional<int> askNumber(QWidget* parent, const NumberQuestion& question) {
     const NumberPrompt prompt = installedPrompt();
     if (prompt)
         return prompt(parent, question);
-    bool ok = false;
-    const int number = QInputDialog::getInt(parent, question.title, question.label, question.value,
-                                            question.minimum, question.maximum, 1, &ok);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    QInputDialog dialog(parent);
+    // A dialog is a window of its own, which inherits no font: it takes the window's.
+    dialog.setFont(dialogFont());
+    dialog.setWindowTitle(question.title);
+    dialog.setLabelText(question.label);
+    dialog.setIntRange(question.minimum, question.maximum);
+    dialog.setIntValue(question.value);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.intValue();
 }
 
 NumberPrompt setNumberPrompt(NumberPrompt prompt) {
