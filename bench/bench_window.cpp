@@ -5,12 +5,15 @@
 #include "app/settings.h"
 #include "game/gamefinder.h"
 #include "roster/botsini.h"
+#include "roster/codepage.h"
 #include "window/initextview.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 #include "windowsupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -331,5 +334,31 @@ void findLast(benchmark::State& state, int page) {
                                      : view->text().size() - view->cursorPosition() < 200;
         if (!found)
             state.SkipWithError("the find did not reach the last bot");
+    }
+}
+
+// Ctrl+Shift+V on the typical roster's Bots page with 10,000 bots on the clipboard, in a fresh
+// window each time.
+void pasteBots(benchmark::State& state) {
+    constexpr int Pasted = 10000;
+    QList<BotEntry> bots{BotEntry()};
+    for (int i = 1; i <= Pasted; ++i)
+        bots << BotEntry::numbered(i);
+    Roster roster;
+    roster.bots = EntryList<BotEntry>(bots);
+    QApplication::clipboard()->setText(decodeCodePage(composeBotsIniFile(roster)));
+    for (auto _ : state) {
+        ShownWindow w(data->typical.folder);
+        untilShown(w);
+        const int before = w.roster().bots.count();
+        QAction* paste = nullptr;
+        const auto actions = control<QWidget>(w, "botsPage")->actions();
+        for (QAction* action : actions) {
+            if (action->text() == u"Paste Entries")
+                paste = action;
+        }
+        state.SetIterationTime(timeOf([&] { paste->trigger(); }));
+        if (w.roster().bots.count() != before + Pasted)
+            state.SkipWithError("the bots were not pasted");
     }
 }

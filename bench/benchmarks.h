@@ -39,6 +39,7 @@ void closeQuestion(benchmark::State& state);
 void undoOrRedoRemove(benchmark::State& state, ListOf list, bool timeRedo);
 void historyMemory(benchmark::State& state);
 void findLast(benchmark::State& state, int page);
+void pasteBots(benchmark::State& state);
 // Closes the window the handler benchmarks share; it must be gone before the application is.
 void closeSharedWindow();
 

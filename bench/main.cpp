@@ -93,6 +93,7 @@ void registerAll() {
     add("memory/undo history 1000 steps (largest)", 3, historyMemory);
     add("handler/find last of 32767 bots", 30, findLast, 0);
     add("handler/find near the end of the INI text (largest)", 10, findLast, 2);
+    add("handler/paste 10000 bots", 10, pasteBots);
     add("memory/largest INI page shown", 3, peakMemory);
 }
 

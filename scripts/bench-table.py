@@ -102,6 +102,7 @@ ROWS = [
          UNDO_MS),
     Time("handler/find near the end of the INI text (largest)",
          "Handler: Find a text on the INI page's last lines (largest)", 50),
+    Time("handler/paste 10000 bots", "Handler: Paste 10,000 bots (typical roster)", 100),
     Counter("memory/undo history 1000 steps (largest)", "added_MiB",
             "Resident memory 1,000 undo steps add (largest roster)", "MiB", 20),
     Counter("memory/largest INI page shown", "peak_MiB",

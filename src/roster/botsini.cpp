@@ -9,6 +9,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -342,3 +343,65 @@ bool composesSame(const Roster& a, const Roster& b) {
     }
     return true;
 }
+
+namespace {
+
+QString composedSection(const Roster& roster) {
+    // The file's one more line break is no part of the section.
+    return decodeCodePage(composeBotsIniFile(roster)).chopped(BotsIniLineBreak.size());
+}
+
+// The entries a read gave from their headers: a list the text left empty holds one default entry
+// that no header made, and the reader leaves such a list without paging.
+template <typename Entry> qsizetype readFromHeaders(const EntryList<Entry>& list) {
+    return list.canPage() ? list.count() : 0;
+}
+
+// The text with every LF that no CR comes before made a CR LF, in the code page.
+QByteArray withCrLf(const QString& text) {
+    QString lines;
+    lines.reserve(text.size() + text.count(u'\n'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            lines += u'\r';
+        lines += text[i];
+    }
+    return encodeCodePage(lines);
+}
+
+} // namespace
+
+QString composeBotsIniEntry(const BotEntry& bot) {
+    Roster roster;
+    roster.bots = EntryList<BotEntry>({BotEntry(), bot});
+    return composedSection(roster);
+}
+
+QString composeBotsIniEntry(const MapEntry& map) {
+    Roster roster;
+    roster.maps = EntryList<MapEntry>({MapEntry(), map});
+    return composedSection(roster);
+}
+
+template <typename Entry> PastedEntries<Entry> pasteEntries(const QString& text, int listCount) {
+    constexpr bool bots = std::is_same_v<Entry, BotEntry>;
+    const BotsIniRead read = readBotsIni(withCrLf(text));
+    const auto& own = [&read]() -> const EntryList<Entry>& {
+        if constexpr (bots)
+            return read.roster.bots;
+        else
+            return read.roster.maps;
+    }();
+    PastedEntries<Entry> pasted;
+    pasted.otherKind = bots ? readFromHeaders(read.roster.maps) + read.unreadMaps
+                            : readFromHeaders(read.roster.bots) + read.unreadBots;
+    const qsizetype found = readFromHeaders(own);
+    const qsizetype room = qMax(0, EntryList<Entry>::MaxEntries - listCount);
+    const qsizetype taken = qMin(found, room);
+    pasted.entries = own.entries().sliced(1, taken);
+    pasted.notFitting = found - taken + (bots ? read.unreadBots : read.unreadMaps);
+    return pasted;
+}
+
+template PastedEntries<BotEntry> pasteEntries<BotEntry>(const QString&, int);
+template PastedEntries<MapEntry> pasteEntries<MapEntry>(const QString&, int);

@@ -3,6 +3,7 @@
 #include "roster/roster.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Every line of bots.ini ends with CR LF, and the written file has one more at its end.
@@ -37,3 +38,19 @@ QByteArray composeBotsIniFile(const Roster& roster);
 // 1 to count() of each list are compared key by key as the writer puts them out, so a default map's
 // name, which its header stands for, may differ in letter case.
 bool composesSame(const Roster& a, const Roster& b);
+
+// One entry as "Save INI" writes it: its header, its key lines and the empty line that ends its
+// section, as text.
+QString composeBotsIniEntry(const BotEntry& bot);
+QString composeBotsIniEntry(const MapEntry& map);
+
+// What pasting text into a list of listCount entries inserts: the entries of the list's kind the
+// text holds when read as bots.ini is read (in its code page, and with a lone LF, as a clipboard
+// ends its lines, taken for a line end too), in their order, as many as fit beside the list; how
+// many entries of the other kind it left out, and how many of its own kind did not fit.
+template <typename Entry> struct PastedEntries {
+    QList<Entry> entries;
+    qsizetype otherKind = 0;
+    qsizetype notFitting = 0;
+};
+template <typename Entry> PastedEntries<Entry> pasteEntries(const QString& text, int listCount);

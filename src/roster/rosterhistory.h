@@ -175,6 +175,17 @@ public:
         finish(std::move(step));
         return true;
     }
+    // Stores onView, as leaving the entry on view stores it, then inserts entries right after it
+    // (at 1 in an empty list) and makes the first current: the store, where it changes the entry,
+    // is a step, and the insert one more. Refused, changing nothing, where leaving is refused or
+    // the entries would not fit.
+    bool insertAfterView(const QList<Entry>& entries, const Entry& onView) {
+        if (!canLeave(onView) || entries.isEmpty() ||
+            list.count() + entries.size() > EntryList<Entry>::MaxEntries)
+            return false;
+        recordStore(onView);
+        return insert(qMin(list.current(), list.count()) + 1, entries);
+    }
     // Undoes the last step (forward: redoes the next), from this list's page: the edits on view
     // are stored first, as leaving stores them, a step of their own that the undo then takes
     // back, so the boxes return to what the entry held. Refused, changing nothing, where leaving

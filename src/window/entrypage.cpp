@@ -1,6 +1,7 @@
 #include "window/entrypage.h"
 
 #include "catalog/catalog.h"
+#include "roster/botsini.h"
 #include "roster/entrysearch.h"
 #include "ui_mainwindow.h"
 #include "window/leadingnumber.h"
@@ -10,7 +11,11 @@
 #include "window/numberprompt.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalBlocker>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +41,12 @@ template <> struct PageWords<BotEntry> {
     static inline const QString FullTitle = u"Add bot"_s;
     static inline const QString FullText =
         u"The bot list is full: it already holds %1 bots, the most it can hold."_s;
+    static inline const QString Own = u"bot"_s;
+    static inline const QString Owns = u"bots"_s;
+    static inline const QString Sections = u"[Bot]"_s;
+    static inline const QString Other = u"map entry"_s;
+    static inline const QString Others = u"map entries"_s;
+    static inline const QString OtherPage = u"Maps"_s;
 };
 template <> struct PageWords<MapEntry> {
     static inline const QString Caption = u"Map"_s;
@@ -43,7 +54,20 @@ template <> struct PageWords<MapEntry> {
     static inline const QString FullTitle = u"Add map"_s;
     static inline const QString FullText =
         u"The map list is full: it already holds %1 entries, the most it can hold."_s;
+    static inline const QString Own = u"map entry"_s;
+    static inline const QString Owns = u"map entries"_s;
+    static inline const QString Sections = u"[Map] or [DefaultMap]"_s;
+    static inline const QString Other = u"bot"_s;
+    static inline const QString Others = u"bots"_s;
+    static inline const QString OtherPage = u"Bots"_s;
 };
+
+// "1 bot", "3 bots".
+QString counted(qsizetype n, const QString& one, const QString& many) {
+    return QString::number(n) + u' ' + (n == 1 ? one : many);
+}
+
+const QString PasteTitle = u"Paste Entries"_s;
 
 } // namespace
 
@@ -115,7 +139,9 @@ EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<
     page->setContextMenuPolicy(Qt::ActionsContextMenu);
     entryActions = {make(u"Move Earlier"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
                     make(u"Move Later"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
-                    make(u"Duplicate"_s, Qt::CTRL | Qt::Key_D)};
+                    make(u"Duplicate"_s, Qt::CTRL | Qt::Key_D),
+                    make(u"Copy Entry"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                    make(u"Paste Entries"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_V)};
 }
 
 template <typename Entry> QString EntryPage<Entry>::caption() const {
@@ -137,6 +163,7 @@ template <typename Entry> void EntryPage<Entry>::render() {
     entryActions.moveEarlier->setEnabled(list.canMove(-1));
     entryActions.moveLater->setEnabled(list.canMove(1));
     entryActions.duplicate->setEnabled(list.canDuplicate());
+    entryActions.copy->setEnabled(list.canDuplicate());
     if (const Entry* shown = list.shown())
         show(*shown);
     window.setWindowTitle(caption());
@@ -183,6 +210,47 @@ template <typename Entry> void EntryPage<Entry>::duplicate() {
     case EntryList<Entry>::Copy::Refused:
         break;
     }
+}
+
+template <typename Entry> void EntryPage<Entry>::copy() {
+    if (!list.canDuplicate())
+        return;
+    storeOnView();
+    QGuiApplication::clipboard()->setText(composeBotsIniEntry(list.at(list.current())));
+}
+
+template <typename Entry> void EntryPage<Entry>::paste() {
+    using Words = PageWords<Entry>;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QString text = data && data->hasText() ? data->text() : QString();
+    const PastedEntries<Entry> pasted = pasteEntries<Entry>(text, list.count());
+    if (pasted.entries.isEmpty() && pasted.notFitting == 0) {
+        showMessage(
+            &window, PasteTitle,
+            u"The clipboard holds no %1 to paste: no bots.ini text with a %2 section."_s.arg(
+                Words::Owns, Words::Sections));
+        return;
+    }
+    if (pasted.entries.isEmpty()) {
+        showListFull();
+        return;
+    }
+    if (!edits.insertAfterView(pasted.entries, onView()))
+        return;
+    render();
+    QStringList notes;
+    if (pasted.otherKind > 0)
+        notes << u"Left out: %1, which belong on the %2 page."_s.arg(
+            counted(pasted.otherKind, Words::Other, Words::Others), Words::OtherPage);
+    if (pasted.notFitting > 0)
+        notes << u"%1 did not fit: the list holds at most %2."_s.arg(
+            counted(pasted.notFitting, Words::Own, Words::Owns),
+            QString::number(EntryList<Entry>::MaxEntries));
+    if (!notes.isEmpty())
+        showMessage(
+            &window, PasteTitle,
+            u"Pasted %1.\n\n"_s.arg(counted(pasted.entries.size(), Words::Own, Words::Owns)) +
+                notes.join(u"\n"_s));
 }
 
 template <typename Entry>

@@ -24,13 +24,15 @@ class MainWindow;
 // which are the editing buffer; what they hold reaches the list when the page is left. The page
 // reads its controls into the list's editing rules and shows the list's state: the pager, what
 // may be pressed, the entry, and the window's caption. Its actions (Move Earlier, Move Later,
-// Duplicate) are its keys and its context menu.
+// Duplicate, Copy Entry, Paste Entries) are its keys and its context menu.
 template <typename Entry> class EntryPage {
 public:
     struct Actions {
         QAction* moveEarlier = nullptr;
         QAction* moveLater = nullptr;
         QAction* duplicate = nullptr;
+        QAction* copy = nullptr;
+        QAction* paste = nullptr;
     };
 
     // The page's controls are window's, made by ui; list is the one the page edits, each change
@@ -71,6 +73,11 @@ public:
     void remove();
     void move(int offset);
     void duplicate();
+    // Copy puts the entry on view, its edits stored first, on the clipboard as the section Save
+    // INI writes for it. Paste inserts the clipboard's entries of the page's kind after it, read
+    // as bots.ini is read, as one step, and shows the first; the player is told what was left out.
+    void copy();
+    void paste();
     // Shows the next entry (backwards: the one before) whose name contains text, as paging shows
     // it; false when none does. Where paging is refused nothing happens, and that is no miss.
     enum class Found { Shown, None, Refused };

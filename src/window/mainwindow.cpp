@@ -126,6 +126,8 @@ void MainWindow::connectHandlers() {
         connect(actions.moveEarlier, &QAction::triggered, this, [&page] { page.move(-1); });
         connect(actions.moveLater, &QAction::triggered, this, [&page] { page.move(1); });
         connect(actions.duplicate, &QAction::triggered, this, [&page] { page.duplicate(); });
+        connect(actions.copy, &QAction::triggered, this, [&page] { page.copy(); });
+        connect(actions.paste, &QAction::triggered, this, [&page] { page.paste(); });
     };
     connectPage(*botsPage);
     connectPage(*mapsPage);

@@ -47,6 +47,8 @@ private slots:
     void codePageGivesEveryByteOneCharacter();
     void unsavedMeansOtherTextWritten_data();
     void unsavedMeansOtherTextWritten();
+    void pastesTheEntriesOfTheListsKind_data();
+    void pastesTheEntriesOfTheListsKind();
 };
 
 void TestBotsIni::composesTheWrittenLayoutByteForByte() {
@@ -381,3 +383,64 @@ void TestBotsIni::unsavedMeansOtherTextWritten() {
 
 QTEST_GUILESS_MAIN(TestBotsIni)
 #include "tst_botsini.moc"
+
+// Rows: the list pasted into ("bots" or "maps") and its count, the clipboard's text ("copy": a
+// copied bot), and what is inserted (each entry's values joined by "/"), left out and too many.
+void TestBotsIni::pastesTheEntriesOfTheListsKind_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("outcome");
+    const auto row = [](const char* name, const char* kind, int count, const QString& text,
+                        const char* outcome) {
+        QTest::newRow(name) << QString::fromLatin1(kind) << count << text
+                            << QString::fromUtf8(outcome);
+    };
+    row("bots in any case and line end", "bots", 5,
+        u"[bot]\nNAME=A\nmodel=gina\n[BOT]\rname=B\rtopcolor=9\r\n"_s,
+        "A/gina//,B//9/ other:0 over:0");
+    row("a copied bot comes back whole", "bots", 0, u"copy"_s, "Zé/x y/-3/200 other:0 over:0");
+    row("maps are left out and counted", "bots", 0, u"[Map]\nName=m\n[Bot]\nName=A\n"_s,
+        "A/// other:1 over:0");
+    row("only maps: no made-up bot", "bots", 0, u"[Map]\r\nName=m\r\n"_s, " other:1 over:0");
+    row("both map headers on the Maps page", "maps", 1,
+        u"[defaultmap]\n[Bot]\n[Map]\nName=m\nRandom=Yes\n"_s,
+        "Default//////,m//Yes//// other:1 over:0");
+    row("only bots: no made-up map", "maps", 0, u"[Bot]\nName=A\n"_s, " other:1 over:0");
+    row("no text", "bots", 0, QString(), " other:0 over:0");
+    row("keys without a header", "bots", 0, u"Name=A\nModel=gina\n"_s, " other:0 over:0");
+    row("as many as fit", "bots", 32766, u"[Bot]\nName=A\n[Bot]\nName=B\n[Bot]\n"_s,
+        "A/// other:0 over:2");
+    row("a full list takes none", "maps", 32767, u"[Map]\n"_s, " other:0 over:1");
+    row("past what the reader takes", "bots", 2, u"[Bot]\n"_s.repeated(32769),
+        "32765 other:0 over:4");
+}
+
+void TestBotsIni::pastesTheEntriesOfTheListsKind() {
+    QFETCH(QString, kind);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+    QFETCH(QString, outcome);
+    if (text == u"copy")
+        text = composeBotsIniEntry(BotEntry{u"Zé"_s, u"x y"_s, u"-3"_s, u"200"_s});
+    const auto describe = [](const auto& pasted, auto values) {
+        QStringList entries;
+        for (const auto& entry : pasted.entries)
+            entries << values(entry).join(u'/');
+        return (pasted.entries.size() > 100 ? QString::number(pasted.entries.size())
+                                            : entries.join(u',')) +
+               u" other:%1 over:%2"_s.arg(pasted.otherKind).arg(pasted.notFitting);
+    };
+    const QString seen =
+        kind == u"bots"
+            ? describe(pasteEntries<BotEntry>(text, count),
+                       [](const BotEntry& b) {
+                           return QStringList{b.name, b.model, b.topColor, b.bottomColor};
+                       })
+            : describe(pasteEntries<MapEntry>(text, count), [](const MapEntry& m) {
+                  return QStringList{m.name,          m.quantity,   m.random,
+                                     m.initialDelay,  m.spawnDelay, m.waitForPlayers,
+                                     m.keepServerFull};
+              });
+    QCOMPARE(seen, outcome);
+}

@@ -97,6 +97,7 @@ const QHash<QString, Keys> EntryKeys{
     {u"Move Earlier"_s, {Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier}},
     {u"Move Later"_s, {Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier}},
     {u"Duplicate"_s, {Qt::Key_D, Qt::ControlModifier}},
+    {u"Copy Entry"_s, {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier}},
     {u"Undo"_s, {Qt::Key_Z, Qt::ControlModifier}},
     {u"Redo"_s, {Qt::Key_Y, Qt::ControlModifier}}};
 
@@ -553,6 +554,8 @@ private slots:
             return QStringList{u"Move Earlier\tCtrl+Shift+Up"_s + state(earlier),
                                u"Move Later\tCtrl+Shift+Down"_s + state(later),
                                u"Duplicate\tCtrl+D"_s + state(duplicate),
+                               u"Copy Entry\tCtrl+Shift+C"_s + state(duplicate),
+                               u"Paste Entries\tCtrl+Shift+V on"_s,
                                u"\t on"_s, // the line above Undo and Redo
                                undo,
                                u"Redo\tCtrl+Y off"_s};

@@ -1,11 +1,12 @@
-// The window's keys for undo and redo, find and go to: which control with the focus takes the
-// key, the entry and page shown after it, what the Find box says, and whether closing then asks
-// about unsaved changes.
+// The window's keys for undo and redo, find and go to, copy and paste: which control with the focus
+// takes the key, the entry and page shown after it, what the Find box says, and whether closing
+// then asks about unsaved changes.
 #include "window/initextview.h"
 #include "window/numberprompt.h"
 #include "windowsupport.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,8 +40,10 @@ private slots:
     // bot's name, "-bot" and "-map" click Remove, "tabN" clicks tab N; Z, Y, S, F3 and P press
     // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, F3 and Shift+F3 where the focus is; "find:text" presses
     // Ctrl+F, types text into the Find box and presses Enter ("find-:" Shift+Enter); "GN" presses
-    // Ctrl+G and answers N. The outcome: the tab, the bot and map on view, the lists ("all":
-    // as read), what the Find box said, the INI page's selection, the questions closing asks.
+    // Ctrl+G and answers N; C and V press Ctrl+Shift+C and Ctrl+Shift+V, "clip" puts the whole
+    // roster's text on the clipboard, "clear" empties it. The outcome: the tab, the bot and map
+    // on view, the lists ("all": as read), what the Find box said, the INI page's selection, how
+    // many messages the player was told, the questions closing asks.
     void keys_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcome");
@@ -86,6 +89,18 @@ private slots:
             "tab2 Alpha/gordon m1 all sel:Name=B@100 asks:0");
         row("the first, then round to the last", "tab2 find:name= @gamePathEdit P",
             "tab2 Alpha/gordon m1 all sel:Name=@132 asks:0");
+        row("a copy pastes after the entry on view", "C G3 V",
+            "tab0 Alpha/gordon m1 bots:Alpha,Beta,Gamma,Alpha maps:m1,m2 asks:1");
+        row("the copy holds the edits on view", "@botNameEdit 'x C V",
+            "tab0 Alphax/gordon m1 bots:Alphax,Alphax,Beta,Gamma maps:m1,m2 asks:1");
+        row("maps left out are told", "clip V",
+            "tab0 Alpha/gordon m1 bots:Alpha,Alpha,Beta,Gamma,Beta,Gamma maps:m1,m2 told:1 asks:1");
+        row("a paste is one undo step", "clip V Z", "tab0 Alpha/gordon m1 all told:1 asks:0");
+        row("a bot pastes no map", "C tab1 V", "tab1 Alpha/gordon m1 all told:1 asks:0");
+        row("maps paste on the Maps page", "tab1 clip V",
+            "tab1 Alpha/gordon m1 bots:Alpha,Beta,Gamma maps:m1,m1,m2,m2 told:1 asks:1");
+        row("an empty clipboard changes nothing", "clear V",
+            "tab0 Alpha/gordon m1 all told:1 asks:0");
     }
 
     void keys() {
@@ -93,6 +108,7 @@ private slots:
         QFETCH(QString, outcome);
         RosterWindow f(Roster3Bots2Maps);
         MainWindow& w = f.window;
+        const MessageCapture messages;
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -119,6 +135,13 @@ private slots:
                 press(Qt::Key_F3, Qt::NoModifier);
             else if (step == u"P")
                 press(Qt::Key_F3, Qt::ShiftModifier);
+            else if (step == u"C" || step == u"V")
+                press(step == u"C" ? Qt::Key_C : Qt::Key_V,
+                      Qt::ControlModifier | Qt::ShiftModifier);
+            else if (step == u"clip")
+                QApplication::clipboard()->setText(QString::fromLatin1(Roster3Bots2Maps));
+            else if (step == u"clear")
+                QApplication::clipboard()->clear();
             else if (step.startsWith(u"find")) {
                 press(Qt::Key_F, Qt::ControlModifier);
                 auto* edit = control<QLineEdit>(w, "findEdit");
@@ -150,6 +173,8 @@ private slots:
         if (const auto* view = control<IniTextView>(w, "iniTextView"); view->hasSelection())
             seen +=
                 u" sel:%1@%2"_s.arg(view->selectedText(), QString::number(view->anchorPosition()));
+        if (!messages.texts.isEmpty())
+            seen += u" told:"_s + QString::number(messages.texts.size());
         QuestionCapture questions({Answer::Discard});
         w.close();
         seen += u" asks:"_s + QString::number(questions.asked.size());
