@@ -97,3 +97,13 @@ QStringList foundMapNames(const QString& gameFolder) {
     }
     return names;
 }
+
+OfferedNames::OfferedNames(const QStringList& names) {
+    folded.reserve(names.size());
+    for (const QString& name : names)
+        folded.insert(name.toCaseFolded());
+}
+
+bool OfferedNames::lacks(const QString& name) const {
+    return !folded.isEmpty() && !name.isEmpty() && !folded.contains(name.toCaseFolded());
+}

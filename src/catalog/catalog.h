@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -25,3 +26,17 @@ QString modelPicturePath(const QString& gameFolder, const QString& model);
 // cannot be read.
 inline constexpr int MaxFoundMaps = 513;
 QStringList foundMapNames(const QString& gameFolder);
+
+// The names a list offers, to tell a name it lacks. A list's names match in any letter case, as
+// the game's own folder names are found. Made from no names it lacks none: without a list, no
+// name is marked.
+class OfferedNames {
+public:
+    OfferedNames() = default;
+    explicit OfferedNames(const QStringList& names);
+    // Whether name is one the list does not hold; an empty name is no name, and lacks nothing.
+    bool lacks(const QString& name) const;
+
+private:
+    QSet<QString> folded;
+};

@@ -12,6 +12,7 @@
 #include "window/fonts.h"
 #include "window/layoutunits.h"
 #include "window/messages.h"
+#include "window/namemark.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +81,10 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     ui->pageTabs->raise();
     ui->modelCombo->setCompleter(nullptr);
     ui->mapNameCombo->setCompleter(nullptr);
+    mapMark = std::make_unique<NameMark>(ui->mapNameCombo->lineEdit(),
+                                         u"The game folder has no map of this name."_s);
+    modelMark = std::make_unique<NameMark>(ui->modelCombo->lineEdit(),
+                                           u"The game folder has no player model of this name."_s);
     // The Maps page's label ends in one space more than the Bots page's.
     const QString version = ProgramName + u" v"_s + QStringLiteral(ZELVIK_VERSION);
     ui->botsVersionLabel->setText(version);
@@ -134,8 +139,12 @@ void MainWindow::connectHandlers() {
     connect(ui->pageTabs, &QTabBar::currentChanged, this, &MainWindow::onPageChanged);
     ui->pageTabs->installEventFilter(this);
     connect(ui->saveIniButton, &QPushButton::clicked, this, &MainWindow::saveIni);
-    connect(ui->modelCombo, &QComboBox::editTextChanged, this,
-            [this] { botsPage->showModelPicture(listsFolder); });
+    connect(ui->modelCombo, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        botsPage->showModelPicture(listsFolder);
+        modelMark->follow(text);
+    });
+    connect(ui->mapNameCombo, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { mapMark->follow(text); });
     // A slider moved by click, keyboard or wheel updates its text at once; a drag does so when
     // the button is released. Setting a slider from code raises neither.
     const std::pair<QSlider*, QLineEdit*> colourPairs[] = {
@@ -397,7 +406,12 @@ void MainWindow::fillModelList() {
     const QString shown = ui->modelCombo->currentText();
     ui->modelCombo->addItems(stockModelNames());
     listsFolder = gameFolderFromPath(ui->gamePathEdit->text(), FolderRule::Catalogue);
-    ui->modelCombo->addItems(foundModelNames(listsFolder));
+    const QStringList found = foundModelNames(listsFolder);
+    ui->modelCombo->addItems(found);
+    // A name is marked only against the models the game folder offers, never against the stock
+    // ones alone.
+    modelMark->setOffered(found.isEmpty() ? OfferedNames()
+                                          : OfferedNames(stockModelNames() + found));
     ui->modelCombo->setCurrentIndex(-1);
     ui->modelCombo->setEditText(shown);
     botsPage->showModelPicture(listsFolder);
@@ -406,7 +420,9 @@ void MainWindow::fillModelList() {
 void MainWindow::fillMapList() {
     const QString shown = ui->mapNameCombo->currentText();
     ui->mapNameCombo->addItems(stockMapNames());
-    ui->mapNameCombo->addItems(foundMapNames(listsFolder));
+    const QStringList found = foundMapNames(listsFolder);
+    ui->mapNameCombo->addItems(found);
+    mapMark->setOffered(found.isEmpty() ? OfferedNames() : OfferedNames(stockMapNames() + found));
     ui->mapNameCombo->setCurrentIndex(-1);
     ui->mapNameCombo->setEditText(shown);
 }

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class NameMark;
+
 namespace Ui {
 class MainWindow;
 }
@@ -94,6 +96,9 @@ private:
     QString listsFolder;
     std::unique_ptr<BotsPage> botsPage;
     std::unique_ptr<MapsPage> mapsPage;
+    // The marks of a map and a model name the game folder's lists lack.
+    std::unique_ptr<NameMark> mapMark;
+    std::unique_ptr<NameMark> modelMark;
     HistoryKeys* historyKeys = nullptr;
     FindBox* findBox = nullptr;
     QString lastFind;

@@ -29,6 +29,8 @@ private slots:
     void modelPicture_data();
     void modelPicture();
     void nothingFound();
+    void marksNamesTheListLacks_data();
+    void marksNamesTheListLacks();
 };
 
 void TestCatalog::stockNames() {
@@ -159,3 +161,24 @@ void TestCatalog::nothingFound() {
 
 QTEST_GUILESS_MAIN(TestCatalog)
 #include "tst_catalog.moc"
+
+void TestCatalog::marksNamesTheListLacks_data() {
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("marked");
+    const QStringList list{"crossfire", "Frenzy"};
+    QTest::newRow("a name the list holds") << list << "crossfire" << false;
+    QTest::newRow("in another letter case") << list << "FRENZY" << false;
+    QTest::newRow("a name it lacks") << list << "gasworks" << true;
+    QTest::newRow("a name it holds with more") << list << "crossfire2" << true;
+    QTest::newRow("a name with a space") << list << "crossfire " << true;
+    QTest::newRow("no name") << list << "" << false;
+    QTest::newRow("no list") << QStringList() << "gasworks" << false;
+}
+
+void TestCatalog::marksNamesTheListLacks() {
+    QFETCH(QStringList, list);
+    QFETCH(QString, name);
+    QFETCH(bool, marked);
+    QCOMPARE(OfferedNames(list).lacks(name), marked);
+}
