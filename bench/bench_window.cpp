@@ -340,9 +340,9 @@ void findLast(benchmark::State& state, int page) {
 // Ctrl+Shift+V on the typical roster's Bots page with 10,000 bots on the clipboard, in a fresh
 // window each time.
 void pasteBots(benchmark::State& state) {
-    constexpr int Pasted = 10000;
+    constexpr int pasted = 10000;
     QList<BotEntry> bots{BotEntry()};
-    for (int i = 1; i <= Pasted; ++i)
+    for (int i = 1; i <= pasted; ++i)
         bots << BotEntry::numbered(i);
     Roster roster;
     roster.bots = EntryList<BotEntry>(bots);
@@ -358,7 +358,7 @@ void pasteBots(benchmark::State& state) {
                 paste = action;
         }
         state.SetIterationTime(timeOf([&] { paste->trigger(); }));
-        if (w.roster().bots.count() != before + Pasted)
+        if (w.roster().bots.count() != before + pasted)
             state.SkipWithError("the bots were not pasted");
     }
 }
