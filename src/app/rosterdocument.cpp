@@ -5,6 +5,17 @@
 
 #include <QDir>
 
+namespace {
+
+// The roster with the entries on view stored, as leaving the pages would store them.
+Roster withView(Roster roster, const MapEntry& mapOnView, const BotEntry& botOnView) {
+    roster.maps.storeCurrent(mapOnView);
+    roster.bots.storeCurrent(botOnView);
+    return roster;
+}
+
+} // namespace
+
 RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString& fileName) {
     addonFolder = folder;
     file = fileName.isEmpty() ? botsIniPath(folder) : QDir(folder).filePath(fileName);
@@ -13,22 +24,32 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
     saved = editing;
     leftUnread = {read.unreadMaps, read.unreadBots};
     steps.clear();
-    return {std::move(read.text), read.readToEnd, leftUnread};
-}
+    copied.reset();
+    offered.reset();
 
-Roster RosterDocument::withView(const MapEntry& mapOnView, const BotEntry& botOnView) const {
-    Roster roster = editing;
-    roster.maps.storeCurrent(mapOnView);
-    roster.bots.storeCurrent(botOnView);
-    return roster;
+    using State = Recovery::State;
+    const RecoveryCopy::Found found = recovery.open(folder, file);
+    Recovery offer{State::None, found.keptAt, found.reason, recovery.path()};
+    if (found.state == RecoveryCopy::Found::State::Damaged) {
+        offer.state = State::Damaged;
+    } else if (found.state == RecoveryCopy::Found::State::Kept) {
+        Roster kept = readBotsIni(found.bytes).roster;
+        if (composesSame(kept, saved)) {
+            recovery.remove();
+        } else {
+            offered = std::move(kept);
+            offer.state = State::Offered;
+        }
+    }
+    return {std::move(read.text), read.readToEnd, leftUnread, offer};
 }
 
 void RosterDocument::takeViewAsSaved(const MapEntry& mapOnView, const BotEntry& botOnView) {
-    saved = withView(mapOnView, botOnView);
+    saved = withView(editing, mapOnView, botOnView);
 }
 
 bool RosterDocument::isModified(const MapEntry& mapOnView, const BotEntry& botOnView) const {
-    return !composesSame(withView(mapOnView, botOnView), saved);
+    return !composesSame(withView(editing, mapOnView, botOnView), saved);
 }
 
 QByteArray RosterDocument::composedFile() const {
@@ -46,5 +67,36 @@ RosterDocument::Saved RosterDocument::save(SaveMode mode) {
     }
     saved = editing;
     leftUnread = {};
+    recovery.remove();
     return result;
+}
+
+void RosterDocument::restoreRecovery() {
+    if (!offered)
+        return;
+    editing = std::move(*offered);
+    offered.reset();
+    steps.clear();
+}
+
+void RosterDocument::discardRecovery() {
+    if (!offered)
+        return;
+    offered.reset();
+    recovery.remove();
+}
+
+void RosterDocument::keepRecoveryCopy(const MapEntry& mapOnView, const BotEntry& botOnView) {
+    const CopiedState now{steps.revision(), mapOnView, botOnView};
+    if (copied == now)
+        return;
+    copied = now;
+    // The lists are shared with the roster until it changes: handing them over copies nothing.
+    recovery.keep(
+        [roster = editing, file = saved, mapOnView, botOnView]() -> std::optional<QByteArray> {
+            const Roster kept = withView(roster, mapOnView, botOnView);
+            if (composesSame(kept, file))
+                return std::nullopt;
+            return composeBotsIniFile(kept);
+        });
 }

@@ -70,6 +70,7 @@ std::optional<RosterListKind> RosterHistory::undo() {
     if (!canUndo())
         return std::nullopt;
     --done;
+    ++changes;
     return apply(steps[size_t(done)], roster, false);
 }
 
@@ -77,6 +78,7 @@ std::optional<RosterListKind> RosterHistory::redo() {
     if (!canRedo())
         return std::nullopt;
     ++done;
+    ++changes;
     return apply(steps[size_t(done - 1)], roster, true);
 }
 
@@ -84,6 +86,7 @@ void RosterHistory::push(Step step) {
     steps.resize(size_t(done));
     steps.push_back(std::move(step));
     done = int(steps.size());
+    ++changes;
 }
 
 QString RosterHistory::textOf(RosterListKind list, Action action, qsizetype count) {

@@ -56,7 +56,11 @@ public:
     void clear() {
         steps.clear();
         done = 0;
+        ++changes;
     }
+    // A number that changes with each step taken, undone, redone or forgotten: the roster is as
+    // it was while it stays the same.
+    quint64 revision() const { return changes; }
     // A new step drops the steps undone before it.
     void push(Step step);
 
@@ -71,6 +75,7 @@ private:
     Roster& roster;
     std::vector<Step> steps;
     int done = 0;
+    quint64 changes = 0;
 };
 
 template <typename Entry> constexpr RosterListKind listKindOf();

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -35,6 +36,15 @@ const QString NotFoundNotice =
     u"Bots.ini file.\r\n"_s;
 
 constexpr int DefaultPlacementTwips = 1000;
+
+// How soon after the player's input the recovery copy follows.
+constexpr int RecoveryDelayMs = 1000;
+
+// Input through which the player can change the roster or the entries on view.
+bool isPlayerInput(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::Wheel || type == QEvent::InputMethod || type == QEvent::Drop;
+}
 
 // "1 map entry and 2 bots": what a file holds past the most that can be read.
 QString unreadEntries(const RosterDocument::Unread& unread) {
@@ -102,6 +112,17 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     addHistoryActions();
     addFindActions();
     connectHandlers();
+    recoveryTimer.setSingleShot(true);
+    recoveryTimer.setInterval(RecoveryDelayMs);
+    connect(&recoveryTimer, &QTimer::timeout, this, &MainWindow::keepRecoveryCopy);
+    // Every control's input, menus included, passes through the application.
+    qApp->installEventFilter(this);
+    document.recoveryCopy().setFailureHandler([this](const QString& reason) {
+        showMessage(this, u"Recovery copy"_s,
+                    u"Zelvik cannot keep a recovery copy of your unsaved edits, so a crash would "
+                    u"lose them:\n\n%1\n\nYour edits are still here, and \"Save INI\" writes them "
+                    u"to bots.ini as before."_s.arg(reason));
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -177,6 +198,8 @@ void MainWindow::addOpenFolderAction() {
 // Any press on the tab bar stores both pages and shows the selected one, even when the
 // selection does not change.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (isPlayerInput(event->type()) && !recoveryTimer.isActive())
+        recoveryTimer.start();
     if (watched == ui->pageTabs && event->type() == QEvent::MouseButtonPress)
         onPageChanged();
     return QWidget::eventFilter(watched, event);
@@ -195,6 +218,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    document.closeRecovery();
     writeSettings();
     event->accept();
 }
@@ -276,6 +300,44 @@ void MainWindow::loadRoster(const QString& folder, const QString& fileName) {
     mapsPage->render();
     botsPage->render();
     document.takeViewAsSaved(mapsPage->onView(), botsPage->onView());
+    offerRecovery(loaded.recovery);
+}
+
+void MainWindow::offerRecovery(const RosterDocument::Recovery& recovery) {
+    using State = RosterDocument::Recovery::State;
+    const QString folder = QDir::toNativeSeparators(document.folder());
+    if (recovery.state == State::Damaged) {
+        showMessage(this, u"Recovery copy"_s,
+                    u"A recovery copy of unsaved edits to the roster in\n%1\ncannot be used: %2\n\n"
+                    u"It is left where it is, and no new copy is kept for this folder while it "
+                    u"lies there:\n%3\n\nThe roster is shown as bots.ini holds it."_s.arg(
+                        folder, recovery.reason, QDir::toNativeSeparators(recovery.path)));
+        return;
+    }
+    if (recovery.state != State::Offered)
+        return;
+    const QString when = QLocale().toString(recovery.keptAt.toLocalTime(), QLocale::ShortFormat);
+    const Answer answer =
+        ask(this, {u"Recover unsaved edits"_s,
+                   u"Zelvik was closed before the edits to the roster in\n%1\nwere saved. A "
+                   u"recovery copy of them was kept at %2.\n\n\"Restore\" shows them as unsaved "
+                   u"edits: bots.ini changes only when you press \"Save INI\". \"Discard\" "
+                   u"deletes the copy."_s.arg(folder, when),
+                   {Answer::Restore, Answer::Discard},
+                   Answer::Restore,
+                   Answer::Restore});
+    if (answer != Answer::Restore) {
+        document.discardRecovery();
+        return;
+    }
+    document.restoreRecovery();
+    mapsPage->render();
+    botsPage->render();
+    showComposedFile(document.composedFile());
+}
+
+void MainWindow::keepRecoveryCopy() {
+    document.keepRecoveryCopy(mapsPage->onView(), botsPage->onView());
 }
 
 // Settles unsaved edits as closing does, then reads the chosen folder's roster as start-up does.

@@ -6,6 +6,7 @@
 #include "window/historykeys.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -56,6 +57,10 @@ private:
     // Opens bots.ini (or fileName) in folder and shows its first bot and map on the Bots page.
     void loadRoster(const QString& folder, const QString& fileName = QString());
     void openAddonFolder();
+    // Asks whether to restore the recovery copy a crash left, or says why it cannot be used.
+    void offerRecovery(const RosterDocument::Recovery& recovery);
+    // Has the document keep its recovery copy of the roster and the entries on view.
+    void keepRecoveryCopy();
 
     void onPageChanged();
     // Shows the page of the tab with this index.
@@ -102,4 +107,6 @@ private:
     HistoryKeys* historyKeys = nullptr;
     FindBox* findBox = nullptr;
     QString lastFind;
+    // Started by the player's input: a recovery copy follows within its interval.
+    QTimer recoveryTimer;
 };

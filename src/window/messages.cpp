@@ -27,6 +27,8 @@ QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
         return box.addButton(QMessageBox::Cancel);
     case Answer::Overwrite:
         return box.addButton(u"&Overwrite"_s, QMessageBox::AcceptRole);
+    case Answer::Restore:
+        return box.addButton(u"&Restore"_s, QMessageBox::AcceptRole);
     }
     return nullptr;
 }

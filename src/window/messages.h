@@ -17,7 +17,7 @@ void showMessage(QWidget* parent, const QString& title, const QString& text);
 MessageHandler setMessageHandler(MessageHandler handler);
 
 // The answers a question can offer, each a button of its box.
-enum class Answer { Save, Discard, Cancel, Overwrite };
+enum class Answer { Save, Discard, Cancel, Overwrite, Restore };
 
 struct Question {
     QString title;

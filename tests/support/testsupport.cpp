@@ -44,7 +44,8 @@ void isolateSettings() {
     // Wine, in a prefix of their own (scripts/windows-test.sh), never on a player's Windows.
     if (!runningUnderWine())
         qFatal("The tests write the registry; run them under Wine with a throwaway WINEPREFIX.");
-    // Test programs share the prefix: each starts from an empty key.
+    // Test programs share the prefix: each starts from an empty key and its own data folder.
+    QStandardPaths::setTestModeEnabled(true);
     clearSettings();
 #else
     // Test mode keeps the store below $HOME (and ignores XDG_CONFIG_HOME), so both point into a
@@ -81,6 +82,9 @@ void clearSettings() {
     const auto store = openStoreDirectly();
     store->clear();
     store->sync();
+    // Only ever the test mode's data folder, never a player's.
+    if (QStandardPaths::isTestModeEnabled())
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
 std::optional<QString> valueInStore(const QString& section, const QString& key) {

@@ -12,7 +12,7 @@
 // Points the per-user settings store at a private temporary folder for the whole test run.
 // Call from initTestCase(), before anything reads a setting.
 void isolateSettings();
-// Empties the settings store of the program.
+// Empties the settings store of the program and its data folder, where recovery copies lie.
 void clearSettings();
 // Where the settings store lives: a file, or on Windows a registry key.
 QString settingsFile();

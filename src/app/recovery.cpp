@@ -1,0 +1,268 @@
+#include "app/recovery.h"
+
+#include "platform/atomicfile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QIODevice>
+#include <QLockFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QObject>
+#include <QStandardPaths>
+#include <QThread>
+#include <QWaitCondition>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The file's first line; then "key: value" lines, an empty line, and the bytes.
+constexpr QByteArrayView Heading = "Zelvik recovery copy";
+constexpr QByteArrayView HeaderEnd = "\n\n";
+
+// The folder's path as it names its copy: absolute and clean, and in one letter case where the
+// file system ignores case.
+QString folderKey(const QString& folder) {
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+#ifdef Q_OS_WIN
+    return path.toCaseFolded();
+#else
+    return path;
+#endif
+}
+
+QByteArray checksum(QByteArrayView bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QByteArray composeCopy(const QString& folder, const QString& filePath, const QByteArray& bytes) {
+    QByteArray text = Heading.toByteArray();
+    text += "\nFolder: " + QDir::toNativeSeparators(folder).toUtf8();
+    text += "\nFile: " + QDir::toNativeSeparators(filePath).toUtf8();
+    text += "\nKept: " + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8();
+    text += "\nLength: " + QByteArray::number(bytes.size());
+    text += "\nSHA-256: " + checksum(bytes);
+    text += HeaderEnd;
+    return text + bytes;
+}
+
+RecoveryCopy::Found damaged(const QString& reason) {
+    return {RecoveryCopy::Found::State::Damaged, {}, {}, reason};
+}
+
+// What the copy at path holds for folder.
+RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return damaged(u"it could not be read: %1"_s.arg(file.errorString()));
+    const QByteArray text = file.readAll();
+    const qsizetype end = text.indexOf(HeaderEnd);
+    const QList<QByteArray> lines = text.left(end).split('\n');
+    if (end < 0 || lines.first() != Heading)
+        return damaged(u"it is not a recovery copy Zelvik wrote."_s);
+    QHash<QByteArray, QByteArray> header;
+    for (const QByteArray& line : lines) {
+        const qsizetype colon = line.indexOf(": ");
+        if (colon > 0)
+            header.insert(line.left(colon), line.mid(colon + 2));
+    }
+    const QByteArray bytes = text.mid(end + HeaderEnd.size());
+    if (header.value("Length") != QByteArray::number(bytes.size()) ||
+        header.value("SHA-256") != checksum(bytes))
+        return damaged(u"it is cut short or changed: its contents do not match its checksum."_s);
+    const QString recorded = QDir::fromNativeSeparators(QString::fromUtf8(header.value("Folder")));
+    if (folderKey(recorded) != folderKey(folder))
+        return damaged(
+            u"it was kept for another folder: %1"_s.arg(QDir::toNativeSeparators(recorded)));
+    return {RecoveryCopy::Found::State::Kept,
+            bytes,
+            QDateTime::fromString(QString::fromLatin1(header.value("Kept")), Qt::ISODate),
+            {}};
+}
+
+// Why the lock could not be taken.
+QString lockFailure(const QLockFile& lock, const QString& lockPath) {
+    if (lock.error() == QLockFile::LockFailedError)
+        return u"another Zelvik window has this add-on folder open and keeps the recovery copy; "
+               u"this window keeps none."_s;
+    return u"the lock file %1 could not be made."_s.arg(QDir::toNativeSeparators(lockPath));
+}
+
+} // namespace
+
+struct RecoveryCopy::Worker {
+    using Compose = std::function<std::optional<QByteArray>()>;
+
+    QString root;
+    // The thread that made the copy, where the failure handler runs.
+    QObject owner;
+    std::function<void(const QString&)> onFailure;
+
+    // Set by open() while nothing runs on the thread; read by the thread.
+    QString folder;
+    QString filePath;
+    QString copyPath;
+    std::unique_ptr<QLockFile> lock;
+    // Why the lock is not held, when it is not: this window then keeps no copy of the folder. It
+    // never takes the lock later, since the copy of a window that crashed meanwhile would lie
+    // there.
+    QString lockProblem;
+    bool damagedInPlace = false;
+    bool told = false;
+
+    QMutex mutex;
+    QWaitCondition changed;
+    std::optional<Compose> pending;
+    bool busy = false;
+    bool stopping = false;
+    std::unique_ptr<QThread> thread;
+
+    void post(Compose compose) {
+        const QMutexLocker locked(&mutex);
+        pending = std::move(compose);
+        if (!thread) {
+            thread.reset(QThread::create([this] { run(); }));
+            thread->start(QThread::LowPriority);
+        }
+        changed.wakeAll();
+    }
+
+    void wait() {
+        QMutexLocker locked(&mutex);
+        while (pending || busy)
+            changed.wait(&mutex);
+    }
+
+    void stop() {
+        {
+            const QMutexLocker locked(&mutex);
+            stopping = true;
+            changed.wakeAll();
+        }
+        if (thread)
+            thread->wait();
+    }
+
+    void run() {
+        QMutexLocker locked(&mutex);
+        for (;;) {
+            while (!pending && !stopping)
+                changed.wait(&mutex);
+            if (!pending)
+                return;
+            const Compose compose = std::move(*pending);
+            pending.reset();
+            busy = true;
+            locked.unlock();
+            const QString failure = carryOut(compose);
+            locked.relock();
+            busy = false;
+            if (!failure.isEmpty() && !told) {
+                told = true;
+                QMetaObject::invokeMethod(
+                    &owner,
+                    [this, failure] {
+                        if (onFailure)
+                            onFailure(failure);
+                    },
+                    Qt::QueuedConnection);
+            }
+            changed.wakeAll();
+        }
+    }
+
+    // Makes the copy what compose gives; the reason when it could not.
+    QString carryOut(const Compose& compose) {
+        if (damagedInPlace) {
+            if (QFileInfo::exists(copyPath))
+                return {};
+            damagedInPlace = false;
+        }
+        const std::optional<QByteArray> bytes = compose();
+        if (!lock->isLocked())
+            return bytes ? lockProblem : QString();
+        if (!bytes) {
+            QFile file(copyPath);
+            if (file.exists() && !file.remove())
+                return u"%1 could not be removed: %2"_s.arg(QDir::toNativeSeparators(copyPath),
+                                                            file.errorString());
+            return {};
+        }
+        const QByteArray text = composeCopy(folder, filePath, *bytes);
+        QString error;
+        writeFileAtomically(
+            copyPath, [&text](QIODevice& out) { return out.write(text) == text.size(); }, &error);
+        return error;
+    }
+};
+
+RecoveryCopy::RecoveryCopy(QString recoveryFolder) : worker(std::make_unique<Worker>()) {
+    worker->root =
+        recoveryFolder.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_s
+            : std::move(recoveryFolder);
+}
+
+RecoveryCopy::~RecoveryCopy() {
+    worker->stop();
+}
+
+RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& filePath) {
+    close();
+    Worker& w = *worker;
+    w.folder = folder;
+    w.filePath = filePath;
+    const QByteArray name =
+        QCryptographicHash::hash(folderKey(folder).toUtf8(), QCryptographicHash::Sha256).toHex();
+    w.copyPath = w.root + u'/' + QString::fromLatin1(name.left(32)) + u".recovery"_s;
+    w.lock = std::make_unique<QLockFile>(w.copyPath + u".lock"_s);
+    // A live window holds its lock as long as it is open: only a holder that is gone makes the
+    // lock stale, never its age.
+    w.lock->setStaleLockTime(0);
+    w.damagedInPlace = false;
+    w.told = false;
+    w.lockProblem.clear();
+    if (!QDir().mkpath(w.root)) {
+        w.lockProblem = u"the folder %1 could not be made."_s.arg(QDir::toNativeSeparators(w.root));
+        return {};
+    }
+    if (!w.lock->tryLock(0)) {
+        w.lockProblem = lockFailure(*w.lock, w.copyPath + u".lock"_s);
+        return {};
+    }
+    Found found = readCopy(w.copyPath, folder);
+    w.damagedInPlace = found.state == Found::State::Damaged;
+    return found;
+}
+
+QString RecoveryCopy::path() const {
+    return worker->copyPath;
+}
+
+void RecoveryCopy::keep(std::function<std::optional<QByteArray>()> compose) {
+    if (worker->lock)
+        worker->post(std::move(compose));
+}
+
+void RecoveryCopy::wait() {
+    worker->wait();
+}
+
+void RecoveryCopy::close() {
+    Worker& w = *worker;
+    if (!w.lock)
+        return;
+    remove();
+    w.wait();
+    w.lock.reset();
+}
+
+void RecoveryCopy::setFailureHandler(std::function<void(const QString& reason)> handler) {
+    worker->onFailure = std::move(handler);
+}

@@ -1,0 +1,179 @@
+#include "app/rosterdocument.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray OnDisk = "[Map]\r\nname=crossfire\r\n[Bot]\r\nname=Otis\r\nmodel=barney\r\n"_ba;
+const QString EditedName = u"Kelly"_s;
+
+// A document open on the test's add-on folder, and how often it told that no copy can be kept.
+struct Open {
+    std::unique_ptr<RosterDocument> document = std::make_unique<RosterDocument>();
+    RosterDocument::Loaded loaded;
+    int told = 0;
+    explicit Open(const QString& folder) {
+        document->recoveryCopy().setFailureHandler([this](const QString&) { ++told; });
+        loaded = document->load(folder);
+    }
+    Roster& roster() { return document->roster(); }
+    const MapEntry& map() { return roster().maps.at(roster().maps.current()); }
+    BotEntry bot() { return roster().bots.at(roster().bots.current()); }
+    // A recovery copy with this bot on view, then whatever its thread has to tell.
+    void keep(const BotEntry& onView) {
+        document->keepRecoveryCopy(map(), onView);
+        document->recoveryCopy().wait();
+        QCoreApplication::processEvents();
+    }
+    // The first bot renamed, as leaving its page stores it: one step.
+    void edit() {
+        BotEntry renamed = bot();
+        renamed.name = EditedName;
+        RecordedList<BotEntry>(roster().bots, document->history()).storeCurrent(renamed);
+    }
+};
+
+} // namespace
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { isolateSettings(); }
+    void init() { clearSettings(); }
+    void copyIsKeptOfferedAndRemoved_data();
+    void copyIsKeptOfferedAndRemoved();
+};
+
+void TestRecovery::copyIsKeptOfferedAndRemoved_data() {
+    QTest::addColumn<QString>("steps"); // what the player, a crash or another window does
+    QTest::addColumn<bool>("copyLeft"); // a copy lies in the data folder at the end
+    // What the next start finds, once the program ended as a crash ends it: a
+    // RosterDocument::Recovery::State.
+    QTest::addColumn<int>("offered");
+    QTest::addColumn<int>("told"); // how often the player heard no copy can be kept
+    const int none = int(RosterDocument::Recovery::State::None);
+    const int offered = int(RosterDocument::Recovery::State::Offered);
+    const int damaged = int(RosterDocument::Recovery::State::Damaged);
+    QTest::newRow("nothing edited keeps none") << u"keep"_s << false << none << 0;
+    QTest::newRow("an edit is kept and outlives a crash") << u"edit keep"_s << true << offered << 0;
+    QTest::newRow("typing not yet stored is kept") << u"type"_s << true << offered << 0;
+    QTest::newRow("undo back to the saved roster removes it")
+        << u"edit keep undo keep"_s << false << none << 0;
+    QTest::newRow("Save INI removes it") << u"edit keep save"_s << false << none << 0;
+    QTest::newRow("closing removes it") << u"edit keep close"_s << false << none << 0;
+    QTest::newRow("a copy that is what the file holds is not offered")
+        << u"edit keep saved-elsewhere"_s << true << none << 0;
+    QTest::newRow("a live window's copy is not offered, a crashed one's is")
+        << u"edit keep second"_s << true << offered << 0;
+    QTest::newRow("the second window keeps none and says so once")
+        << u"second edit keep keep"_s << false << none << 1;
+    QTest::newRow("a damaged copy stays and is never overwritten or removed")
+        << u"damage edit keep close"_s << true << damaged << 0;
+    QTest::newRow("a copy for another folder counts as damaged")
+        << u"foreign"_s << true << damaged << 0;
+    QTest::newRow("an unwritable data folder is told once")
+        << u"unwritable edit keep type"_s << false << none << 1;
+    QTest::newRow("largest roster, the last bot edited")
+        << u"largest edit keep"_s << true << offered << 0;
+}
+
+// Each row ends with a look at what the next start finds: restoring an offered copy gives the
+// roster back unsaved, with the file untouched; Save INI then writes it.
+void TestRecovery::copyIsKeptOfferedAndRemoved() {
+    QFETCH(QString, steps);
+    QFETCH(bool, copyLeft);
+    QFETCH(int, offered);
+    QFETCH(int, told);
+    QTemporaryDir addon;
+    const QString iniPath = addon.filePath(u"bots.ini"_s);
+    QByteArray fileBytes = OnDisk;
+    if (steps.contains(u"largest")) {
+        fileBytes = "[Map]\r\nname=m\r\n"_ba.repeated(32767) +
+                    "[Bot]\r\nname=B\r\nmodel=gina\r\n"_ba.repeated(32767);
+    }
+    QVERIFY(writeBytes(iniPath, fileBytes));
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (steps.contains(u"unwritable"))
+        QVERIFY(QDir().mkpath(dataFolder) && writeBytes(dataFolder + u"/recovery"_s, "a file"));
+
+    auto open = std::make_unique<Open>(addon.path());
+    const QString copyPath = open->document->recoveryCopy().path();
+    if (steps.contains(u"damage") || steps.contains(u"foreign")) {
+        QTemporaryDir other;
+        Open elsewhere(other.path());
+        elsewhere.edit();
+        elsewhere.keep(elsewhere.bot());
+        QVERIFY(steps.contains(u"foreign")
+                    ? QFile::copy(elsewhere.document->recoveryCopy().path(), copyPath)
+                    : writeBytes(copyPath, "Zelvik recovery copy\nLength: 3\n\nab"));
+        open.reset();
+        open = std::make_unique<Open>(addon.path());
+    }
+    if (steps.contains(u"largest"))
+        open->roster().bots.pageTo(32767, open->bot());
+    std::unique_ptr<Open> second;
+    for (const QString& step : steps.split(u' ')) {
+        if (step == u"second") {
+            second = std::make_unique<Open>(addon.path());
+            QCOMPARE(second->loaded.recovery.state, RosterDocument::Recovery::State::None);
+        }
+        Open& acting = second ? *second : *open;
+        if (step == u"edit")
+            acting.edit();
+        if (step == u"keep")
+            acting.keep(acting.bot());
+        if (step == u"type") {
+            BotEntry typed = acting.bot();
+            typed.name = EditedName;
+            acting.keep(typed);
+        }
+        if (step == u"undo")
+            acting.document->history().undo();
+        if (step == u"save")
+            QCOMPARE(acting.document->save().outcome, RosterDocument::Saved::Outcome::Written);
+        if (step == u"close")
+            acting.document->closeRecovery();
+        if (step == u"saved-elsewhere") {
+            fileBytes = QByteArray(OnDisk).replace("Otis", EditedName.toLatin1());
+            QVERIFY(writeBytes(iniPath, fileBytes));
+        }
+    }
+    QCOMPARE(second ? second->told : open->told, told);
+    // The program ends without closing, as a crash ends it.
+    open.reset();
+    second.reset();
+    QCOMPARE(QFile::exists(copyPath), copyLeft);
+
+    Open next(addon.path());
+    QCOMPARE(int(next.loaded.recovery.state), offered);
+    const int none = int(RosterDocument::Recovery::State::None);
+    if (offered == int(RosterDocument::Recovery::State::Damaged))
+        QCOMPARE(next.loaded.recovery.path, copyPath);
+    if (offered == none) {
+        next.document->recoveryCopy().wait();
+        QVERIFY(!QFile::exists(copyPath));
+    }
+    if (offered != int(RosterDocument::Recovery::State::Offered))
+        return;
+    next.document->restoreRecovery();
+    QCOMPARE(next.roster().bots.at(steps.contains(u"largest") ? 32767 : 1).name, EditedName);
+    QVERIFY(next.document->isModified(next.map(), next.bot()));
+    QCOMPARE(readBytes(iniPath), fileBytes);
+    QCOMPARE(next.document->save().outcome, RosterDocument::Saved::Outcome::Written);
+    next.document->recoveryCopy().wait();
+    QVERIFY(readBytes(iniPath).contains("Name            = " + EditedName.toLatin1()));
+    QVERIFY(!QFile::exists(copyPath));
+}
+
+QTEST_GUILESS_MAIN(TestRecovery)
+#include "tst_recovery.moc"
