@@ -21,8 +21,12 @@ QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
     switch (answer) {
     case Answer::Save:
         return box.addButton(QMessageBox::Save);
-    case Answer::Discard:
-        return box.addButton(QMessageBox::Discard);
+    case Answer::Discard: {
+        // The keyboard reaches it by Alt+D, as Restore and Overwrite by their letters.
+        QAbstractButton* button = box.addButton(QMessageBox::Discard);
+        button->setText(u"&Discard"_s);
+        return button;
+    }
     case Answer::Cancel:
         return box.addButton(QMessageBox::Cancel);
     case Answer::Overwrite:

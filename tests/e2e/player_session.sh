@@ -16,87 +16,10 @@ data=$3
 # shellcheck source=session.sh
 source "$(dirname "$0")/session.sh"
 
-skip() {
-    case "${CI:-}" in
-    "" | false | 0) ;;
-    *) fail "$* Under CI the session may not be skipped." ;;
-    esac
-    echo "SKIPPED: $*"
-    exit 77
-}
+start_display_or_skip
 
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh installs it)."
-done
-
-start_display || skip "Xvfb did not start."
-
-# The program folder holds the program and its bots.ini; the settings store, home and runtime
-# folders are private to this run.
-addon=$work/addon
-mkdir -p "$addon" "$work/config" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$zelvik" "$addon/zelvik"
-cp "$data/sample-bots.ini" "$addon/bots.ini"
+set_up_addon_folder
 settings=$work/config/Zelvik/Zelvik.conf
-
-start_program() {
-    # Started from another folder: the program must find bots.ini beside itself.
-    (
-        cd "$work/home"
-        # The clicks assume Qt's own look at 96 dpi: no desktop theme, style or scaling.
-        exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE \
-            -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_FONT_DPI \
-            HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-            QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$addon/zelvik"
-    ) >>"$work/program.log" 2>&1 &
-    program_pid=$!
-    find_window 20
-    [ "$WIDTH.$HEIGHT" = "250.178" ] || fail "the window is ${WIDTH}x$HEIGHT, not 250x178."
-}
-
-# Closes the window as a window manager's close button would, and waits for the program to end.
-close_program() {
-    "$closewindow" "$window" || fail "could not send the close request."
-    wait_for_exit
-}
-
-# Window-relative places: the tab strip runs across the top; the Bots and Maps frames start at
-# y=16 and the INI frame at y=24, so a control's centre is frame offset + its geometry centre.
-retype() { # x y text: click into a text box, select all it holds and type over it
-    click "$1" "$2"
-    xdotool key ctrl+a
-    xdotool type --delay 15 -- "$3"
-}
-
-# Waits for the question box titled $1, gives it the keyboard, presses $2 and waits for it to go.
-answer_question() {
-    local box
-    box=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || true
-    [ -n "$box" ] || fail "the question \"$1\" did not appear."
-    # A key sent while the box is still being mapped can be lost: send it again until it goes.
-    for _ in 1 2 3 4 5; do
-        xdotool windowfocus "$box" 2>/dev/null || true
-        sleep 0.3
-        xdotool key "$2" 2>/dev/null || true
-        for _ in $(seq 20); do
-            xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || break 2
-            sleep 0.05
-        done
-    done
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && fail "the question \"$1\" stayed."
-    xdotool windowfocus "$window" 2>/dev/null || true
-}
-
-tab_maps() { click 125 10; }
-tab_ini() { click 208 10; }
-bot_left() { click 211 44; }   # botPager's arrows
-bot_right() { click 229 44; }
-map_left() { click 211 46; }   # mapPager's arrows
-map_right() { click 229 46; }
-add_entry() { click 40 140; }  # addMapButton / addBotButton sit at the same place on their pages
-remove_entry() { click 120 140; }
-save_ini() { click 223 148; }
 
 # The bots.ini the session must leave, written out from the file layout: the maps, then the
 # bots, every section followed by an empty line, all lines ending in CR LF, and one more CR LF
@@ -170,7 +93,7 @@ title_is "  (Bot  1 of 3)"
 [ "$X.$Y" = "66.66" ] || fail "the window opened at $X,$Y, not at the default 66,66."
 
 step "edit bot 1: name, model, both colours typed"
-retype 132 41 Otis
+bot_name Otis
 retype 110 66 scientist
 retype 212 89 77
 retype 212 113 5
@@ -184,7 +107,7 @@ title_is "  (Bot  1 of 3)"
 step "add a bot and name it"
 add_entry
 title_is "  (Bot  4 of 4)"
-retype 132 41 Kelly
+bot_name Kelly
 
 step "remove bot 2"
 bot_right

@@ -1,5 +1,6 @@
 // Opening and closing the window: what it takes from and gives back to the settings store, and
 // that closing writes bots.ini only when the player asks for it.
+#include "app/rosterdocument.h"
 #include "app/settings.h"
 #include "game/gamefinder.h"
 #include "window/initextview.h"
@@ -57,6 +58,26 @@ QString installGame() {
     return game;
 }
 
+// The player's answers as a data column holds them, and back.
+QList<int> answers(std::initializer_list<Answer> list) {
+    QList<int> ints;
+    for (const Answer a : list)
+        ints << int(a);
+    return ints;
+}
+QList<Answer> replies(const QList<int>& ints) {
+    QList<Answer> list;
+    for (const int a : ints)
+        list << Answer(a);
+    return list;
+}
+
+// How many recovery copies lie in the data folder.
+qsizetype recoveryCopies() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(data + u"/recovery"_s).entryList({u"*.recovery"_s}, QDir::Files).size();
+}
+
 // Types more onto the shown bot's name and presses "Save INI" on the INI page.
 void editAndSave(const MainWindow& window, const QString& more) {
     clickTab(window, 0);
@@ -89,6 +110,8 @@ private slots:
     void closeWhileMaximisedStoresThatPlacement();
     void closeAsksBeforeDroppingEdits_data();
     void closeAsksBeforeDroppingEdits();
+    void crashCopyIsOfferedAtStart_data();
+    void crashCopyIsOfferedAtStart();
 };
 
 void TestStartup::firstStartWithAnEmptyStore() {
@@ -366,12 +389,6 @@ void TestStartup::closeAsksBeforeDroppingEdits_data() {
     QTest::addColumn<QList<int>>("answers"); // the player's answers, in turn
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("saved");
-    const auto answers = [](std::initializer_list<Answer> list) {
-        QList<int> ints;
-        for (const Answer a : list)
-            ints << int(a);
-        return ints;
-    };
     // A file with its own spacing, or none with its default entries, is unchanged until edited.
     QTest::newRow("nothing edited") << u""_s << answers({}) << true << false;
     QTest::newRow("no file, nothing edited") << u"no file"_s << answers({}) << true << false;
@@ -438,6 +455,9 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         control<QLineEdit>(window, "parametersEdit")->setText(u"-dev"_s);
     if (before.contains(u"edit"))
         QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), u"xyz"_s);
+    // A copy of the typing is kept within two seconds; it is gone once the roster is left.
+    if (before.contains(u"edit"))
+        QTRY_COMPARE_WITH_TIMEOUT(recoveryCopies(), 1, 2000);
     if (before.contains(u"tab"))
         clickTab(window, 2);
     if (before.contains(u"blocked"))
@@ -445,10 +465,7 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
     if (before.contains(u"outside"))
         QVERIFY(writeBytes(iniPath(), onDisk));
 
-    QList<Answer> replies;
-    for (const int a : answers)
-        replies << Answer(a);
-    QuestionCapture questions(replies);
+    QuestionCapture questions(replies(answers));
     MessageCapture messages;
     const bool opening = before.contains(u"open");
     QTemporaryDir other;
@@ -495,6 +512,7 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         QVERIFY(readBytes(iniPath()).contains("Name            = Axyz\r\n"));
     else if (!before.contains(u"blocked"))
         QCOMPARE(readBytes(iniPath()), onDisk);
+    QCOMPARE(recoveryCopies(), before.contains(u"edit") && !closed ? 1 : 0);
     // The window's place is stored by every close, and by none that was called off.
     QCOMPARE(stored(SettingsKeys::WindowLeft) != u"<absent>"_s, closed && !opening);
     if (opening && closed) {
@@ -511,6 +529,71 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
             readBytes(other.filePath(u"bots.ini"_s)).contains("Name            = Otherabc\r\n"));
         QCOMPARE(readBytes(iniPath()), first);
     }
+}
+
+// What a crash left is offered at the next start; "unwritable" is a data folder where no copy can
+// be kept, which the player hears once however often the copy is tried.
+void TestStartup::crashCopyIsOfferedAtStart_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("shown"); // the first bot's name on view after start-up
+    QTest::newRow("restore, then save at closing")
+        << u"copy"_s << answers({Answer::Restore, Answer::Save}) << u"Kelly"_s;
+    QTest::newRow("discard") << u"copy"_s << answers({Answer::Discard}) << u"A"_s;
+    QTest::newRow("damaged") << u"damaged"_s << answers({}) << u"A"_s;
+    QTest::newRow("unwritable, typing discarded at closing")
+        << u"unwritable"_s << answers({Answer::Discard}) << u"A"_s;
+}
+
+void TestStartup::crashCopyIsOfferedAtStart() {
+    QFETCH(QString, left);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, shown);
+    QString copyPath;
+    {
+        RosterDocument crashed;
+        crashed.load(folder.path());
+        BotEntry bot = crashed.roster().bots.at(1);
+        bot.name = u"Kelly"_s;
+        crashed.keepRecoveryCopy(crashed.roster().maps.at(1), bot);
+        crashed.recoveryCopy().wait();
+        copyPath = crashed.recoveryCopy().path();
+    }
+    if (left == u"damaged")
+        QVERIFY(writeBytes(copyPath, readBytes(copyPath).replace("Kelly", "Kelli")));
+    if (left == u"unwritable")
+        QVERIFY(QDir(QFileInfo(copyPath).path()).removeRecursively() &&
+                writeBytes(QFileInfo(copyPath).path(), "a file"));
+    const QByteArray onDisk = readBytes(iniPath());
+    QuestionCapture questions(replies(answers));
+    MessageCapture messages;
+    {
+        ShownWindow window(folder.path());
+        QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), shown);
+        QCOMPARE(readBytes(iniPath()), onDisk);
+        if (left == u"unwritable") {
+            for (const QString& typed : {u"x"_s, u"y"_s}) {
+                QTest::keyClicks(control<QLineEdit>(window, "botNameEdit"), typed);
+                QTest::qWait(1500);
+            }
+        }
+        window.close();
+    }
+    QCOMPARE(questions.asked.size(), answers.size());
+    if (left == u"copy") {
+        const Question& offer = questions.asked.first();
+        QCOMPARE(offer.answers, (QList<Answer>{Answer::Restore, Answer::Discard}));
+        QCOMPARE(offer.defaultAnswer, Answer::Restore);
+        QVERIFY2(offer.text.contains(QDir::toNativeSeparators(folder.path())),
+                 qPrintable(offer.text));
+    }
+    // Restore then Save at closing writes the kept roster; nothing else writes the file.
+    QCOMPARE(readBytes(iniPath()).contains("Name            = Kelly\r\n"), shown == u"Kelly"_s);
+    QCOMPARE(messages.titles, left == u"copy"_s ? QStringList() : QStringList{u"Recovery copy"_s});
+    if (left == u"damaged")
+        QVERIFY2(messages.texts.first().contains(QDir::toNativeSeparators(copyPath)),
+                 qPrintable(messages.texts.first()));
+    QCOMPARE(QFile::exists(copyPath), left == u"damaged");
 }
 
 QTEST_MAIN(TestStartup)
