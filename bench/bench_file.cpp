@@ -1,6 +1,7 @@
 // Reading, composing and writing bots.ini without a window, beside inih reading the same file.
 #include "benchmarks.h"
 
+#include "app/rosterdocument.h"
 #include "roster/botsini.h"
 #include "roster/botsinifile.h"
 
@@ -12,6 +13,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -155,6 +158,32 @@ void writeBotsIniAlone(benchmark::State& state, const RosterFile* file) {
         if (!error.isEmpty())
             state.SkipWithError(qPrintable(error));
     }
+}
+
+// A recovery copy after the player renamed the current bot. On the window's thread (copyThread
+// false): the call that hands the roster over, and the player's next edit, which copies the list
+// the copy's thread still shares. On the copy's thread: from the call to the copy on disk.
+void recoveryCopy(benchmark::State& state, const RosterFile* file, bool copyThread) {
+    RosterDocument document;
+    document.load(file->folder);
+    EntryList<BotEntry>& bots = document.roster().bots;
+    RecordedList<BotEntry> edits(bots, document.history());
+    const MapEntry map = document.roster().maps.at(1);
+    int round = 0;
+    for (auto _ : state) {
+        BotEntry bot = bots.at(bots.current());
+        bot.name = u"Renamed %1"_s.arg(++round);
+        edits.storeCurrent(bot);
+        double spent = timeOf([&] { document.keepRecoveryCopy(map, bot); });
+        bot.topColor = QString::number(round % 256);
+        if (copyThread)
+            spent += timeOf([&] { document.recoveryCopy().wait(); });
+        else
+            spent += timeOf([&] { edits.storeCurrent(bot); });
+        document.recoveryCopy().wait();
+        state.SetIterationTime(spent);
+    }
+    document.closeRecovery();
 }
 
 std::optional<qint64> readLargestOnce(const char* reader, const QString& folder) {

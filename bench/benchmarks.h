@@ -18,6 +18,7 @@ void inihString(benchmark::State& state, const RosterFile* file);
 void inihFile(benchmark::State& state, const RosterFile* file);
 void compose(benchmark::State& state, const RosterFile* file);
 void writeBotsIniAlone(benchmark::State& state, const RosterFile* file);
+void recoveryCopy(benchmark::State& state, const RosterFile* file, bool copyThread);
 // One read of the largest roster's bots.ini in folder, by our reader ("ours") or by inih (any
 // other name): the time it took in nanoseconds, or nothing when it read another roster.
 std::optional<qint64> readLargestOnce(const char* reader, const QString& folder);

@@ -66,6 +66,12 @@ void registerAll() {
     add("read/typical", 200, readInMemory, typical)->Unit(benchmark::kMicrosecond);
     add("compose/typical", 200, compose, typical)->Unit(benchmark::kMicrosecond);
     add("write/largest", 20, writeBotsIniAlone, largest);
+    add("recovery copy window thread/typical", 200, recoveryCopy, typical, false)
+        ->Unit(benchmark::kMicrosecond);
+    add("recovery copy window thread/largest", 30, recoveryCopy, largest, false);
+    add("recovery copy its thread/typical", 100, recoveryCopy, typical, true)
+        ->Unit(benchmark::kMicrosecond);
+    add("recovery copy its thread/largest", 20, recoveryCopy, largest, true);
     add("start-up new process/empty QWidget", 15, startUpProcess, std::string("empty"));
     add("start-up new process/QLabel", 15, startUpProcess, std::string("label"));
     add("start-up new process/floor", 15, startUpProcess, std::string("floor"));
@@ -120,6 +126,7 @@ int main(int argc, char** argv) {
     const QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + u"/config"_s));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + u"/data"_s)); // recovery copies
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path())); // private to this user, as Qt asks
     QApplication app(argc, argv);
     Data all;
