@@ -2,6 +2,7 @@
 
 #include "platform/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QObject>
+#include <QSet>
 #include <QStandardPaths>
 #include <QThread>
 #include <QWaitCondition>
@@ -86,6 +88,27 @@ RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
             {}};
 }
 
+// The locks this process holds, by path. Opened and closed on one thread.
+QSet<QString>& locksHeldHere() {
+    static QSet<QString> held;
+    return held;
+}
+
+// Takes the lock, or a lock left by a process gone since. The lock file names its holder's
+// process number; a number the system has handed out again (Wine does so at once) may now be
+// this very process, which does not hold that lock.
+bool takeLock(QLockFile& lock, const QString& path) {
+    if (lock.tryLock(0))
+        return true;
+    qint64 holder = 0;
+    QString host;
+    QString program;
+    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&holder, &host, &program) ||
+        holder != QCoreApplication::applicationPid() || locksHeldHere().contains(path))
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 // Why the lock could not be taken.
 QString lockFailure(const QLockFile& lock, const QString& lockPath) {
     if (lock.error() == QLockFile::LockFailedError)
@@ -108,6 +131,7 @@ struct RecoveryCopy::Worker {
     QString folder;
     QString filePath;
     QString copyPath;
+    QString lockPath;
     std::unique_ptr<QLockFile> lock;
     // Why the lock is not held, when it is not: this window then keeps no copy of the folder. It
     // never takes the lock later, since the copy of a window that crashed meanwhile would lie
@@ -147,6 +171,13 @@ struct RecoveryCopy::Worker {
         }
         if (thread)
             thread->wait();
+    }
+
+    // Gives up the lock, if it was taken; the thread must be idle.
+    void releaseLock() {
+        if (lock && lock->isLocked())
+            locksHeldHere().remove(lockPath);
+        lock.reset();
     }
 
     void run() {
@@ -211,6 +242,7 @@ RecoveryCopy::RecoveryCopy(QString recoveryFolder) : worker(std::make_unique<Wor
 
 RecoveryCopy::~RecoveryCopy() {
     worker->stop();
+    worker->releaseLock();
 }
 
 RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& filePath) {
@@ -221,7 +253,8 @@ RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& fil
     const QByteArray name =
         QCryptographicHash::hash(folderKey(folder).toUtf8(), QCryptographicHash::Sha256).toHex();
     w.copyPath = w.root + u'/' + QString::fromLatin1(name.left(32)) + u".recovery"_s;
-    w.lock = std::make_unique<QLockFile>(w.copyPath + u".lock"_s);
+    w.lockPath = w.copyPath + u".lock"_s;
+    w.lock = std::make_unique<QLockFile>(w.lockPath);
     // A live window holds its lock as long as it is open: only a holder that is gone makes the
     // lock stale, never its age.
     w.lock->setStaleLockTime(0);
@@ -232,10 +265,11 @@ RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& fil
         w.lockProblem = u"the folder %1 could not be made."_s.arg(QDir::toNativeSeparators(w.root));
         return {};
     }
-    if (!w.lock->tryLock(0)) {
-        w.lockProblem = lockFailure(*w.lock, w.copyPath + u".lock"_s);
+    if (!takeLock(*w.lock, w.lockPath)) {
+        w.lockProblem = lockFailure(*w.lock, w.lockPath);
         return {};
     }
+    locksHeldHere().insert(w.lockPath);
     Found found = readCopy(w.copyPath, folder);
     w.damagedInPlace = found.state == Found::State::Damaged;
     return found;
@@ -260,7 +294,7 @@ void RecoveryCopy::close() {
         return;
     remove();
     w.wait();
-    w.lock.reset();
+    w.releaseLock();
 }
 
 void RecoveryCopy::setFailureHandler(std::function<void(const QString& reason)> handler) {

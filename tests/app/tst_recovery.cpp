@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,6 +76,8 @@ void TestRecovery::copyIsKeptOfferedAndRemoved_data() {
         << u"edit keep saved-elsewhere"_s << true << none << 0;
     QTest::newRow("a live window's copy is not offered, a crashed one's is")
         << u"edit keep second"_s << true << offered << 0;
+    QTest::newRow("a lock left by a process gone that had this one's number is stale")
+        << u"edit keep reused-number"_s << true << offered << 0;
     QTest::newRow("the second window keeps none and says so once")
         << u"second edit keep keep"_s << false << none << 1;
     QTest::newRow("a damaged copy stays and is never overwritten or removed")
@@ -153,6 +156,14 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
     open.reset();
     second.reset();
     QCOMPARE(QFile::exists(copyPath), copyLeft);
+    if (steps.contains(u"reused-number")) {
+        // A lock file as QLockFile writes it, naming this process, that no one here holds.
+        const QByteArray holder = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                                  QCoreApplication::applicationName().toUtf8() + '\n' +
+                                  QSysInfo::machineHostName().toUtf8() + '\n' +
+                                  QSysInfo::machineUniqueId() + '\n';
+        QVERIFY(writeBytes(copyPath + u".lock"_s, holder));
+    }
 
     Open next(addon.path());
     QCOMPARE(int(next.loaded.recovery.state), offered);
