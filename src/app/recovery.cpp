@@ -29,7 +29,7 @@ constexpr QByteArrayView HeaderEnd = "\n\n";
 // The folder's path as it names its copy: absolute and clean, and in one letter case where the
 // file system ignores case.
 QString folderKey(const QString& folder) {
-    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
 #ifdef Q_OS_WIN
     return path.toCaseFolded();
 #else

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A player's session with zelvik.exe under Wine on a virtual X display: rename a bot, store it with
 # a tab click, "Save INI", close; then check bots.ini byte for byte where the session changed it
-# and the settings in the registry. Run by scripts/windows-test.sh, inside its throwaway
-# WINEPREFIX, which must be set.
+# and the settings in the registry. Then kill it after an edit (SIGKILL, as a crash ends it) and
+# start it again: the recovery copy is offered and restored without writing bots.ini, and Discard
+# at closing drops it. Run by scripts/windows-test.sh, inside its throwaway WINEPREFIX, which must
+# be set.
 #
 # Usage: wine_session.sh ZELVIK_EXE DATA_DIR
 set -euo pipefail
@@ -33,10 +35,14 @@ cp "$data/sample-bots.ini" "$addon/bots.ini"
 key='HKCU\Software\VB and VBA Program Settings\Zelvik\Settings'
 wine reg delete 'HKCU\Software\VB and VBA Program Settings\Zelvik' /f >/dev/null 2>&1 || true
 
+start_exe() {
+    (cd "$work" && exec wine "$addon/zelvik.exe") >>"$work/program.log" 2>&1 &
+    program_pid=$!
+    find_window 60 1
+}
+
 step "start zelvik.exe"
-(cd "$work" && exec wine "$addon/zelvik.exe") >"$work/program.log" 2>&1 &
-program_pid=$!
-find_window 60 1
+start_exe
 title_is "  (Bot  1 of 3)"
 
 step "rename bot 1, page right and back, INI tab, Save INI"
@@ -75,5 +81,30 @@ done
 grep -q 'HLParameters *REG_SZ *-nointro$' <<<"$settings" ||
     fail "HLParameters is not the shown -nointro: $settings"
 grep -q 'MainWidth *REG_SZ *3750$' <<<"$settings" || fail "MainWidth is not 250 px in twips: $settings"
+
+step "killed after an edit: the next start offers the recovery copy; Restore leaves bots.ini alone"
+cp "$addon/bots.ini" "$work/saved.ini"
+copies=("$WINEPREFIX"/drive_c/users/*/AppData/Roaming)
+copy_holds() { grep -qs 'Name            = Crashguy' "${copies[0]}"/Zelvik/recovery/*.recovery; }
+start_exe
+click 132 41
+xdotool key ctrl+a
+xdotool type --delay 30 -- "Crashguy"
+wait_until 50 0.1 copy_holds || fail "no recovery copy of the edit was kept."
+kill -KILL "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+window=""
+(cd "$work" && exec wine "$addon/zelvik.exe") >>"$work/program.log" 2>&1 &
+program_pid=$!
+answer_question "Recover unsaved edits" Return
+find_window 60 1
+cmp -s "$work/saved.ini" "$addon/bots.ini" || fail "bots.ini changed before Save INI."
+
+step "closing asks about the restored edit: Discard closes, and the copy goes with it"
+xdotool key alt+F4
+answer_question "Unsaved changes" alt+d
+wait_for_exit
+cmp -s "$work/saved.ini" "$addon/bots.ini" || fail "Discard at closing wrote bots.ini."
+copy_holds && fail "the recovery copy outlived Discard at closing."
 
 echo "PASSED: the player's session under Wine gave the expected bots.ini and registry values."
