@@ -10,13 +10,13 @@
 #include <QHash>
 #include <QIODevice>
 #include <QLockFile>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QObject>
 #include <QSet>
 #include <QStandardPaths>
-#include <QThread>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -140,37 +140,34 @@ struct RecoveryCopy::Worker {
     bool damagedInPlace = false;
     bool told = false;
 
-    QMutex mutex;
-    QWaitCondition changed;
+    std::mutex mutex;
+    std::condition_variable changed;
     std::optional<Compose> pending;
     bool busy = false;
     bool stopping = false;
-    std::unique_ptr<QThread> thread;
+    std::thread thread;
 
     void post(Compose compose) {
-        const QMutexLocker locked(&mutex);
+        const std::lock_guard locked(mutex);
         pending = std::move(compose);
-        if (!thread) {
-            thread.reset(QThread::create([this] { run(); }));
-            thread->start(QThread::LowPriority);
-        }
-        changed.wakeAll();
+        if (!thread.joinable())
+            thread = std::thread([this] { run(); });
+        changed.notify_all();
     }
 
     void wait() {
-        QMutexLocker locked(&mutex);
-        while (pending || busy)
-            changed.wait(&mutex);
+        std::unique_lock locked(mutex);
+        changed.wait(locked, [this] { return !pending && !busy; });
     }
 
     void stop() {
         {
-            const QMutexLocker locked(&mutex);
+            const std::lock_guard locked(mutex);
             stopping = true;
-            changed.wakeAll();
+            changed.notify_all();
         }
-        if (thread)
-            thread->wait();
+        if (thread.joinable())
+            thread.join();
     }
 
     // Gives up the lock, if it was taken; the thread must be idle.
@@ -181,10 +178,9 @@ struct RecoveryCopy::Worker {
     }
 
     void run() {
-        QMutexLocker locked(&mutex);
+        std::unique_lock locked(mutex);
         for (;;) {
-            while (!pending && !stopping)
-                changed.wait(&mutex);
+            changed.wait(locked, [this] { return pending || stopping; });
             if (!pending)
                 return;
             const Compose compose = std::move(*pending);
@@ -192,7 +188,7 @@ struct RecoveryCopy::Worker {
             busy = true;
             locked.unlock();
             const QString failure = carryOut(compose);
-            locked.relock();
+            locked.lock();
             busy = false;
             if (!failure.isEmpty() && !told) {
                 told = true;
@@ -204,7 +200,7 @@ struct RecoveryCopy::Worker {
                     },
                     Qt::QueuedConnection);
             }
-            changed.wakeAll();
+            changed.notify_all();
         }
     }
 
