@@ -74,6 +74,25 @@ void selectPage(MainWindow& w, int page) {
     QCoreApplication::processEvents();
 }
 
+// The shared window's Bots or Maps page, shown: its pager, its Add and Remove buttons, and how
+// many entries its list holds.
+struct SharedPage {
+    MainWindow& w;
+    bool maps;
+    QScrollBar* bar;
+    QPushButton* add;
+    QPushButton* remove;
+    int count() const { return maps ? w.roster().maps.count() : w.roster().bots.count(); }
+};
+SharedPage showSharedPage(ListOf list) {
+    const bool maps = list == ListOf::Maps;
+    MainWindow& w = *sharedWindow();
+    selectPage(w, maps ? 1 : 0);
+    return {w, maps, control<QScrollBar>(w, maps ? "mapPager" : "botPager"),
+            control<QPushButton>(w, maps ? "addMapButton" : "addBotButton"),
+            control<QPushButton>(w, maps ? "removeMapButton" : "removeBotButton")};
+}
+
 } // namespace
 
 void closeSharedWindow() {
@@ -102,19 +121,13 @@ void tabChange(benchmark::State& state) {
 
 // Remove the first entry of a full list, then Add one back (only one of the two is timed).
 void removeOrAdd(benchmark::State& state, ListOf list, Timed timed) {
-    const bool maps = list == ListOf::Maps;
-    MainWindow& w = *sharedWindow();
-    selectPage(w, maps ? 1 : 0);
-    QScrollBar* bar = control<QScrollBar>(w, maps ? "mapPager" : "botPager");
-    QPushButton* add = control<QPushButton>(w, maps ? "addMapButton" : "addBotButton");
-    QPushButton* remove = control<QPushButton>(w, maps ? "removeMapButton" : "removeBotButton");
-    const auto count = [&] { return maps ? w.roster().maps.count() : w.roster().bots.count(); };
+    const SharedPage page = showSharedPage(list);
     for (auto _ : state) {
-        bar->setValue(1);
-        const double removing = timeOf([&] { remove->click(); });
-        const double adding = timeOf([&] { add->click(); });
+        page.bar->setValue(1);
+        const double removing = timeOf([&] { page.remove->click(); });
+        const double adding = timeOf([&] { page.add->click(); });
         state.SetIterationTime(timed == Timed::Remove ? removing : adding);
-        if (count() != Largest)
+        if (page.count() != Largest)
             state.SkipWithError("the list did not come back to its full size");
     }
 }
@@ -261,22 +274,17 @@ double residentKiB() {
 // Remove the first entry of a full list, undo the removal, redo it and undo it again (only the
 // first undo, or the redo, is timed): the entry goes back to the front of 32767.
 void undoOrRedoRemove(benchmark::State& state, ListOf list, bool timeRedo) {
-    const bool maps = list == ListOf::Maps;
-    MainWindow& w = *sharedWindow();
-    selectPage(w, maps ? 1 : 0);
-    QScrollBar* bar = control<QScrollBar>(w, maps ? "mapPager" : "botPager");
-    QPushButton* remove = control<QPushButton>(w, maps ? "removeMapButton" : "removeBotButton");
-    QAction* undo = historyAction(w, u"Undo");
-    QAction* redo = historyAction(w, u"Redo");
-    const auto count = [&] { return maps ? w.roster().maps.count() : w.roster().bots.count(); };
+    const SharedPage page = showSharedPage(list);
+    QAction* undo = historyAction(page.w, u"Undo");
+    QAction* redo = historyAction(page.w, u"Redo");
     for (auto _ : state) {
-        bar->setValue(1);
-        remove->click();
+        page.bar->setValue(1);
+        page.remove->click();
         const double undoing = timeOf([&] { undo->trigger(); });
         const double redoing = timeOf([&] { redo->trigger(); });
         undo->trigger();
         state.SetIterationTime(timeRedo ? redoing : undoing);
-        if (count() != Largest)
+        if (page.count() != Largest)
             state.SkipWithError("the list did not come back to its full size");
     }
 }
