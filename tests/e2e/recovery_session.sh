@@ -21,13 +21,6 @@ copies=$work/home/.local/share/Zelvik/recovery
 
 copy_kept() { compgen -G "$copies/*.recovery" >/dev/null; }
 copy_holds() { copy_kept && grep -q "Name            = $1" "$copies"/*.recovery; }
-# Kills the program as a crash would, leaving whatever it had on disk.
-kill_program() {
-    kill -KILL "$program_pid"
-    wait "$program_pid" 2>/dev/null || true
-    program_pid=""
-    window=""
-}
 bots_ini_unchanged() {
     cmp -s "$1" "$addon/bots.ini" || fail "bots.ini changed before Save INI ($2)."
 }

@@ -83,6 +83,14 @@ title_is() {
     fail "the window title is \"$got\", expected \"$want\"."
 }
 
+# Kills the program as a crash would (SIGKILL), leaving whatever it had on disk.
+kill_program() {
+    kill -KILL "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+    window=""
+}
+
 # Waits for the program to end once its window was closed; it must end without an error.
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 wait_for_exit() {

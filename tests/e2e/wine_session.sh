@@ -35,9 +35,14 @@ cp "$data/sample-bots.ini" "$addon/bots.ini"
 key='HKCU\Software\VB and VBA Program Settings\Zelvik\Settings'
 wine reg delete 'HKCU\Software\VB and VBA Program Settings\Zelvik' /f >/dev/null 2>&1 || true
 
-start_exe() {
+# Starts zelvik.exe, and returns at once (a question may come before the window); start_exe
+# also waits for the window.
+launch_exe() {
     (cd "$work" && exec wine "$addon/zelvik.exe") >>"$work/program.log" 2>&1 &
     program_pid=$!
+}
+start_exe() {
+    launch_exe
     find_window 60 1
 }
 
@@ -91,11 +96,8 @@ click 132 41
 xdotool key ctrl+a
 xdotool type --delay 30 -- "Crashguy"
 wait_until 50 0.1 copy_holds || fail "no recovery copy of the edit was kept."
-kill -KILL "$program_pid"
-wait "$program_pid" 2>/dev/null || true
-window=""
-(cd "$work" && exec wine "$addon/zelvik.exe") >>"$work/program.log" 2>&1 &
-program_pid=$!
+kill_program
+launch_exe
 answer_question "Recover unsaved edits" Return
 find_window 60 1
 cmp -s "$work/saved.ini" "$addon/bots.ini" || fail "bots.ini changed before Save INI."
