@@ -110,7 +110,7 @@ void readInMemory(benchmark::State& state, const RosterFile* file) {
 void loadFile(benchmark::State& state, const RosterFile* file) {
     for (auto _ : state) {
         auto read = std::make_unique<BotsIniRead>();
-        state.SetIterationTime(timeOf([&] { *read = readBotsIniFile(file->folder); }));
+        state.SetIterationTime(timeOf([&] { *read = readBotsIniFile(botsIniPath(file->folder)); }));
         if (read->roster.bots.count() != Largest)
             state.SkipWithError("the file did not load whole");
     }
@@ -153,8 +153,9 @@ void writeBotsIniAlone(benchmark::State& state, const RosterFile* file) {
     QTemporaryDir out;
     for (auto _ : state) {
         QString error;
-        state.SetIterationTime(
-            timeOf([&] { writeBotsIniFile(out.path(), composeBotsIniFile(roster), &error); }));
+        state.SetIterationTime(timeOf([&] {
+            writeBotsIniFile(botsIniPath(out.path()), composeBotsIniFile(roster), &error);
+        }));
         if (!error.isEmpty())
             state.SkipWithError(qPrintable(error));
     }
@@ -166,20 +167,17 @@ void writeBotsIniAlone(benchmark::State& state, const RosterFile* file) {
 void recoveryCopy(benchmark::State& state, const RosterFile* file, bool copyThread) {
     RosterDocument document;
     document.load(file->folder);
-    EntryList<BotEntry>& bots = document.roster().bots;
-    RecordedList<BotEntry> edits(bots, document.history());
-    const MapEntry map = document.roster().maps.at(1);
+    ListEditor<BotEntry>& bots = document.bots();
     int round = 0;
     for (auto _ : state) {
-        BotEntry bot = bots.at(bots.current());
-        bot.name = u"Renamed %1"_s.arg(++round);
-        edits.storeCurrent(bot);
-        double spent = timeOf([&] { document.keepRecoveryCopy(map, bot); });
-        bot.topColor = QString::number(round % 256);
+        bots.editDraft(0, u"Renamed %1"_s.arg(++round));
+        bots.storeDraft();
+        double spent = timeOf([&] { document.keepRecoveryCopy(); });
+        bots.editDraft(2, QString::number(round % 256));
         if (copyThread)
             spent += timeOf([&] { document.recoveryCopy().wait(); });
         else
-            spent += timeOf([&] { edits.storeCurrent(bot); });
+            spent += timeOf([&] { bots.storeDraft(); });
         document.recoveryCopy().wait();
         state.SetIterationTime(spent);
     }
@@ -190,7 +188,7 @@ std::optional<qint64> readLargestOnce(const char* reader, const QString& folder)
     qint64 spent = 0;
     if (std::strcmp(reader, "ours") == 0) {
         BotsIniRead read;
-        spent = qint64(timeOf([&] { read = readBotsIniFile(folder); }) * 1e9);
+        spent = qint64(timeOf([&] { read = readBotsIniFile(botsIniPath(folder)); }) * 1e9);
         if (read.roster.bots.count() != Largest)
             return std::nullopt;
     } else {

@@ -82,7 +82,7 @@ struct SharedPage {
     QScrollBar* bar;
     QPushButton* add;
     QPushButton* remove;
-    int count() const { return maps ? w.roster().maps.count() : w.roster().bots.count(); }
+    int count() const { return maps ? rosterOf(w).maps.count() : rosterOf(w).bots.count(); }
 };
 SharedPage showSharedPage(ListOf list) {
     const bool maps = list == ListOf::Maps;
@@ -172,7 +172,7 @@ void launchComposing(benchmark::State& state) {
     auto* view = control<IniTextView>(w, "iniTextView");
     for (auto _ : state)
         state.SetIterationTime(timeOf([&] {
-            const QByteArray bytes = composeBotsIniFile(w.roster());
+            const QByteArray bytes = composeBotsIniFile(rosterOf(w));
             view->setFileBytes(bytes, bytes.size() - BotsIniLineBreak.size());
         }));
 }
@@ -298,7 +298,7 @@ void historyMemory(benchmark::State& state) {
     QScrollBar* bar = control<QScrollBar>(w, "botPager");
     auto* name = control<QLineEdit>(w, "botNameEdit");
     bar->setValue(1);
-    const BotEntry first = w.roster().bots.at(1);
+    const BotEntry first = rosterOf(w).bots.at(1);
     for (auto _ : state) {
         const double before = residentKiB();
         for (int i = 0; i < 500; ++i) {
@@ -310,7 +310,7 @@ void historyMemory(benchmark::State& state) {
         }
         state.SetIterationTime(0);
         state.counters["added_MiB"] = (residentKiB() - before) / 1024.0;
-        if (w.roster().bots.count() != Largest || !(w.roster().bots.at(1) == first))
+        if (rosterOf(w).bots.count() != Largest || !(rosterOf(w).bots.at(1) == first))
             state.SkipWithError("the list did not come back as it was");
     }
 }
@@ -344,7 +344,7 @@ void findLast(benchmark::State& state, int page) {
             view->setSelection(0, 0);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         state.SetIterationTime(timeOf([&] { QCoreApplication::sendEvent(edit, &enter); }));
-        const bool found = page == 0 ? w.roster().bots.current() == Largest
+        const bool found = page == 0 ? rosterOf(w).bots.current() == Largest
                                      : view->text().size() - view->cursorPosition() < 200;
         if (!found)
             state.SkipWithError("the find did not reach the last bot");
@@ -364,7 +364,7 @@ void pasteBots(benchmark::State& state) {
     for (auto _ : state) {
         ShownWindow w(data->typical.folder);
         untilShown(w);
-        const int before = w.roster().bots.count();
+        const int before = rosterOf(w).bots.count();
         QAction* paste = nullptr;
         const auto actions = control<QWidget>(w, "botsPage")->actions();
         for (QAction* action : actions) {
@@ -372,7 +372,7 @@ void pasteBots(benchmark::State& state) {
                 paste = action;
         }
         state.SetIterationTime(timeOf([&] { paste->trigger(); }));
-        if (w.roster().bots.count() != before + pasted)
+        if (rosterOf(w).bots.count() != before + pasted)
             state.SkipWithError("the bots were not pasted");
     }
 }

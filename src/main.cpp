@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
         // Where printing is seen by nobody the box says it; bad input is always shown in one too.
         const QApplication app(argc, argv);
         if (answeredInText) {
-            showMessage(nullptr, MainWindow::ProgramName, line.text);
+            showMessage(nullptr, MainWindow::programName(), line.text);
             return 0;
         }
         return *prepareStartup(line, QString(), startupDialogs()).exitCode;

@@ -4,28 +4,50 @@
 #include "roster/botsinifile.h"
 
 #include <QDir>
+#include <QMetaMethod>
 
 namespace {
 
-// The roster with the entries on view stored, as leaving the pages would store them.
-Roster withView(Roster roster, const MapEntry& mapOnView, const BotEntry& botOnView) {
-    roster.maps.storeCurrent(mapOnView);
-    roster.bots.storeCurrent(botOnView);
+// The roster with the drafts stored, as leaving the pages would store them. A list is copied
+// only where its draft differs from the entry.
+Roster withDrafts(Roster roster, const MapEntry& mapDraft, const BotEntry& botDraft) {
+    if (!(roster.maps.at(roster.maps.storeIndex()) == mapDraft))
+        roster.maps.storeCurrent(mapDraft);
+    if (!(roster.bots.at(roster.bots.storeIndex()) == botDraft))
+        roster.bots.storeCurrent(botDraft);
     return roster;
 }
 
 } // namespace
 
+RosterDocument::RosterDocument(QObject* parent, const QString& recoveryFolder)
+    : QObject(parent), recovery(recoveryFolder) {
+    recoveryTimer.setSingleShot(true);
+    recoveryTimer.setInterval(RecoveryDelayMs);
+    connect(&recoveryTimer, &QTimer::timeout, this, &RosterDocument::keepRecoveryCopy);
+    modifiedCheck.setSingleShot(true);
+    modifiedCheck.setInterval(0);
+    connect(&modifiedCheck, &QTimer::timeout, this, &RosterDocument::checkModified);
+}
+
+// The history says nothing to anyone as it goes: its views may be gone already.
+RosterDocument::~RosterDocument() {
+    steps.blockSignals(true);
+}
+
 RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString& fileName) {
     addonFolder = folder;
     file = fileName.isEmpty() ? botsIniPath(folder) : QDir(folder).filePath(fileName);
-    BotsIniRead read = readBotsIniFileAt(file, &stamp);
+    BotsIniRead read = readBotsIniFile(file, &stamp);
     editing = std::move(read.roster);
-    saved = editing;
     leftUnread = {read.unreadMaps, read.unreadBots};
     steps.clear();
     copied.reset();
     offered.reset();
+    resetLists();
+    // A page shows some values in its own way (a random "1" as a ticked box, kept as "Yes"),
+    // which is no change of the player's.
+    saved = withDrafts(editing, mapEditor.draft(), botEditor.draft());
 
     using State = Recovery::State;
     const RecoveryCopy::Found found = recovery.open(folder, file);
@@ -41,15 +63,34 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
             offer.state = State::Offered;
         }
     }
+    checkModified();
     return {std::move(read.text), read.readToEnd, leftUnread, offer};
 }
 
-void RosterDocument::takeViewAsSaved(const MapEntry& mapOnView, const BotEntry& botOnView) {
-    saved = withView(editing, mapOnView, botOnView);
+std::optional<RosterListKind> RosterDocument::stepHistory(bool forward) {
+    const int index = steps.index() - (forward ? 0 : 1);
+    if (index < 0 || index >= steps.count())
+        return std::nullopt;
+    // The step tells its list when it runs.
+    std::optional<RosterListKind> stepped;
+    const QMetaObject::Connection heard =
+        connect(this, &RosterDocument::listChanged, this,
+                [&stepped](RosterListKind list) { stepped = stepped.value_or(list); });
+    if (forward)
+        steps.redo();
+    else
+        steps.undo();
+    disconnect(heard);
+    return stepped;
 }
 
-bool RosterDocument::isModified(const MapEntry& mapOnView, const BotEntry& botOnView) const {
-    return !composesSame(withView(editing, mapOnView, botOnView), saved);
+void RosterDocument::storeDrafts() {
+    mapEditor.storeDraft();
+    botEditor.storeDraft();
+}
+
+bool RosterDocument::isModified() const {
+    return !composesSame(editing, saved, {&botEditor.draft(), &mapEditor.draft()});
 }
 
 QByteArray RosterDocument::composedFile() const {
@@ -61,13 +102,14 @@ RosterDocument::Saved RosterDocument::save(SaveMode mode) {
     if (mode != SaveMode::Overwrite && !stamp.matches(filePath()))
         return {Outcome::ChangedElsewhere, {}, {}};
     Saved result{Outcome::Written, composedFile(), {}};
-    if (!writeBotsIniFileAt(file, result.bytes, &result.error, &stamp)) {
+    if (!writeBotsIniFile(file, result.bytes, &result.error, &stamp)) {
         result.outcome = Outcome::Failed;
         return result;
     }
     saved = editing;
     leftUnread = {};
     recovery.remove();
+    checkModified();
     return result;
 }
 
@@ -77,6 +119,7 @@ void RosterDocument::restoreRecovery() {
     editing = std::move(*offered);
     offered.reset();
     steps.clear();
+    resetLists();
 }
 
 void RosterDocument::discardRecovery() {
@@ -86,17 +129,51 @@ void RosterDocument::discardRecovery() {
     recovery.remove();
 }
 
-void RosterDocument::keepRecoveryCopy(const MapEntry& mapOnView, const BotEntry& botOnView) {
-    const CopiedState now{steps.revision(), mapOnView, botOnView};
+void RosterDocument::keepRecoveryCopy() {
+    recoveryTimer.stop();
+    const CopiedState now{revision, mapEditor.draft(), botEditor.draft()};
     if (copied == now)
         return;
     copied = now;
     // The lists are shared with the roster until it changes: handing them over copies nothing.
-    recovery.keep(
-        [roster = editing, file = saved, mapOnView, botOnView]() -> std::optional<QByteArray> {
-            const Roster kept = withView(roster, mapOnView, botOnView);
-            if (composesSame(kept, file))
-                return std::nullopt;
-            return composeBotsIniFile(kept);
-        });
+    recovery.keep([roster = editing, file = saved, now]() -> std::optional<QByteArray> {
+        const Roster kept = withDrafts(roster, now.mapDraft, now.botDraft);
+        if (composesSame(kept, file))
+            return std::nullopt;
+        return composeBotsIniFile(kept);
+    });
+}
+
+void RosterDocument::noteListChanged(RosterListKind list, const ListChange& change) {
+    ++revision;
+    // A roster read or restored is no edit to keep a copy of: a copy a crash left is still on
+    // offer while it is read.
+    changed(change.kind != ListChange::Kind::Reset);
+    emit listChanged(list, change);
+}
+
+void RosterDocument::noteDraftEdited(RosterListKind list) {
+    changed(true);
+    emit draftChanged(list);
+}
+
+void RosterDocument::resetLists() {
+    const ListChange reset{ListChange::Kind::Reset, {}, 0};
+    botEditor.changed(reset);
+    mapEditor.changed(reset);
+}
+
+// A copy follows within its delay of the first change after the last one, however many follow.
+void RosterDocument::changed(bool edited) {
+    if (edited && !recoveryTimer.isActive())
+        recoveryTimer.start();
+    static const QMetaMethod told = QMetaMethod::fromSignal(&RosterDocument::modifiedChanged);
+    if (isSignalConnected(told))
+        modifiedCheck.start();
+}
+
+void RosterDocument::checkModified() {
+    const bool modified = isModified();
+    if (modified != std::exchange(lastModified, modified))
+        emit modifiedChanged(modified);
 }

@@ -1,22 +1,28 @@
 #pragma once
 
+#include "app/listeditor.h"
 #include "app/recovery.h"
 #include "platform/filestamp.h"
 #include "roster/roster.h"
-#include "roster/rosterhistory.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QObject>
 #include <QString>
+#include <QTimer>
+#include <QUndoStack>
 
 #include <optional>
 
-// The open bots.ini: the add-on folder it lies in, the roster being edited, the roster as the
-// file holds it (as last read or saved), and what the file was then, to tell another program's
-// change. The window edits the roster, asks the document whether there is anything to save, and
-// has it save; it never composes or writes the file itself. While the roster has unsaved changes
-// the document keeps a recovery copy of it, which the next start offers back after a crash.
-class RosterDocument {
+// The open bots.ini: the add-on folder it lies in, the roster being edited with the draft of the
+// entry on view in each list, the history of the roster's steps, the roster as the file holds it
+// (as last read or saved), and what the file was then, to tell another program's change. Views
+// show the roster and the drafts and hand the player's edits in; the document says when anything
+// changes. While the roster has unsaved changes it keeps a recovery copy of it, which the next
+// start offers back after a crash.
+class RosterDocument : public QObject {
+    Q_OBJECT
+
 public:
     // The map entries and bots a file holds past the most that can be read. Saving over such a
     // file drops them from it.
@@ -43,34 +49,53 @@ public:
         Unread unread;
         Recovery recovery;
     };
+
+    // recoveryFolder: where recovery copies are kept; empty for the per-user data folder.
+    explicit RosterDocument(QObject* parent = nullptr, const QString& recoveryFolder = QString());
+    ~RosterDocument() override;
+
     // Reads bots.ini in folder (a missing or unreadable file gives the default entries) and makes
-    // it the open one; the roster read is the saved one. fileName, when given, is the name the
-    // file goes by instead (a bots.ini named in another letter case): it is read and saved.
-    // The recovery copy of the folder open before is settled as closeRecovery() settles it.
+    // it the open one, with entry 1 of each list current and nothing to undo; the roster read,
+    // with its entries on view as a page shows them, is the saved one. fileName, when given, is
+    // the name the file goes by instead (a bots.ini named in another letter case): it is read and
+    // saved. The recovery copy of the folder open before is settled as closeRecovery() settles it.
     Loaded load(const QString& folder, const QString& fileName = QString());
-    // The entries on view, as the pages read back what load gave them, count as saved too: a page
-    // shows some values in its own way (a random "1" as a ticked box, kept as "Yes"), which is
-    // no change of the player's.
-    void takeViewAsSaved(const MapEntry& mapOnView, const BotEntry& botOnView);
 
     const QString& folder() const { return addonFolder; }
     // What the file holds that the roster lacks, as last read; nothing once a save wrote it.
     Unread unread() const { return leftUnread; }
     // The file read and saved: bots.ini in the folder, unless load was given another name.
     const QString& filePath() const { return file; }
-    Roster& roster() { return editing; }
     const Roster& roster() const { return editing; }
+
+    // Each list as the player edits it.
+    ListEditor<BotEntry>& bots() { return botEditor; }
+    ListEditor<MapEntry>& maps() { return mapEditor; }
+    const ListEditor<BotEntry>& bots() const { return botEditor; }
+    const ListEditor<MapEntry>& maps() const { return mapEditor; }
+    template <typename Entry> ListEditor<Entry>& list() {
+        if constexpr (listKindOf<Entry>() == RosterListKind::Bots)
+            return botEditor;
+        else
+            return mapEditor;
+    }
+
     // The steps taken on the roster since it was read, to undo and redo; saving keeps them, and
     // whether there is anything to save follows the roster back and forth.
-    RosterHistory& history() { return steps; }
-    const RosterHistory& history() const { return steps; }
+    const QUndoStack& history() const { return steps; }
+    QUndoStack& history() { return steps; }
+    // Undoes the last step (forward: redoes the next) as it stands, drafts and all: from no page.
+    // The list the step changed, or nothing when there was no step to take.
+    std::optional<RosterListKind> stepHistory(bool forward);
+    // Stores both drafts into their entries, as a press on the tab strip, Save INI and Launch do.
+    void storeDrafts();
 
-    // Whether "Save INI" would write other text than the file holds, were the entries on view
-    // stored into their lists: a file with its own spacing, or a missing one with its default
-    // entries, is unchanged until the player changes something.
-    bool isModified(const MapEntry& mapOnView, const BotEntry& botOnView) const;
+    // Whether "Save INI" would write other text than the file holds, were the drafts stored: a
+    // file with its own spacing, or a missing one with its default entries, is unchanged until
+    // the player changes something.
+    bool isModified() const;
 
-    // What "Save INI" writes for the roster as it is.
+    // What "Save INI" writes for the roster as it is (the drafts as they were last stored).
     QByteArray composedFile() const;
 
     enum class SaveMode { UnlessChangedElsewhere, Overwrite };
@@ -91,34 +116,57 @@ public:
     void restoreRecovery();
     // Removes the recovery copy load offered.
     void discardRecovery();
-    // Makes the recovery copy what "Save INI" would write, were the entries on view stored, or
-    // removes it when that is what the file holds. Composed and written on the copies' thread;
-    // nothing is done when neither the roster nor the entries on view changed since the last
-    // call.
-    void keepRecoveryCopy(const MapEntry& mapOnView, const BotEntry& botOnView);
+    // Makes the recovery copy what "Save INI" would write, were the drafts stored, or removes it
+    // when that is what the file holds. Composed and written on the copies' thread; nothing is
+    // done when neither the roster nor the drafts changed since the last call. A copy follows
+    // on its own within RecoveryDelayMs of a change.
+    void keepRecoveryCopy();
+    static constexpr int RecoveryDelayMs = 1000;
     // Removes the recovery copy and lets the folder go, as closing with nothing left unsaved
     // does.
     void closeRecovery() { recovery.close(); }
     // The copy, to wait for it and to hear when it cannot be kept.
     RecoveryCopy& recoveryCopy() { return recovery; }
 
+    // For the list editors: a list changed, or a draft was edited.
+    void noteListChanged(RosterListKind list, const ListChange& change);
+    void noteDraftEdited(RosterListKind list);
+
+signals:
+    void listChanged(RosterListKind list, const ListChange& change);
+    void draftChanged(RosterListKind list);
+    // Whether there is anything to save changed; told once the change that made it is done.
+    void modifiedChanged(bool modified);
+
 private:
-    // What the roster and the entries on view were at the last recovery copy.
+    // What the roster and the drafts were at the last recovery copy.
     struct CopiedState {
         quint64 revision = 0;
-        MapEntry mapOnView;
-        BotEntry botOnView;
+        MapEntry mapDraft;
+        BotEntry botDraft;
         bool operator==(const CopiedState&) const = default;
     };
+    // Both lists read anew: the drafts follow, the views are told.
+    void resetLists();
+    // Something changed: edited when the player (or a step) changed the roster or a draft.
+    void changed(bool edited);
+    void checkModified();
 
     QString addonFolder;
     QString file;
     Roster editing;
     Roster saved;
-    RosterHistory steps{editing};
+    QUndoStack steps;
+    ListEditor<BotEntry> botEditor{*this, editing.bots};
+    ListEditor<MapEntry> mapEditor{*this, editing.maps};
     FileStamp stamp;
     Unread leftUnread;
     RecoveryCopy recovery;
     std::optional<Roster> offered;
     std::optional<CopiedState> copied;
+    // A number that changes with every change of either list.
+    quint64 revision = 0;
+    QTimer recoveryTimer;
+    QTimer modifiedCheck;
+    bool lastModified = false;
 };

@@ -25,14 +25,8 @@ bool same(QStringView a, QStringView b) {
 
 // The reader works on the file's bytes and decodes only the values it keeps: the code page gives
 // every byte one character, so positions and lengths are the same in bytes and in text. Keys and
-// headers are ASCII, and no character of the code page other than an ASCII letter has an ASCII
-// letter as its case-insensitive match, so comparing bytes with ASCII case folding finds what
-// comparing the decoded text would.
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-// b is lower case.
+// headers are ASCII, so comparing bytes with ASCII case folding finds what comparing the decoded
+// text would. b is lower case.
 bool same(QByteArrayView a, QLatin1StringView b) {
     if (a.size() != b.size())
         return false;
@@ -326,19 +320,21 @@ QByteArray composeBotsIniFile(const Roster& roster) {
     return bytes;
 }
 
-bool composesSame(const Roster& a, const Roster& b) {
+bool composesSame(const Roster& a, const Roster& b, EntriesOnView aOnView) {
     if (a.maps.count() != b.maps.count() || a.bots.count() != b.bots.count())
         return false;
+    const int mapOnView = aOnView.map ? a.maps.storeIndex() : -1;
     for (int i = 1; i <= a.maps.count(); ++i) {
-        const MapEntry& map = a.maps.at(i);
+        const MapEntry& map = i == mapOnView ? *aOnView.map : a.maps.at(i);
         const MapEntry& other = b.maps.at(i);
         const bool isDefault = same(map.name, u"Default");
         if (isDefault != same(other.name, u"Default") ||
             !writesSame(map, other, MapKeys, !isDefault))
             return false;
     }
+    const int botOnView = aOnView.bot ? a.bots.storeIndex() : -1;
     for (int i = 1; i <= a.bots.count(); ++i) {
-        if (!writesSame(a.bots.at(i), b.bots.at(i), BotKeys, true))
+        if (!writesSame(i == botOnView ? *aOnView.bot : a.bots.at(i), b.bots.at(i), BotKeys, true))
             return false;
     }
     return true;

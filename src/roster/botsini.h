@@ -37,7 +37,13 @@ QByteArray composeBotsIniFile(const Roster& roster);
 // Whether composeBotsIniFile gives both rosters the same bytes, found without composing it: entries
 // 1 to count() of each list are compared key by key as the writer puts them out, so a default map's
 // name, which its header stands for, may differ in letter case.
-bool composesSame(const Roster& a, const Roster& b);
+// aOnView, where given, stands in for a's entry on view in that list (the one a store would go
+// into), as if it were stored there.
+struct EntriesOnView {
+    const BotEntry* bot = nullptr;
+    const MapEntry* map = nullptr;
+};
+bool composesSame(const Roster& a, const Roster& b, EntriesOnView aOnView = {});
 
 // One entry as "Save INI" writes it: its header, its key lines and the empty line that ends its
 // section, as text.

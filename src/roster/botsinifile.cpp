@@ -17,11 +17,7 @@ BotsIniRead unreadable() {
 
 } // namespace
 
-BotsIniRead readBotsIniFile(const QString& programFolder, FileStamp* stamp) {
-    return readBotsIniFileAt(botsIniPath(programFolder), stamp);
-}
-
-BotsIniRead readBotsIniFileAt(const QString& path, FileStamp* stamp) {
+BotsIniRead readBotsIniFile(const QString& path, FileStamp* stamp) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (stamp)
@@ -36,13 +32,8 @@ BotsIniRead readBotsIniFileAt(const QString& path, FileStamp* stamp) {
     return failed ? unreadable() : readBotsIni(bytes);
 }
 
-bool writeBotsIniFile(const QString& programFolder, const QByteArray& fileBytes, QString* error,
+bool writeBotsIniFile(const QString& path, const QByteArray& fileBytes, QString* error,
                       FileStamp* stamp) {
-    return writeBotsIniFileAt(botsIniPath(programFolder), fileBytes, error, stamp);
-}
-
-bool writeBotsIniFileAt(const QString& path, const QByteArray& fileBytes, QString* error,
-                        FileStamp* stamp) {
     const bool written = writeFileAtomically(
         path, [&](QIODevice& file) { return file.write(fileBytes) == fileBytes.size(); }, error);
     if (written && stamp)

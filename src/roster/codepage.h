@@ -13,3 +13,9 @@ QByteArray encodeCodePage(QStringView text);
 // The same, written from out on, which has room for text.size() bytes; returns the end of what
 // was written.
 char* writeCodePage(char* out, QStringView text);
+
+// c in lower case where it is one of the ASCII letters A to Z; any other byte as it is. No other
+// character of the code page has an ASCII letter as its case-insensitive match.
+constexpr char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}

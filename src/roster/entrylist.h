@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 // Whether a list's Remove and its pager are on.
@@ -124,6 +125,20 @@ public:
         return true;
     }
 
+    // Stores onView, as leaving the entry on view stores it, then inserts entries right after it
+    // (at 1 in an empty list) and makes the first of them current. Refused, changing nothing,
+    // where leaving is refused, or with nothing to insert or no room for all of it.
+    bool insertAfterView(const QList<Entry>& entries, const Entry& onView) {
+        if ((currentIndex >= 1 && !onView.isComplete()) || entries.isEmpty() ||
+            count() + entries.size() > MaxEntries)
+            return false;
+        storeAt(currentIndex, &onView);
+        const int index = storeIndex() + 1;
+        insertAt(index, entries);
+        restore({true, count() >= 2 || pageable}, index);
+        return true;
+    }
+
     enum class Copy { Made, Refused, ListFull };
     // Stores onView into the current entry, as leaving it stores it, then inserts a copy of it
     // right after it and makes the copy current. ListFull, changing nothing, when the list
@@ -169,6 +184,83 @@ public:
         return taken;
     }
     void moveEntry(int from, int to) { items.move(from, to); }
+
+    // The same for many entries at once, each in one pass over the list, however many there are
+    // and wherever they lie. Indices are 1 to count(), ascending, each once.
+    // Takes out the entries at indices and hands them back in their order.
+    QList<Entry> takeEntries(const QList<int>& indices) {
+        QList<Entry> taken;
+        taken.reserve(indices.size());
+        QList<Entry> kept;
+        kept.reserve(items.size() - indices.size());
+        qsizetype next = 0;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (next < indices.size() && indices.at(next) == i) {
+                taken.append(std::move(items[i]));
+                ++next;
+            } else {
+                kept.append(std::move(items[i]));
+            }
+        }
+        items = std::move(kept);
+        return taken;
+    }
+    // Puts entries in so that each lands at its index of the list that results.
+    void putEntries(const QList<int>& indices, const QList<Entry>& entries) {
+        Q_ASSERT(indices.size() == entries.size() && count() + entries.size() <= MaxEntries);
+        QList<Entry> merged;
+        merged.reserve(items.size() + entries.size());
+        qsizetype next = 0;
+        qsizetype old = 0;
+        while (old < items.size() || next < entries.size()) {
+            if (next < entries.size() && indices.at(next) == merged.size())
+                merged.append(entries.at(next++));
+            else
+                merged.append(std::move(items[old++]));
+        }
+        items = std::move(merged);
+    }
+    // Moves the entries at indices one place earlier (offset -1) or later (+1) together; the
+    // entry each run of them passes over takes the place the run left. The move must have room:
+    // not before entry 1 nor past the last.
+    void moveEntries(const QList<int>& indices, int offset) {
+        Q_ASSERT(offset == -1 || offset == 1);
+        QList<int> order = identity();
+        for (qsizetype i = 0; i < indices.size();) {
+            qsizetype end = i + 1; // the run is indices[i] to indices[end - 1]
+            while (end < indices.size() && indices.at(end) == indices.at(end - 1) + 1)
+                ++end;
+            const int first = indices.at(i);
+            const int last = indices.at(end - 1);
+            if (offset < 0) {
+                std::rotate(order.begin() + first - 1, order.begin() + first,
+                            order.begin() + last + 1);
+            } else {
+                std::rotate(order.begin() + first, order.begin() + last + 1,
+                            order.begin() + last + 2);
+            }
+            i = end;
+        }
+        reorder(order);
+    }
+    // Puts the entries in a new order: entry i becomes what entry order[i] was (order[0] is 0).
+    void reorder(const QList<int>& order) {
+        QList<Entry> placed;
+        placed.reserve(items.size());
+        for (const int from : order)
+            placed.append(items.at(from));
+        items = std::move(placed);
+    }
+    // 0 to count(), each at its own place: the order that changes nothing.
+    QList<int> identity() const {
+        QList<int> order(items.size());
+        std::iota(order.begin(), order.end(), 0);
+        return order;
+    }
+
+    // The entry a store of the entry on view goes into: the current one, or the last slot when
+    // current lies past the list.
+    int storeIndex() const { return qMin(int(currentIndex), count()); }
 
 private:
     bool hasEntryOnView() const { return currentIndex >= 1 && currentIndex <= count(); }

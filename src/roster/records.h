@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 // One bot of the roster. Every value is kept as the text the file or the window gave it.
 struct BotEntry {
     QString name;
@@ -34,7 +36,8 @@ struct MapEntry {
     bool isComplete() const { return !name.isEmpty(); }
     // Random is on when it reads "1" or "Yes" (any case); the page's Random box writes "Yes" or
     // "No".
-    bool isRandom() const {
+    bool isRandom() const { return randomOn(random); }
+    static bool randomOn(const QString& random) {
         return random == u"1" || random.compare(u"Yes", Qt::CaseInsensitive) == 0;
     }
     // What "Add" puts in as the n-th map.
@@ -50,3 +53,38 @@ struct MapEntry {
 
     bool operator==(const MapEntry&) const = default;
 };
+
+// The fields of an entry, in the order the file writes them: a page's controls and a table's
+// columns address them by their place in this list.
+template <typename Entry> struct EntryFields;
+template <> struct EntryFields<BotEntry> {
+    static constexpr std::array<QString BotEntry::*, 4> Members{
+        &BotEntry::name, &BotEntry::model, &BotEntry::topColor, &BotEntry::bottomColor};
+};
+template <> struct EntryFields<MapEntry> {
+    static constexpr std::array<QString MapEntry::*, 7> Members{
+        &MapEntry::name,          &MapEntry::quantity,   &MapEntry::random,
+        &MapEntry::initialDelay,  &MapEntry::spawnDelay, &MapEntry::waitForPlayers,
+        &MapEntry::keepServerFull};
+};
+template <typename Entry> constexpr int fieldCount() {
+    return int(EntryFields<Entry>::Members.size());
+}
+template <typename Entry> QString& fieldOf(Entry& entry, int field) {
+    return entry.*EntryFields<Entry>::Members[size_t(field)];
+}
+template <typename Entry> const QString& fieldOf(const Entry& entry, int field) {
+    return entry.*EntryFields<Entry>::Members[size_t(field)];
+}
+// The map field of the Random flag, which a page shows as a tick.
+inline constexpr int RandomField = 2;
+
+// An entry as a page shows it and gives it back: a map's Random as "Yes" or "No", whatever text
+// the file or Add wrote. A bot shows as it is.
+inline BotEntry asShown(const BotEntry& bot) {
+    return bot;
+}
+inline MapEntry asShown(MapEntry map) {
+    map.random = map.isRandom() ? QStringLiteral("Yes") : QStringLiteral("No");
+    return map;
+}

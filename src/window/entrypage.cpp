@@ -1,19 +1,19 @@
 #include "window/entrypage.h"
 
-#include "catalog/catalog.h"
 #include "roster/botsini.h"
-#include "roster/entrysearch.h"
+#include "roster/leadingnumber.h"
 #include "ui_mainwindow.h"
-#include "window/leadingnumber.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 #include "window/modelpicture.h"
 #include "window/numberprompt.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -32,99 +32,127 @@ void putPager(QScrollBar* pager, int value) {
     pager->setValue(value);
 }
 
-// What differs between the two pages besides their controls: the caption's word and the message
-// of a full list.
+// What differs between the two pages besides their controls: the words they say. Each is a
+// whole phrase, so each language words it its own way.
 template <typename Entry> struct PageWords;
 template <> struct PageWords<BotEntry> {
-    static inline const QString Caption = u"Bot"_s;
-    static inline const QString GoToTitle = u"Go to bot"_s;
-    static inline const QString FullTitle = u"Add bot"_s;
-    static inline const QString FullText =
-        u"The bot list is full: it already holds %1 bots, the most it can hold."_s;
-    static inline const QString Own = u"bot"_s;
-    static inline const QString Owns = u"bots"_s;
-    static inline const QString Sections = u"[Bot]"_s;
-    static inline const QString Other = u"map entry"_s;
-    static inline const QString Others = u"map entries"_s;
-    static inline const QString OtherPage = u"Maps"_s;
+    static QString caption(const QString& program, const QString& number, int count) {
+        return EntryPage<BotEntry>::tr("%1  (Bot %2 of %3)")
+            .arg(program, number, QString::number(count));
+    }
+    static QString findTitle() { return EntryPage<BotEntry>::tr("Find in bots"); }
+    static QString goToTitle() { return EntryPage<BotEntry>::tr("Go to bot"); }
+    static QString fullTitle() { return EntryPage<BotEntry>::tr("Add bot"); }
+    static QString fullText() {
+        return EntryPage<BotEntry>::tr(
+                   "The bot list is full: it already holds %1 bots, the most it can hold.")
+            .arg(EntryList<BotEntry>::MaxEntries);
+    }
+    static QString nothingToPaste() {
+        return EntryPage<BotEntry>::tr(
+            "The clipboard holds no bots to paste: no bots.ini text with a [Bot] section.");
+    }
+    static QString pasted(qsizetype n) {
+        return n == 0 ? EntryPage<BotEntry>::tr("No bot was pasted.")
+                      : EntryPage<BotEntry>::tr("Pasted %n bot(s).", nullptr, int(n));
+    }
+    static QString notFitting(qsizetype n) {
+        return EntryPage<BotEntry>::tr("%n bot(s) did not fit: the list holds at most %1.", nullptr,
+                                       int(n))
+            .arg(EntryList<BotEntry>::MaxEntries);
+    }
+    static QString otherKind(qsizetype n) {
+        return EntryPage<BotEntry>::tr(
+            "Left out: %n map entry(ies), which belong on the Maps page.", nullptr, int(n));
+    }
 };
 template <> struct PageWords<MapEntry> {
-    static inline const QString Caption = u"Map"_s;
-    static inline const QString GoToTitle = u"Go to map"_s;
-    static inline const QString FullTitle = u"Add map"_s;
-    static inline const QString FullText =
-        u"The map list is full: it already holds %1 entries, the most it can hold."_s;
-    static inline const QString Own = u"map entry"_s;
-    static inline const QString Owns = u"map entries"_s;
-    static inline const QString Sections = u"[Map] or [DefaultMap]"_s;
-    static inline const QString Other = u"bot"_s;
-    static inline const QString Others = u"bots"_s;
-    static inline const QString OtherPage = u"Bots"_s;
+    static QString caption(const QString& program, const QString& number, int count) {
+        return EntryPage<MapEntry>::tr("%1  (Map %2 of %3)")
+            .arg(program, number, QString::number(count));
+    }
+    static QString findTitle() { return EntryPage<MapEntry>::tr("Find in maps"); }
+    static QString goToTitle() { return EntryPage<MapEntry>::tr("Go to map"); }
+    static QString fullTitle() { return EntryPage<MapEntry>::tr("Add map"); }
+    static QString fullText() {
+        return EntryPage<MapEntry>::tr(
+                   "The map list is full: it already holds %1 entries, the most it can hold.")
+            .arg(EntryList<MapEntry>::MaxEntries);
+    }
+    static QString nothingToPaste() {
+        return EntryPage<MapEntry>::tr("The clipboard holds no map entries to paste: no bots.ini "
+                                       "text with a [Map] or [DefaultMap] section.");
+    }
+    static QString pasted(qsizetype n) {
+        return n == 0 ? EntryPage<MapEntry>::tr("No map entry was pasted.")
+                      : EntryPage<MapEntry>::tr("Pasted %n map entry(ies).", nullptr, int(n));
+    }
+    static QString notFitting(qsizetype n) {
+        return EntryPage<MapEntry>::tr("%n map entry(ies) did not fit: the list holds at most %1.",
+                                       nullptr, int(n))
+            .arg(EntryList<MapEntry>::MaxEntries);
+    }
+    static QString otherKind(qsizetype n) {
+        return EntryPage<MapEntry>::tr("Left out: %n bot(s), which belong on the Bots page.",
+                                       nullptr, int(n));
+    }
 };
 
-// "1 bot", "3 bots".
-QString counted(qsizetype n, const QString& one, const QString& many) {
-    return QString::number(n) + u' ' + (n == 1 ? one : many);
+QString pasteTitle() {
+    return QCoreApplication::translate("EntryPage", "Paste Entries");
 }
-
-const QString PasteTitle = u"Paste Entries"_s;
 
 } // namespace
 
 template <> EntryPage<BotEntry>::Controls EntryPage<BotEntry>::controlsOf(Ui::MainWindow& ui) {
-    return {ui.botsPage,
-            ui.botPager,
-            ui.addBotButton,
-            ui.removeBotButton,
-            ui.launchFromBotsButton,
-            {ui.botNameEdit, ui.modelCombo}};
+    return {
+        ui.botsPage,
+        ui.botPager,
+        ui.addBotButton,
+        ui.removeBotButton,
+        ui.launchFromBotsButton,
+        {{ui.botNameEdit, 0}, {ui.modelCombo, 1}, {ui.topColorEdit, 2}, {ui.bottomColorEdit, 3}},
+        {ui.botNameEdit, ui.modelCombo, ui.topColorEdit, ui.topColorSlider, ui.bottomColorEdit,
+         ui.bottomColorSlider},
+        ui.modelCombo};
 }
 
 template <> EntryPage<MapEntry>::Controls EntryPage<MapEntry>::controlsOf(Ui::MainWindow& ui) {
-    return {ui.mapsPage, ui.mapPager, ui.addMapButton, ui.removeMapButton, ui.launchFromMapsButton,
-            {}};
+    return {ui.mapsPage,
+            ui.mapPager,
+            ui.addMapButton,
+            ui.removeMapButton,
+            ui.launchFromMapsButton,
+            {{ui.mapNameCombo, 0},
+             {ui.quantityEdit, 1},
+             {ui.randomCheck, RandomField},
+             {ui.initialDelayEdit, 3},
+             {ui.spawnDelayEdit, 4},
+             {ui.waitForPlayersEdit, 5},
+             {ui.keepServerFullEdit, 6}},
+            {},
+            ui.mapNameCombo};
 }
 
-template <> BotEntry EntryPage<BotEntry>::onView() const {
-    return {ui.botNameEdit->text(), ui.modelCombo->currentText(), ui.topColorEdit->text(),
-            ui.bottomColorEdit->text()};
+namespace {
+
+template <typename Entry> QString lackedNameTip();
+template <> QString lackedNameTip<BotEntry>() {
+    return EntryPage<BotEntry>::tr("The game folder has no player model of this name.");
+}
+template <> QString lackedNameTip<MapEntry>() {
+    return EntryPage<MapEntry>::tr("The game folder has no map of this name.");
 }
 
-template <> MapEntry EntryPage<MapEntry>::onView() const {
-    return {ui.mapNameCombo->currentText(),
-            ui.quantityEdit->text(),
-            ui.randomCheck->isChecked() ? u"Yes"_s : u"No"_s,
-            ui.initialDelayEdit->text(),
-            ui.spawnDelayEdit->text(),
-            ui.waitForPlayersEdit->text(),
-            ui.keepServerFullEdit->text()};
-}
-
-template <> void EntryPage<BotEntry>::show(const BotEntry& bot) {
-    ui.botNameEdit->setText(bot.name);
-    ui.modelCombo->setEditText(bot.model);
-    ui.topColorEdit->setText(bot.topColor);
-    ui.bottomColorEdit->setText(bot.bottomColor);
-}
-
-template <> void EntryPage<MapEntry>::show(const MapEntry& map) {
-    ui.mapNameCombo->setEditText(map.name);
-    ui.quantityEdit->setText(map.quantity);
-    ui.randomCheck->setChecked(map.isRandom());
-    ui.initialDelayEdit->setText(map.initialDelay);
-    ui.spawnDelayEdit->setText(map.spawnDelay);
-    ui.waitForPlayersEdit->setText(map.waitForPlayers);
-    ui.keepServerFullEdit->setText(map.keepServerFull);
-}
+} // namespace
 
 // The keys act on the page on view, whichever of its controls (or the tab strip) has the focus:
 // a page's actions are its own, and a hidden page's shortcuts do not fire. Its context menu lists
 // them with their keys.
 template <typename Entry>
-EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<Entry>& edited,
-                            RosterHistory& history)
-    : ui(controls), window(owner), list(edited), parts(controlsOf(controls)),
-      edits(edited, history) {
+EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, RosterDocument& document)
+    : ui(controls), window(owner), editor(document.list<Entry>()), parts(controlsOf(controls)),
+      nameMark(parts.listBox->lineEdit(), lackedNameTip<Entry>()) {
     QWidget* page = parts.page;
     const auto make = [page](const QString& text, QKeyCombination key) {
         auto* action = new QAction(text, page);
@@ -137,19 +165,81 @@ EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, EntryList<
         return action;
     };
     page->setContextMenuPolicy(Qt::ActionsContextMenu);
-    entryActions = {make(u"Move Earlier"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
-                    make(u"Move Later"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
-                    make(u"Duplicate"_s, Qt::CTRL | Qt::Key_D),
-                    make(u"Copy Entry"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                    make(u"Paste Entries"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_V)};
+    entryActions = {make(tr("Move Earlier"), Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+                    make(tr("Move Later"), Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+                    make(tr("Duplicate"), Qt::CTRL | Qt::Key_D),
+                    make(tr("Copy Entry"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                    make(tr("Paste Entries"), Qt::CTRL | Qt::SHIFT | Qt::Key_V)};
+    connectControls();
+    QObject::connect(&document, &RosterDocument::listChanged, &window, [this](RosterListKind list) {
+        if (list == listKindOf<Entry>())
+            render();
+    });
+    QObject::connect(&document, &RosterDocument::draftChanged, &window,
+                     [this](RosterListKind list) {
+                         if (list != listKindOf<Entry>())
+                             return;
+                         showDraft(false);
+                         refreshActions();
+                     });
+}
+
+template <typename Entry> void EntryPage<Entry>::connectControls() {
+    for (const auto& [control, field] : parts.fields) {
+        const auto edit = [this, field = field](const QString& value) {
+            if (!showing)
+                edited(field, value);
+        };
+        if (auto* line = qobject_cast<QLineEdit*>(control))
+            QObject::connect(line, &QLineEdit::textChanged, &window, edit);
+        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            QObject::connect(combo, &QComboBox::editTextChanged, &window, edit);
+        else if (auto* check = qobject_cast<QCheckBox*>(control))
+            QObject::connect(check, &QCheckBox::toggled, &window,
+                             [edit](bool on) { edit(on ? u"Yes"_s : u"No"_s); });
+    }
+    QObject::connect(parts.listBox, &QComboBox::editTextChanged, &window,
+                     [this](const QString& text) { nameMark.follow(text); });
+    QObject::connect(parts.pager, &QScrollBar::valueChanged, &window,
+                     [this](int value) { page(value); });
+    QObject::connect(parts.addButton, &QAbstractButton::clicked, &window, [this] { add(); });
+    QObject::connect(parts.removeButton, &QAbstractButton::clicked, &window,
+                     [this] { editor.remove(); });
+    QObject::connect(entryActions.moveEarlier, &QAction::triggered, &window,
+                     [this] { editor.move(-1); });
+    QObject::connect(entryActions.moveLater, &QAction::triggered, &window,
+                     [this] { editor.move(1); });
+    QObject::connect(entryActions.duplicate, &QAction::triggered, &window, [this] { duplicate(); });
+    QObject::connect(entryActions.copy, &QAction::triggered, &window, [this] { copy(); });
+    QObject::connect(entryActions.paste, &QAction::triggered, &window, [this] { paste(); });
+}
+
+template <typename Entry> void EntryPage<Entry>::setLists(GameLists lists) {
+    offered = std::move(lists);
+    QComboBox* box = parts.listBox;
+    {
+        const QScopedValueRollback quiet(showing, true);
+        box->clear();
+        box->addItems(listKindOf<Entry>() == RosterListKind::Bots ? offered.models : offered.maps);
+        box->setCurrentIndex(-1);
+    }
+    nameMark.setOffered(listKindOf<Entry>() == RosterListKind::Bots ? offered.offeredModels
+                                                                    : offered.offeredMaps);
+    showDraft(true);
 }
 
 template <typename Entry> QString EntryPage<Entry>::caption() const {
-    return MainWindow::ProgramName + u"  ("_s + PageWords<Entry>::Caption + u" "_s +
-           signedNumber(list.current()) + u" of "_s + QString::number(list.count()) + u")"_s;
+    const EntryList<Entry>& list = editor.list();
+    return PageWords<Entry>::caption(MainWindow::programName(), signedNumber(list.current()),
+                                     list.count());
+}
+
+template <typename Entry> QString EntryPage<Entry>::findTitle() const {
+    return PageWords<Entry>::findTitle();
 }
 
 template <typename Entry> void EntryPage<Entry>::render() {
+    const EntryList<Entry>& list = editor.list();
     QScrollBar* bar = parts.pager;
     {
         const QSignalBlocker quiet(bar);
@@ -158,64 +248,62 @@ template <typename Entry> void EntryPage<Entry>::render() {
     }
     bar->setEnabled(list.canPage());
     parts.removeButton->setEnabled(list.canRemove());
-    for (QWidget* editor : parts.editors)
-        editor->setEnabled(list.canRemove());
-    entryActions.moveEarlier->setEnabled(list.canMove(-1));
-    entryActions.moveLater->setEnabled(list.canMove(1));
-    entryActions.duplicate->setEnabled(list.canDuplicate());
-    entryActions.copy->setEnabled(list.canDuplicate());
-    if (const Entry* shown = list.shown())
-        show(*shown);
-    window.setWindowTitle(caption());
+    for (QWidget* control : parts.editors)
+        control->setEnabled(list.canRemove());
+    showDraft(true);
+    refreshActions();
 }
 
+template <typename Entry> void EntryPage<Entry>::showDraft(bool all) {
+    const QScopedValueRollback quiet(showing, true);
+    const Entry& draft = editor.draft();
+    for (const auto& [control, field] : parts.fields) {
+        const QString& value = fieldOf(draft, field);
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            if (all || line->text() != value)
+                line->setText(value);
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            if (all || combo->currentText() != value)
+                combo->setEditText(value);
+        } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+            check->setChecked(MapEntry::randomOn(value));
+        }
+    }
+}
+
+// Each action is on while it would act.
+template <typename Entry> void EntryPage<Entry>::refreshActions() {
+    entryActions.moveEarlier->setEnabled(editor.canMove(-1));
+    entryActions.moveLater->setEnabled(editor.canMove(1));
+    entryActions.duplicate->setEnabled(editor.canDuplicate());
+    entryActions.copy->setEnabled(editor.list().canDuplicate());
+}
+
+// A refused paging leaves the draft on view, and the pager where it was.
 template <typename Entry> void EntryPage<Entry>::page(int value) {
-    if (edits.pageTo(value, onView()))
-        render();
-    else
-        putPager(parts.pager, list.current());
+    if (!editor.pageTo(value))
+        putPager(parts.pager, editor.list().current());
 }
 
 template <typename Entry> void EntryPage<Entry>::showListFull() {
-    showMessage(&window, PageWords<Entry>::FullTitle,
-                PageWords<Entry>::FullText.arg(EntryList<Entry>::MaxEntries));
+    showMessage(&window, PageWords<Entry>::fullTitle(), PageWords<Entry>::fullText());
 }
 
 template <typename Entry> void EntryPage<Entry>::add() {
-    if (!edits.add(onView())) {
+    if (!editor.add())
         showListFull();
-        return;
-    }
-    render();
-}
-
-template <typename Entry> void EntryPage<Entry>::remove() {
-    if (edits.remove(list.current()))
-        render();
-}
-
-template <typename Entry> void EntryPage<Entry>::move(int offset) {
-    if (edits.move(offset, onView()))
-        render();
 }
 
 template <typename Entry> void EntryPage<Entry>::duplicate() {
-    switch (edits.duplicate(onView())) {
-    case EntryList<Entry>::Copy::Made:
-        render();
-        break;
-    case EntryList<Entry>::Copy::ListFull:
+    if (editor.duplicate() == ListEditor<Entry>::Copy::ListFull)
         showListFull();
-        break;
-    case EntryList<Entry>::Copy::Refused:
-        break;
-    }
 }
 
 template <typename Entry> void EntryPage<Entry>::copy() {
-    if (!list.canDuplicate())
+    if (!editor.list().canDuplicate())
         return;
-    storeOnView();
+    editor.storeDraft();
+    const EntryList<Entry>& list = editor.list();
     QGuiApplication::clipboard()->setText(composeBotsIniEntry(list.at(list.current())));
 }
 
@@ -223,70 +311,79 @@ template <typename Entry> void EntryPage<Entry>::paste() {
     using Words = PageWords<Entry>;
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const QString text = data && data->hasText() ? data->text() : QString();
-    const PastedEntries<Entry> pasted = pasteEntries<Entry>(text, list.count());
+    const PastedEntries<Entry> pasted = pasteEntries<Entry>(text, editor.list().count());
     if (pasted.entries.isEmpty() && pasted.notFitting == 0) {
-        showMessage(
-            &window, PasteTitle,
-            u"The clipboard holds no %1 to paste: no bots.ini text with a %2 section."_s.arg(
-                Words::Owns, Words::Sections));
+        showMessage(&window, pasteTitle(), Words::nothingToPaste());
         return;
     }
-    if (pasted.entries.isEmpty()) {
-        showListFull();
+    if (!pasted.entries.isEmpty() && !editor.insertAfterView(pasted.entries))
         return;
-    }
-    if (!edits.insertAfterView(pasted.entries, onView()))
+    if (pasted.otherKind == 0 && pasted.notFitting == 0)
         return;
-    render();
-    QStringList notes;
-    if (pasted.otherKind > 0)
-        notes << u"Left out: %1, which belong on the %2 page."_s.arg(
-            counted(pasted.otherKind, Words::Other, Words::Others), Words::OtherPage);
+    QStringList said{Words::pasted(pasted.entries.size())};
     if (pasted.notFitting > 0)
-        notes << u"%1 did not fit: the list holds at most %2."_s.arg(
-            counted(pasted.notFitting, Words::Own, Words::Owns),
-            QString::number(EntryList<Entry>::MaxEntries));
-    if (!notes.isEmpty())
-        showMessage(
-            &window, PasteTitle,
-            u"Pasted %1.\n\n"_s.arg(counted(pasted.entries.size(), Words::Own, Words::Owns)) +
-                notes.join(u"\n"_s));
+        said << Words::notFitting(pasted.notFitting);
+    if (pasted.otherKind > 0)
+        said << Words::otherKind(pasted.otherKind);
+    showMessage(&window, pasteTitle(), said.join(u"\n\n"_s));
 }
 
-template <typename Entry>
-typename EntryPage<Entry>::Found EntryPage<Entry>::find(const QString& text, bool backwards) {
-    if (!edits.canLeave(onView()))
-        return Found::Refused;
-    const int index = findByName(list, text, list.current(), backwards);
-    if (index == 0)
-        return Found::None;
-    page(index);
-    return Found::Shown;
+template <typename Entry> bool EntryPage<Entry>::find(const QString& text, bool backwards) {
+    return editor.find(text, backwards) != ListEditor<Entry>::Found::None;
 }
 
 template <typename Entry> void EntryPage<Entry>::goTo() {
-    if (list.count() == 0 || !edits.canLeave(onView()))
+    const EntryList<Entry>& list = editor.list();
+    if (list.count() == 0 || !editor.canLeave())
         return;
     const auto number =
-        askNumber(&window, {PageWords<Entry>::GoToTitle, u"Number, 1 to %1:"_s.arg(list.count()),
+        askNumber(&window, {PageWords<Entry>::goToTitle(), tr("Number, 1 to %1:").arg(list.count()),
                             qBound(1, list.current(), list.count()), 1, list.count()});
     if (number)
-        page(*number);
+        editor.pageTo(*number);
 }
 
 template class EntryPage<BotEntry>;
 template class EntryPage<MapEntry>;
 
-void BotsPage::showModelPicture(const QString& gameFolder) {
+BotsPage::BotsPage(QWidget& owner, Ui::MainWindow& controls, RosterDocument& document)
+    : EntryPage(owner, controls, document) {
+    // A slider moved by click, keyboard or wheel updates its text at once; a drag does so when
+    // the button is released. Setting a slider from code raises neither. The slider shows the
+    // text's colour where it reads as one: a text shown that reads as none leaves it without a
+    // colour, and typing such a text leaves it where it was.
+    const std::pair<HueSlider*, QLineEdit*> colourPairs[] = {
+        {ui.topColorSlider, ui.topColorEdit}, {ui.bottomColorSlider, ui.bottomColorEdit}};
+    for (const auto& pair : colourPairs) {
+        HueSlider* slider = pair.first;
+        QLineEdit* text = pair.second;
+        const auto showSlider = [slider, text] {
+            text->setText(QString::number(slider->sliderPosition()));
+        };
+        QObject::connect(slider, &QSlider::actionTriggered, &window, [slider, showSlider] {
+            if (!slider->isSliderDown())
+                showSlider();
+        });
+        QObject::connect(slider, &QSlider::sliderReleased, &window, showSlider);
+        QObject::connect(text, &QLineEdit::textChanged, &window,
+                         [this, slider](const QString& typed) {
+                             const auto colour = colourFromText(typed);
+                             if (colour)
+                                 slider->setValue(*colour);
+                             if (colour || showing)
+                                 slider->setValueShown(colour.has_value());
+                         });
+    }
+    QObject::connect(ui.modelCombo, &QComboBox::editTextChanged, &window,
+                     [this] { showModelPicture(); });
+}
+
+void BotsPage::showDraft(bool all) {
+    EntryPage::showDraft(all);
+    showModelPicture();
+}
+
+void BotsPage::showModelPicture() {
     ui.modelCombo->setToolTip(
-        modelPictureToolTip(modelPicturePath(gameFolder, ui.modelCombo->currentText())));
-}
-
-void BotsPage::showSliderInText(const QSlider* slider, QLineEdit* text) {
-    text->setText(QString::number(slider->sliderPosition()));
-}
-
-void BotsPage::showTextOnSlider(const QLineEdit* text, QSlider* slider) {
-    if (const auto colour = colourFromText(text->text()))
-        slider->setValue(*colour);
+        modelPictureToolTip(offered.modelPicture(ui.modelCombo->currentText())));
 }

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 FindBox::FindBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(u"findBox"_s);
-    setWindowTitle(u"Find"_s);
+    setWindowTitle(tr("Find"));
     // A window of its own inherits no font from the window it belongs to.
     setFont(dialogFont());
     edit = new QLineEdit(this);
@@ -24,9 +24,9 @@ FindBox::FindBox(QWidget* owner) : QWidget(owner, Qt::Tool) {
     edit->installEventFilter(this);
 }
 
-void FindBox::open(const QString& what) {
-    setWindowTitle(u"Find in "_s + what);
-    status->setText(u"Enter: next; Shift+Enter: previous"_s);
+void FindBox::open(const QString& title) {
+    setWindowTitle(title);
+    status->setText(tr("Enter: next; Shift+Enter: previous"));
     // It opens beside the window, where it hides nothing of it.
     if (!isVisible() && parentWidget())
         move(parentWidget()->frameGeometry().topRight() + QPoint(8, 0));
@@ -35,10 +35,6 @@ void FindBox::open(const QString& what) {
     activateWindow();
     edit->setFocus();
     edit->selectAll();
-}
-
-QString FindBox::text() const {
-    return edit->text();
 }
 
 void FindBox::setStatus(const QString& text) {

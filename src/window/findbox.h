@@ -14,9 +14,8 @@ class FindBox : public QWidget {
 public:
     explicit FindBox(QWidget* owner);
 
-    // Shows the box for what it searches ("bots", "maps", "the INI text") with its text selected.
-    void open(const QString& what);
-    QString text() const;
+    // Shows the box with its title ("Find in bots") and its text selected.
+    void open(const QString& title);
     void setStatus(const QString& status);
 
 signals:

@@ -1,5 +1,6 @@
 #include "window/folderpicker.h"
 
+#include "window/handlerseam.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 
@@ -16,25 +17,20 @@ const QString PickerTitle =
     u"Open add-on folder: choose the bot add-on's folder (vantrel in the Half-Life folder), "
     u"where its bots.ini is"_s;
 
-FolderPicker& installedPicker() {
-    static FolderPicker picker;
-    return picker;
-}
-
 } // namespace
 
 QString pickAddonFolder(QWidget* parent, const QString& startFolder) {
-    const FolderPicker picker = installedPicker();
+    const FolderPicker picker = installedHandler<FolderPicker>();
     if (picker)
         return picker(parent, startFolder);
     return QFileDialog::getExistingDirectory(parent, PickerTitle, startFolder);
 }
 
 FolderPicker setFolderPicker(FolderPicker picker) {
-    return std::exchange(installedPicker(), std::move(picker));
+    return installHandler(std::move(picker));
 }
 
 StartupPlayer startupDialogs() {
-    return {[](const QString& reason) { showMessage(nullptr, MainWindow::ProgramName, reason); },
+    return {[](const QString& reason) { showMessage(nullptr, MainWindow::programName(), reason); },
             [] { return pickAddonFolder(nullptr, QDir::homePath()); }};
 }

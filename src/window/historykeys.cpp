@@ -1,12 +1,9 @@
 #include "window/historykeys.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-
-using namespace Qt::StringLiterals;
+#include <QWidget>
 
 namespace {
 
@@ -16,68 +13,48 @@ const QList<QKeySequence> RedoKeys{QKeySequence(Qt::CTRL | Qt::Key_Y),
 
 } // namespace
 
-HistoryKeys::HistoryKeys(QWidget& owner, std::function<void(bool forward)> onStep,
-                         std::function<void()> onRefresh)
-    : QObject(&owner), window(owner), step(std::move(onStep)), refresh(std::move(onRefresh)) {
-    const auto make = [this](const QString& text, const QList<QKeySequence>& keys, bool forward) {
-        auto* action = new QAction(text, &window);
+HistoryKeys::HistoryKeys(QWidget& window, std::function<void(bool forward)> onStep)
+    : QObject(&window), step(std::move(onStep)) {
+    const auto make = [this, &window](const QList<QKeySequence>& keys, bool forward) {
+        auto* action = new QAction(&window);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, [this, forward] { trigger(forward); });
+        connect(action, &QAction::triggered, this, [this, forward] { step(forward); });
         window.addAction(action);
         return action;
     };
-    undo = make(u"Undo"_s, {UndoKey}, false);
-    redo = make(u"Redo"_s, RedoKeys, true);
-    qApp->installEventFilter(this);
+    undo = make({UndoKey}, false);
+    redo = make(RedoKeys, true);
+    setSteps({}, {});
 }
 
-QLineEdit* HistoryKeys::focusedTextBox() {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* edit = qobject_cast<QLineEdit*>(focus))
-        return edit->isReadOnly() ? nullptr : edit;
-    if (auto* combo = qobject_cast<QComboBox*>(focus))
-        return combo->lineEdit();
-    return nullptr;
+void HistoryKeys::setSteps(const QString& undoStep, const QString& redoStep) {
+    undo->setText(undoStep.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undoStep));
+    undo->setEnabled(!undoStep.isEmpty());
+    redo->setText(redoStep.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redoStep));
+    redo->setEnabled(!redoStep.isEmpty());
 }
 
-bool HistoryKeys::textBoxCanStep(bool forward) {
-    const QLineEdit* edit = focusedTextBox();
-    return edit && (forward ? edit->isRedoAvailable() : edit->isUndoAvailable());
+void HistoryKeys::watch(QLineEdit* box) {
+    box->installEventFilter(this);
 }
 
-void HistoryKeys::trigger(bool forward) {
-    if (QLineEdit* edit = focusedTextBox(); edit && textBoxCanStep(forward)) {
-        if (forward)
-            edit->redo();
-        else
-            edit->undo();
-        return;
-    }
-    step(forward);
-}
-
-// A text box claims Ctrl+Z and its redo key for itself whether or not it has anything to undo;
-// here the window's actions get them instead, and pass them on to the text box while it has
-// typing of its own to take back. The actions are brought up to date before every key and menu.
+// A text box claims Ctrl+Z and its redo keys for itself, so the window's actions never see them
+// while it has the focus: the box keeps them while it has typing to take back, and hands them to
+// the roster's action otherwise, which acts while it is on.
 bool HistoryKeys::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::ContextMenu)
+    if (event->type() != QEvent::KeyPress)
         return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != &window)
-        return false;
-    if (type == QEvent::ContextMenu) {
-        refresh();
-        return false;
-    }
     const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
-    if (key != UndoKey && !RedoKeys.contains(key))
+    const bool forward = RedoKeys.contains(key);
+    if (!forward && key != UndoKey)
         return false;
-    refresh();
-    if (!focusedTextBox())
+    const auto* box = static_cast<QLineEdit*>(watched);
+    if (forward ? box->isRedoAvailable() : box->isUndoAvailable())
         return false;
-    event->ignore();
+    QAction* action = forward ? redo : undo;
+    if (action->isEnabled())
+        action->trigger();
     return true;
 }

@@ -38,6 +38,13 @@ qreal HueSlider::handleCentre(int value) const {
     return orientation() == Qt::Horizontal ? handle.center().x() : handle.center().y();
 }
 
+void HueSlider::setValueShown(bool shown) {
+    if (shown == valueShown)
+        return;
+    valueShown = shown;
+    update();
+}
+
 void HueSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionSlider option;
@@ -76,7 +83,7 @@ void HueSlider::paintEvent(QPaintEvent*) {
     painter.restore();
 
     // The style draws the rest over it, the handle last.
-    option.subControls = QStyle::SC_SliderHandle;
+    option.subControls = valueShown ? QStyle::SC_SliderHandle : QStyle::SC_None;
     if (tickPosition() != NoTicks)
         option.subControls |= QStyle::SC_SliderTickmarks;
     style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);

@@ -20,10 +20,15 @@ public:
     // Where the handle's centre sits when the slider shows value: an x in the widget when the
     // slider lies horizontal, a y when it stands vertical.
     qreal handleCentre(int value) const;
+    // Whether the slider shows a value: without one (the colour's text reads as none) the
+    // groove shows no handle. On at first.
+    void setValueShown(bool shown);
+    bool isValueShown() const { return valueShown; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QRect handleRect(int value) const;
+    bool valueShown = true;
 };

@@ -361,14 +361,10 @@ void IniTextView::setSelection(qsizetype anchorAt, qsizetype cursorAt) {
 
 namespace {
 
-char foldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
 // Whether needle (already folded) stands in haystack at position.
 bool matchesAt(const char* haystack, qsizetype position, const QByteArray& needle) {
     for (qsizetype i = 0; i < needle.size(); ++i) {
-        if (foldCase(haystack[position + i]) != needle.at(i))
+        if (asciiLower(haystack[position + i]) != needle.at(i))
             return false;
     }
     return true;
@@ -379,7 +375,7 @@ bool matchesAt(const char* haystack, qsizetype position, const QByteArray& needl
 bool IniTextView::find(const QString& text, bool backwards) {
     QByteArray needle = encodeCodePage(text);
     for (char& c : needle)
-        c = foldCase(c);
+        c = asciiLower(c);
     const qsizetype length = needle.size();
     if (length == 0 || length > size)
         return false;

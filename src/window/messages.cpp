@@ -1,6 +1,7 @@
 #include "window/messages.h"
 
 #include "window/fonts.h"
+#include "window/handlerseam.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,11 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-template <typename Handler> Handler& installed() {
-    static Handler handler;
-    return handler;
-}
 
 QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
     switch (answer) {
@@ -64,7 +60,7 @@ std::unique_ptr<QMessageBox> questionBox(QWidget* parent, const Question& questi
 
 void showMessage(QWidget* parent, const QString& title, const QString& text) {
     // A copy, so a handler that installs another one while it runs stays alive until it returns.
-    const MessageHandler handler = installed<MessageHandler>();
+    const MessageHandler handler = installedHandler<MessageHandler>();
     if (handler) {
         handler(parent, title, text);
         return;
@@ -75,11 +71,11 @@ void showMessage(QWidget* parent, const QString& title, const QString& text) {
 }
 
 MessageHandler setMessageHandler(MessageHandler handler) {
-    return std::exchange(installed<MessageHandler>(), std::move(handler));
+    return installHandler(std::move(handler));
 }
 
 Answer ask(QWidget* parent, const Question& question) {
-    const QuestionHandler handler = installed<QuestionHandler>();
+    const QuestionHandler handler = installedHandler<QuestionHandler>();
     if (handler)
         return handler(parent, question);
     const auto box = questionBox(parent, question);
@@ -89,5 +85,5 @@ Answer ask(QWidget* parent, const Question& question) {
 }
 
 QuestionHandler setQuestionHandler(QuestionHandler handler) {
-    return std::exchange(installed<QuestionHandler>(), std::move(handler));
+    return installHandler(std::move(handler));
 }

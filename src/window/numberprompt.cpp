@@ -1,22 +1,14 @@
 #include "window/numberprompt.h"
 
 #include "window/fonts.h"
+#include "window/handlerseam.h"
 
 #include <QInputDialog>
 
 #include <utility>
 
-namespace {
-
-NumberPrompt& installedPrompt() {
-    static NumberPrompt prompt;
-    return prompt;
-}
-
-} // namespace
-
 std::optional<int> askNumber(QWidget* parent, const NumberQuestion& question) {
-    const NumberPrompt prompt = installedPrompt();
+    const NumberPrompt prompt = installedHandler<NumberPrompt>();
     if (prompt)
         return prompt(parent, question);
     QInputDialog dialog(parent);
@@ -32,5 +24,5 @@ std::optional<int> askNumber(QWidget* parent, const NumberQuestion& question) {
 }
 
 NumberPrompt setNumberPrompt(NumberPrompt prompt) {
-    return std::exchange(installedPrompt(), std::move(prompt));
+    return installHandler(std::move(prompt));
 }

@@ -26,20 +26,19 @@ struct Open {
         document->recoveryCopy().setFailureHandler([this](const QString&) { ++told; });
         loaded = document->load(folder);
     }
-    Roster& roster() { return document->roster(); }
-    const MapEntry& map() { return roster().maps.at(roster().maps.current()); }
-    BotEntry bot() { return roster().bots.at(roster().bots.current()); }
-    // A recovery copy with this bot on view, then whatever its thread has to tell.
-    void keep(const BotEntry& onView) {
-        document->keepRecoveryCopy(map(), onView);
+    const Roster& roster() const { return document->roster(); }
+    const BotEntry& bot() const { return document->bots().draft(); }
+    // A recovery copy of the roster and its drafts, then whatever its thread has to tell.
+    void keep() {
+        document->keepRecoveryCopy();
         document->recoveryCopy().wait();
         QCoreApplication::processEvents();
     }
-    // The first bot renamed, as leaving its page stores it: one step.
+    // The bot on view renamed; edit() also stores it, as leaving its page does: one step.
+    void type() { document->bots().editDraft(0, EditedName); }
     void edit() {
-        BotEntry renamed = bot();
-        renamed.name = EditedName;
-        RecordedList<BotEntry>(roster().bots, document->history()).storeCurrent(renamed);
+        type();
+        document->bots().storeDraft();
     }
 };
 
@@ -115,7 +114,7 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
         QTemporaryDir other;
         Open elsewhere(other.path());
         elsewhere.edit();
-        elsewhere.keep(elsewhere.bot());
+        elsewhere.keep();
         QVERIFY(steps.contains(u"foreign")
                     ? QFile::copy(elsewhere.document->recoveryCopy().path(), copyPath)
                     : writeBytes(copyPath, "Zelvik recovery copy\nLength: 3\n\nab"));
@@ -123,7 +122,7 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
         open = std::make_unique<Open>(addon.path());
     }
     if (steps.contains(u"largest"))
-        open->roster().bots.pageTo(32767, open->bot());
+        open->document->bots().pageTo(32767);
     std::unique_ptr<Open> second;
     for (const QString& step : steps.split(u' ')) {
         if (step == u"second") {
@@ -134,11 +133,10 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
         if (step == u"edit")
             acting.edit();
         if (step == u"keep")
-            acting.keep(acting.bot());
+            acting.keep();
         if (step == u"type") {
-            BotEntry typed = acting.bot();
-            typed.name = EditedName;
-            acting.keep(typed);
+            acting.type();
+            acting.keep();
         }
         if (step == u"undo")
             acting.document->history().undo();
@@ -178,7 +176,7 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
         return;
     next.document->restoreRecovery();
     QCOMPARE(next.roster().bots.at(steps.contains(u"largest") ? 32767 : 1).name, EditedName);
-    QVERIFY(next.document->isModified(next.map(), next.bot()));
+    QVERIFY(next.document->isModified());
     QCOMPARE(readBytes(iniPath), fileBytes);
     QCOMPARE(next.document->save().outcome, RosterDocument::Saved::Outcome::Written);
     next.document->recoveryCopy().wait();

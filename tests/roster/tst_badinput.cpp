@@ -149,7 +149,7 @@ void TestBadInput::hundredMegabyteFileLoads() {
     }
     QVERIFY(size > 100'000'000);
 
-    const BotsIniRead read = readBotsIniFile(folder.path());
+    const BotsIniRead read = readBotsIniFile(botsIniPath(folder.path()));
     const Roster& r = read.roster;
     verifyShape(r);
     QCOMPARE(r.maps.count(), 1);
@@ -303,7 +303,8 @@ void TestBadInput::longValuesAreWrittenWhole() {
     roster.bots = EntryList<BotEntry>(
         {BotEntry{}, BotEntry{faces, u"x"_s + faces + u"\u00e9"_s, u"1"_s, u"1"_s}});
     QString error;
-    QVERIFY2(writeBotsIniFile(dir.path(), composeBotsIniFile(roster), &error), qPrintable(error));
+    QVERIFY2(writeBotsIniFile(botsIniPath(dir.path()), composeBotsIniFile(roster), &error),
+             qPrintable(error));
     const QByteArray written = readBytes(botsIniPath(dir.path()));
     QVERIFY(written.contains("Name            = " + QByteArray(100'000, '?') + "\r\n"));
     QVERIFY(written.contains("Model           = x" + QByteArray(100'000, '?') + "\xe9\r\n"));

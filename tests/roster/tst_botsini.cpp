@@ -252,7 +252,7 @@ void TestBotsIni::noEntriesGiveOneDefaultEntryEach() {
             QSKIP("this system has no file that opens but cannot be read");
     }
 
-    const BotsIniRead read = readBotsIniFile(folder.path());
+    const BotsIniRead read = readBotsIniFile(botsIniPath(folder.path()));
     QCOMPARE(read.readToEnd, readToEnd);
     QVERIFY(read.text.isEmpty());
     const Roster& r = read.roster;
@@ -298,11 +298,11 @@ void TestBotsIni::writtenRosterReadsBackTheSame() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QString error;
-    QVERIFY2(writeBotsIniFile(folder.path(), composeBotsIniFile(first.roster), &error),
+    QVERIFY2(writeBotsIniFile(botsIniPath(folder.path()), composeBotsIniFile(first.roster), &error),
              qPrintable(error));
     QVERIFY(readBytes(botsIniPath(folder.path())).contains(writtenPart));
 
-    const BotsIniRead second = readBotsIniFile(folder.path());
+    const BotsIniRead second = readBotsIniFile(botsIniPath(folder.path()));
     QVERIFY(second.readToEnd);
     QCOMPARE(second.roster.maps.entries().sliced(1), first.roster.maps.entries().sliced(1));
     QCOMPARE(second.roster.bots.entries().sliced(1), first.roster.bots.entries().sliced(1));

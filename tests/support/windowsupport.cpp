@@ -1,5 +1,7 @@
 #include "windowsupport.h"
 
+#include "window/initextview.h"
+
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTabBar>
@@ -64,4 +66,12 @@ void retype(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
+}
+
+const RosterDocument& documentOf(const QWidget& window) {
+    return *control<RosterDocument>(window, "rosterDocument");
+}
+
+QString iniTextOf(const QWidget& window) {
+    return control<IniTextView>(window, "iniTextView")->text();
 }

@@ -99,6 +99,13 @@ private:
     FolderPicker previous;
 };
 
+// The document the window shows, the roster it holds, and the text of its INI page.
+const RosterDocument& documentOf(const QWidget& window);
+inline const Roster& rosterOf(const QWidget& window) {
+    return documentOf(window).roster();
+}
+QString iniTextOf(const QWidget& window);
+
 // Stops the whole program: a control the test or benchmark needs is not in the window.
 [[noreturn]] inline void missingControl(QAnyStringView name) {
     qFatal("The window has no control named %s", qPrintable(name.toString()));

@@ -33,15 +33,15 @@ QByteArray botsIni() {
 
 struct Pair {
     QLineEdit* text;
-    QSlider* slider;
+    HueSlider* slider;
 };
 
 struct Fixture : RosterWindow {
     Fixture() : RosterWindow(botsIni()) {}
     Pair top{control<QLineEdit>(window, "topColorEdit"),
-             control<QSlider>(window, "topColorSlider")};
+             control<HueSlider>(window, "topColorSlider")};
     Pair bottom{control<QLineEdit>(window, "bottomColorEdit"),
-                control<QSlider>(window, "bottomColorSlider")};
+                control<HueSlider>(window, "bottomColorSlider")};
     // Each pair in turn, with the other one.
     std::array<std::pair<Pair, Pair>, 2> turns() const { return {{{top, bottom}, {bottom, top}}}; }
     void nextBot() {
@@ -110,8 +110,8 @@ private slots:
             QCOMPARE(std::pair(other.text->text(), other.slider->value()), otherWas);
         }
         f.nextBot();
-        QCOMPARE(f.window.roster().bots.at(1).topColor, text);
-        QCOMPARE(f.window.roster().bots.at(1).bottomColor, text);
+        QCOMPARE(rosterOf(f.window).bots.at(1).topColor, text);
+        QCOMPARE(rosterOf(f.window).bots.at(1).bottomColor, text);
     }
 
     void userMovedSliderSetsTheText_data() {
@@ -172,18 +172,22 @@ private slots:
         QCOMPARE(f.bottom.text->text(), u"200"_s);
     }
 
-    // A colour that reads as 0, or is no number, leaves the slider where the bot before left it.
+    // A colour that reads as 0, or is no number, leaves the slider where the bot before left it,
+    // showing no colour (no handle) until its text reads as one again.
     void pagingSetsTheTextsAndTheSlidersFollow() {
         Fixture f;
         const int sliders[][2] = {{100, 200}, {100, 200}, {100, 7}, {255, 50}};
+        const bool shown[][2] = {{true, true}, {false, false}, {false, true}, {true, true}};
         for (int i = 0; i < 4; ++i) {
             if (i > 0)
                 f.nextBot();
-            QCOMPARE(f.window.roster().bots.current(), i + 1);
+            QCOMPARE(rosterOf(f.window).bots.current(), i + 1);
             QCOMPARE(f.top.text->text(), Colours[i].first);
             QCOMPARE(f.bottom.text->text(), Colours[i].second);
             QCOMPARE(f.top.slider->value(), sliders[i][0]);
             QCOMPARE(f.bottom.slider->value(), sliders[i][1]);
+            QCOMPARE(f.top.slider->isValueShown(), shown[i][0]);
+            QCOMPARE(f.bottom.slider->isValueShown(), shown[i][1]);
         }
     }
 

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,7 +33,7 @@ char* toString(const MapEntry& e) {
 
 namespace {
 
-enum Page { Bots, Maps };
+enum Tab { Bots, Maps };
 const char* const PageNames[] = {"botsPage", "mapsPage", "iniPage"};
 
 // Neither the model "Barney" nor the map "my_map" is in the stock lists.
@@ -98,6 +99,7 @@ const QHash<QString, Keys> EntryKeys{
     {u"Move Later"_s, {Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier}},
     {u"Duplicate"_s, {Qt::Key_D, Qt::ControlModifier}},
     {u"Copy Entry"_s, {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier}},
+    {u"Paste Entries"_s, {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier}},
     {u"Undo"_s, {Qt::Key_Z, Qt::ControlModifier}},
     {u"Redo"_s, {Qt::Key_Y, Qt::ControlModifier}}};
 
@@ -152,10 +154,10 @@ QStringList useContextMenu(QWidget* page, const QString& item) {
 
 // A window on its own bots.ini, with the controls of one page.
 struct Fixture : RosterWindow {
-    Page p;
-    const Roster& m = window.roster();
+    Tab p;
+    const Roster& m = rosterOf(window);
 
-    explicit Fixture(Page page, const QList<MapEntry>& maps = ThreeMaps,
+    explicit Fixture(Tab page, const QList<MapEntry>& maps = ThreeMaps,
                      const QList<BotEntry>& bots = ThreeBots)
         : RosterWindow(botsIni(maps, bots)), p(page) {
         if (p == Maps)
@@ -234,7 +236,7 @@ struct Fixture : RosterWindow {
 void addPageColumn() {
     QTest::addColumn<int>("page");
 }
-QByteArray rowName(Page p, const QByteArray& what) {
+QByteArray rowName(Tab p, const QByteArray& what) {
     return (p == Bots ? "bots, " : "maps, ") + what;
 }
 
@@ -247,7 +249,7 @@ private slots:
     void editsReachTheRecordWhenThePageIsLeft_data() {
         addPageColumn();
         QTest::addColumn<QString>("leave");
-        for (const Page p : {Bots, Maps})
+        for (const Tab p : {Bots, Maps})
             // A click on another tab is a press and a tab change at once; each row takes one.
             for (const char* leave :
                  {"left arrow", "own tab pressed", "other tab right-pressed", "keyboard"})
@@ -257,7 +259,7 @@ private slots:
     void editsReachTheRecordWhenThePageIsLeft() {
         QFETCH(int, page);
         QFETCH(QString, leave);
-        Fixture f{Page(page)};
+        Fixture f{Tab(page)};
         retype(f.name(), u"edited"_s);
         retype(f.other(), u"77"_s);
         QCOMPARE(f.recordName(1), f.p == Bots ? u"Barney"_s : u"boot_camp"_s);
@@ -346,7 +348,7 @@ private slots:
     void refusedPagingKeepsTheControls_data() { pages(); }
     void refusedPagingKeepsTheControls() {
         QFETCH(int, page);
-        Fixture f{Page(page)};
+        Fixture f{Tab(page)};
         f.arrow(1);
         const auto was = f.records();
         retype(f.other(), u"77"_s);
@@ -374,7 +376,7 @@ private slots:
         QFETCH(int, page);
         const int removed = 2;
         const int shown = 1;
-        Fixture f{Page(page)};
+        Fixture f{Tab(page)};
         f.arrow(1);
         auto was = f.records();
         was.first.remove(removed);
@@ -392,10 +394,14 @@ private slots:
     void emptyListDisablesTheControlsUntilAnAdd_data() { pages(); }
     void emptyListDisablesTheControlsUntilAnAdd() {
         QFETCH(int, page);
-        Fixture f(Page(page), ThreeMaps.mid(0, 1), ThreeBots.mid(0, 1));
+        Fixture f(Tab(page), ThreeMaps.mid(0, 1), ThreeBots.mid(0, 1));
         QList<QWidget*> disabled{f.remove(), f.scroll()};
-        if (f.p == Bots)
-            disabled << f.name() << control(f.window, "modelCombo");
+        if (f.p == Bots) {
+            for (const char* name : {"modelCombo", "topColorEdit", "topColorSlider",
+                                     "bottomColorEdit", "bottomColorSlider"})
+                disabled << control(f.window, name);
+            disabled << f.name();
+        }
         clickButton(f.remove());
         QCOMPARE(f.count(), 0);
         f.expectShown(0);
@@ -496,7 +502,7 @@ private slots:
         for (const char* name :
              {"mapNameCombo", "quantityEdit", "randomCheck", "removeMapButton", "mapPager"})
             QTest::newRow(rowName(Maps, name)) << int(Maps) << QString::fromLatin1(name) << true;
-        for (const Page p : {Bots, Maps})
+        for (const Tab p : {Bots, Maps})
             for (const char* name : {"gamePathEdit", "iniTextView"})
                 QTest::newRow(rowName(p, QByteArray("INI page, ") + name))
                     << int(p) << QString::fromLatin1(name) << false;
@@ -508,7 +514,7 @@ private slots:
         QFETCH(bool, acts);
         // Rotation's Random values are spelt as a store spells them: a moved entry, stored on its
         // way, stays as it was.
-        Fixture f(Page(page), Rotation);
+        Fixture f(Tab(page), Rotation);
         QVERIFY(f.activate());
         f.arrow(1);
         // A change of tab stores the entries on view: what the keys might change is what follows.
@@ -560,7 +566,7 @@ private slots:
                                undo,
                                u"Redo\tCtrl+Y off"_s};
         };
-        for (const Page p : {Bots, Maps}) {
+        for (const Tab p : {Bots, Maps}) {
             QTest::newRow(rowName(p, "first")) << int(p) << 3 << 1 << items(false, true, true);
             QTest::newRow(rowName(p, "middle")) << int(p) << 3 << 2 << items(true, true, true);
             QTest::newRow(rowName(p, "last")) << int(p) << 3 << 3 << items(true, false, true);
@@ -581,7 +587,7 @@ private slots:
         QFETCH(int, shown);
         QFETCH(QStringList, items);
         const int kept = qMax(entries, 1);
-        Fixture f(Page(page), ThreeMaps.mid(0, kept), ThreeBots.mid(0, kept));
+        Fixture f(Tab(page), ThreeMaps.mid(0, kept), ThreeBots.mid(0, kept));
         QVERIFY(f.activate());
         if (entries == 0)
             clickButton(f.remove());
@@ -602,42 +608,68 @@ private slots:
     // A copy into a full list gives Add's message and changes nothing. The key and the menu item
     // are one action (movedMapsAreSavedInTheirNewOrder shows both reach it): the key stands for
     // both.
-    void duplicateIntoAFullListGivesAddsMessage_data() {
+    void fullListSaysWhatDidNotFit_data() {
         addPageColumn();
         QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("entries");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("shown"); // the entry on view afterwards
         for (const char* how : {"Add", "key"}) {
             QTest::newRow(rowName(Bots, how))
-                << int(Bots) << QString::fromLatin1(how) << u"Add bot"_s
-                << u"The bot list is full: it already holds 32767 bots, the most it can hold."_s;
+                << int(Bots) << QString::fromLatin1(how) << 32767 << u"Add bot"_s
+                << u"The bot list is full: it already holds 32767 bots, the most it can hold."_s
+                << 2;
             QTest::newRow(rowName(Maps, how))
-                << int(Maps) << QString::fromLatin1(how) << u"Add map"_s
+                << int(Maps) << QString::fromLatin1(how) << 32767 << u"Add map"_s
                 << u"The map list is full: it already holds 32767 entries, the most it can "
-                   u"hold."_s;
+                   u"hold."_s
+                << 2;
         }
+        // The clipboard holds one map entry and two bots.
+        QTest::newRow("bots, paste into a full list")
+            << int(Bots) << u"paste"_s << 32767 << u"Paste Entries"_s
+            << u"No bot was pasted.\n\n2 bots did not fit: the list holds at most 32767.\n\n"
+               u"Left out: 1 map entry, which belongs on the Maps page."_s
+            << 2;
+        QTest::newRow("bots, paste into the last place")
+            << int(Bots) << u"paste"_s << 32766 << u"Paste Entries"_s
+            << u"Pasted 1 bot.\n\n1 bot did not fit: the list holds at most 32767.\n\n"
+               u"Left out: 1 map entry, which belongs on the Maps page."_s
+            << 3;
+        QTest::newRow("maps, paste into a full list")
+            << int(Maps) << u"paste"_s << 32767 << u"Paste Entries"_s
+            << u"No map entry was pasted.\n\n1 map entry did not fit: the list holds at most "
+               u"32767.\n\nLeft out: 2 bots, which belong on the Bots page."_s
+            << 2;
     }
 
-    void duplicateIntoAFullListGivesAddsMessage() {
+    // A copy into a full list gives Add's message and changes nothing; a paste says what it
+    // pasted, what did not fit and what it left out.
+    void fullListSaysWhatDidNotFit() {
         QFETCH(int, page);
         QFETCH(QString, how);
+        QFETCH(int, entries);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        const QList<MapEntry> maps(32767, ThreeMaps.at(1));
-        const QList<BotEntry> bots(32767, ThreeBots.at(1));
-        Fixture f(Page(page), page == Maps ? maps : ThreeMaps, page == Bots ? bots : ThreeBots);
+        QFETCH(int, shown);
+        const QList<MapEntry> maps(entries, ThreeMaps.at(1));
+        const QList<BotEntry> bots(entries, ThreeBots.at(1));
+        Fixture f(Tab(page), page == Maps ? maps : ThreeMaps, page == Bots ? bots : ThreeBots);
         QVERIFY(f.activate());
         f.arrow(1);
         f.name()->setFocus();
+        QApplication::clipboard()->setText(
+            QString::fromLatin1(botsIni(ThreeMaps.mid(0, 1), ThreeBots.mid(0, 2))));
         MessageCapture messages;
         if (how == u"Add")
             clickButton(f.add());
         else
-            pressKeyOf(u"Duplicate"_s);
+            pressKeyOf(how == u"key" ? u"Duplicate"_s : u"Paste Entries"_s);
         QCOMPARE(messages.titles, QStringList{title});
         QCOMPARE(messages.texts, QStringList{text});
         QCOMPARE(f.count(), 32767);
-        f.expectShown(2);
+        f.expectShown(shown);
     }
 
     // The model's tool tip draws its picture, whatever characters the picture's path holds.

@@ -236,7 +236,7 @@ void TestMainWindow::controlsStartAsDesigned() {
 
 void TestMainWindow::iniTextViewShowsTheNotice() {
     ShownWindow window(folder.path()); // no bots.ini there
-    QCOMPARE(window.iniText(),
+    QCOMPARE(iniTextOf(window),
              u"Bots.ini file not found.\r\nMake sure this program is in the vantrel "
              u"folder along with the Bots.ini file.\r\n"_s);
     auto* tabs = control<QTabBar>(window, "pageTabs");
@@ -252,7 +252,7 @@ void TestMainWindow::iniTextViewShowsTheNotice() {
     clickButton(window, "saveIniButton");
     QVERIFY(readBytes(folder.filePath(u"bots.ini"_s))
                 .startsWith("[Map]\r\nName            = " +
-                            window.roster().maps.at(1).name.toLatin1() + "\r\n"));
+                            rosterOf(window).maps.at(1).name.toLatin1() + "\r\n"));
     QVERIFY(QFile::remove(folder.filePath(u"bots.ini"_s)));
 }
 
@@ -460,7 +460,7 @@ void TestMainWindow::changeHandlersRunNestedAndOnlyOnRealChanges() {
     QCOMPARE(changes.count(), 0);
     scroll->setValue(2);
     // The paging ran to its end before setValue returned.
-    QCOMPARE(window.roster().bots.current(), 2);
+    QCOMPARE(rosterOf(window).bots.current(), 2);
     QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), u"B"_s);
     QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  2 of 3)"_s);
     QCOMPARE(changes.count(), 1);
@@ -468,7 +468,7 @@ void TestMainWindow::changeHandlersRunNestedAndOnlyOnRealChanges() {
 
 void TestMainWindow::windowLoadsBeforeItIsDrawn() {
     MainWindow window(programFolderWith(folder, "[Bot]\r\nname=Drawn\r\nmodel=gina\r\n"));
-    QCOMPARE(window.roster().bots.count(), 0); // nothing is loaded before load()
+    QCOMPARE(rosterOf(window).bots.count(), 0); // nothing is loaded before load()
     window.load();
 
     struct FirstPaint : QObject {
@@ -478,8 +478,8 @@ void TestMainWindow::windowLoadsBeforeItIsDrawn() {
         bool eventFilter(QObject*, QEvent* event) override {
             if (event->type() == QEvent::Paint && !painted) {
                 painted = true;
-                nameAtFirstPaint = window->roster().bots.count() > 0
-                                       ? window->roster().bots.at(1).name
+                nameAtFirstPaint = rosterOf(*window).bots.count() > 0
+                                       ? rosterOf(*window).bots.at(1).name
                                        : u"<not loaded>"_s;
             }
             return false;

@@ -125,8 +125,8 @@ void TestStartup::firstStartWithAnEmptyStore() {
     QVERIFY(!control<QFrame>(window, "mapsPage")->isVisible());
     QVERIFY(!control<QFrame>(window, "iniPage")->isVisible());
     QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  1 of 3)"_s);
-    QCOMPARE(window.roster().bots.current(), 1);
-    QCOMPARE(window.roster().maps.current(), 1);
+    QCOMPARE(rosterOf(window).bots.current(), 1);
+    QCOMPARE(rosterOf(window).maps.current(), 1);
     QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), u"A"_s);
     // The lists hold the stock names (there is no game folder); the boxes show entry 1.
     const auto* models = control<QComboBox>(window, "modelCombo");
@@ -135,7 +135,6 @@ void TestStartup::firstStartWithAnEmptyStore() {
     QCOMPARE(maps->count(), 9);
     QCOMPARE(models->currentText(), u"Barney"_s);
     QCOMPARE(maps->currentText(), u"crossfire"_s);
-    QCOMPARE(window.gameFolder(), u"C:\\Half-Life"_s);
     // Start-up writes nothing.
     QCOMPARE(stored(SettingsKeys::GamePath), u"<absent>"_s);
 }
@@ -519,7 +518,7 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         // The other folder's roster, as start-up shows it, is the one "Save INI" now writes.
         QCOMPARE(window.windowTitle(), u"Vantrel Zelvik  (Bot  1 of 1)"_s);
         QCOMPARE(control<QLineEdit>(window, "botNameEdit")->text(), u"Other"_s);
-        QCOMPARE(window.iniText(), u"[Bot]\r\nname=Other\r\n"_s);
+        QCOMPARE(iniTextOf(window), u"[Bot]\r\nname=Other\r\n"_s);
         QCOMPARE(control<QWidget>(window, "iniTextView")->toolTip(),
                  QDir::toNativeSeparators(other.filePath(u"bots.ini"_s)));
         QCOMPARE(stored(SettingsKeys::AddonFolder), QDir::toNativeSeparators(other.path()));
@@ -553,9 +552,8 @@ void TestStartup::crashCopyIsOfferedAtStart() {
     {
         RosterDocument crashed;
         crashed.load(folder.path());
-        BotEntry bot = crashed.roster().bots.at(1);
-        bot.name = u"Kelly"_s;
-        crashed.keepRecoveryCopy(crashed.roster().maps.at(1), bot);
+        crashed.bots().editDraft(0, u"Kelly"_s);
+        crashed.keepRecoveryCopy();
         crashed.recoveryCopy().wait();
         copyPath = crashed.recoveryCopy().path();
     }

@@ -30,13 +30,25 @@ QString namesOf(const auto& list) {
     return names.join(u',');
 }
 
+// The action of page's context menu whose text starts with text.
+QAction* menuAction(const QWidget& page, const QString& text) {
+    const auto actions = page.actions();
+    for (QAction* action : actions) {
+        if (action->text().startsWith(text))
+            return action;
+    }
+    qFatal("no menu entry %s", qPrintable(text));
+}
+
 } // namespace
 
 class TestWindowKeys : public WindowTest {
     Q_OBJECT
 
 private slots:
-    // Steps: "@name" puts the focus on that control, "'text" types text there, "~" empties the
+    // Steps: "@name" puts the focus on that control, "'text" types text there, "home" presses Home,
+    // "alt:x" Alt+x, "E" Ctrl+Shift+Up, "all" and "copy" Ctrl+A and Ctrl+C, "undo-menu" chooses
+    // the Bots page's menu entry Undo, "title" notes the Find box's title; "~" empties the
     // bot's name, "-bot" and "-map" click Remove, "tabN" clicks tab N; Z, Y, S, F3 and P press
     // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, F3 and Shift+F3 where the focus is; "find:text" presses
     // Ctrl+F, types text into the Find box and presses Enter ("find-:" Shift+Enter); "GN" presses
@@ -101,6 +113,20 @@ private slots:
             "tab1 Alpha/gordon m1 bots:Alpha,Beta,Gamma maps:m1,m1,m2,m2 told:1 asks:1");
         row("an empty clipboard changes nothing", "clear V",
             "tab0 Alpha/gordon m1 all told:1 asks:0");
+        // A key whose action is off, or an Alt+letter no label owns, changes no value.
+        row("a refused move leaves the slider", "@topColorSlider E E",
+            "tab0 Alpha/gordon m1 all asks:0");
+        row("an unowned Alt+letter types nothing", "tab1 @mapNameCombo alt:t",
+            "tab1 Alpha/gordon m1 all asks:0");
+        row("nor in the model box", "@modelCombo alt:q alt:a", "tab0 Alpha/gordon m1 all asks:0");
+        row("the menu's Undo takes back the stored edit, not typing",
+            "@botNameEdit 'abc home 'Z undo-menu", "tab0 Alpha/gordon m1 all asks:0");
+        row("Ctrl+A and Ctrl+C from the INI page's tab strip", "tab2 all copy",
+            "tab2 Alpha/gordon m1 all sel:all clip=sel asks:0");
+        row("the path box keeps its own Ctrl+A", "tab2 @gamePathEdit all",
+            "tab2 Alpha/gordon m1 all asks:0");
+        row("the Find box's title follows the page", "tab1 find:zz tab0 title",
+            "tab0 Alpha/gordon m1 all said:\"zz\" not found title:Find in bots asks:0");
     }
 
     void keys() {
@@ -114,6 +140,7 @@ private slots:
         const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         };
+        QString titled;
         for (const QString& step : steps.split(u' ')) {
             if (step.startsWith(u'@'))
                 control(w, step.mid(1))->setFocus();
@@ -138,6 +165,19 @@ private slots:
             else if (step == u"C" || step == u"V")
                 press(step == u"C" ? Qt::Key_C : Qt::Key_V,
                       Qt::ControlModifier | Qt::ShiftModifier);
+            else if (step == u"E")
+                press(Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+            else if (step.startsWith(u"alt:"))
+                QTest::keyClick(QApplication::focusWidget(), step.at(4).toLatin1(),
+                                Qt::AltModifier);
+            else if (step == u"home")
+                press(Qt::Key_Home, Qt::NoModifier);
+            else if (step == u"all" || step == u"copy")
+                press(step == u"all" ? Qt::Key_A : Qt::Key_C, Qt::ControlModifier);
+            else if (step == u"undo-menu")
+                menuAction(*control(w, "botsPage"), u"Undo"_s)->trigger();
+            else if (step == u"title")
+                titled = control(w, "findBox")->windowTitle();
             else if (step == u"clip")
                 QApplication::clipboard()->setText(QString::fromLatin1(Roster3Bots2Maps));
             else if (step == u"clear")
@@ -159,7 +199,7 @@ private slots:
             }
         }
         QString lists =
-            u"bots:%1 maps:%2"_s.arg(namesOf(w.roster().bots), namesOf(w.roster().maps));
+            u"bots:%1 maps:%2"_s.arg(namesOf(rosterOf(w).bots), namesOf(rosterOf(w).maps));
         if (lists == u"bots:Alpha,Beta,Gamma maps:m1,m2")
             lists = u"all"_s;
         QString seen = u"tab%1 %2/%3 %4 %5"_s.arg(
@@ -170,9 +210,16 @@ private slots:
         if (const QString said = control<QLabel>(w, "findStatus")->text();
             said.contains(u"not found"))
             seen += u" said:"_s + said;
-        if (const auto* view = control<IniTextView>(w, "iniTextView"); view->hasSelection())
-            seen +=
-                u" sel:%1@%2"_s.arg(view->selectedText(), QString::number(view->anchorPosition()));
+        if (const auto* view = control<IniTextView>(w, "iniTextView"); view->hasSelection()) {
+            const QString selected = view->selectedText();
+            seen += selected == view->text()
+                        ? u" sel:all"_s
+                        : u" sel:%1@%2"_s.arg(selected, QString::number(view->anchorPosition()));
+            if (QApplication::clipboard()->text() == selected)
+                seen += u" clip=sel"_s;
+        }
+        if (!titled.isEmpty())
+            seen += u" title:"_s + titled;
         if (!messages.texts.isEmpty())
             seen += u" told:"_s + QString::number(messages.texts.size());
         QuestionCapture questions({Answer::Discard});

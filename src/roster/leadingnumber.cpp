@@ -1,4 +1,4 @@
-#include "window/leadingnumber.h"
+#include "roster/leadingnumber.h"
 
 #include <QString>
 

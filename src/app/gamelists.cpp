@@ -1,0 +1,17 @@
+#include "app/gamelists.h"
+
+#include "game/gamefolder.h"
+
+GameLists gameListsFor(const QString& gamePath) {
+    GameLists lists;
+    lists.folder = gameFolderFromPath(gamePath, FolderRule::Catalogue);
+    const QStringList foundModels = foundModelNames(lists.folder);
+    const QStringList foundMaps = foundMapNames(lists.folder);
+    lists.models = stockModelNames() + foundModels;
+    lists.maps = stockMapNames() + foundMaps;
+    if (!foundModels.isEmpty())
+        lists.offeredModels = OfferedNames(lists.models);
+    if (!foundMaps.isEmpty())
+        lists.offeredMaps = OfferedNames(lists.maps);
+    return lists;
+}
