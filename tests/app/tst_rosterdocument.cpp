@@ -1,8 +1,16 @@
-// The editing rules of a list with the draft of its entry on view, as the document records them
-// in its history, without a window: paging with its store on leave, wrap round and refusal, Add,
-// Remove, Move and Duplicate with their limits, undo and redo, and what the page's actions may do.
+// The open document without a window: the editing rules of its lists with the draft of the entry
+// on view, as its history records them (paging with its store on leave, wrap round and refusal,
+// Add, Remove, Move and Duplicate with their limits, undo and redo, what the page's actions may
+// do, and when there is anything to save), and what Save INI decides.
 #include "app/rosterdocument.h"
+#include "app/saveandlaunch.h"
+#include "roster/botsini.h"
+#include "testsupport.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -10,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Plays a script against a fresh document's list the way a page drives it, and sums up the
-// outcome. Steps:
+// outcome; the document starts with no file, or with file's bytes as its bots.ini. Steps:
 //   +      Add            -    Remove the entry on view   >N   page to N
 //   [      Move Earlier   ]    Move Later          *    Duplicate
 //   =text  type text as the name ("=" alone empties it)
@@ -19,8 +27,17 @@ namespace {
 //          "-" for each that may not, added to the outcome
 //   u      Undo           r    Redo           s    store the draft, as a change of tab
 //   !      note what Undo and Redo would do: "undo:<what>/redo:<what>", added to the outcome
-template <typename Entry> QString play(const QString& script) {
+//   m      note whether there is anything to save: "mod:yes" or "mod:no"
+//   R      tick or untick the Random box (maps only)
+template <typename Entry> QString play(const QString& script, const QByteArray& file = {}) {
     RosterDocument document;
+    QTemporaryDir folder;
+    if (!file.isEmpty()) {
+        if (!writeBytes(botsIniPath(folder.path()), file))
+            return u"bots.ini not written"_s;
+        document.load(folder.path());
+        document.recoveryCopy().close();
+    }
     ListEditor<Entry>& edits = document.list<Entry>();
     const EntryList<Entry>& list = edits.list();
     QString menus;
@@ -64,6 +81,13 @@ template <typename Entry> QString play(const QString& script) {
         case u'~':
             edits.editDraft(1, QString());
             break;
+        case u'm':
+            menus += document.isModified() ? u" mod:yes"_s : u" mod:no"_s;
+            break;
+        case u'R':
+            if constexpr (std::is_same_v<Entry, MapEntry>)
+                edits.editDraft(RandomField, edits.draft().isRandom() ? u"No"_s : u"Yes"_s);
+            break;
         default:
             qFatal("unknown step %s", qPrintable(step));
         }
@@ -79,10 +103,12 @@ template <typename Entry> QString play(const QString& script) {
 
 } // namespace
 
-class TestListEditor : public QObject {
+class TestRosterDocument : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { isolateSettings(); }
+    void init() { clearSettings(); }
     void editingRules_data() {
         QTest::addColumn<bool>("bots");
         QTest::addColumn<QString>("script");
@@ -225,7 +251,129 @@ private slots:
         QFETCH(QString, outcome);
         QCOMPARE(bots ? play<BotEntry>(script) : play<MapEntry>(script), outcome);
     }
+
+    // There is something to save exactly when the roster with its drafts would be written
+    // otherwise than the file was read. Both maps of the file are random as "1".
+    void anythingToSave_data() {
+        QTest::addColumn<bool>("bots");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("nothing done") << true << u"m"_s << u"A,B @1 pager:on remove:on mod:no"_s;
+        QTest::newRow("typing is a change")
+            << true << u"=x m"_s << u"A,B @1 pager:on remove:on mod:yes"_s;
+        QTest::newRow("an edit undone leaves nothing to save")
+            << true << u"=x >2 m u m"_s << u"A,B @1 pager:on remove:on mod:yes mod:no"_s;
+        QTest::newRow("typed back as it was")
+            << true << u"=x =A m"_s << u"A,B @1 pager:on remove:on mod:no"_s;
+        QTest::newRow("a random 1 on view after a load is no change")
+            << false << u"m"_s << u"m1,m2 @1 pager:on remove:on mod:no"_s;
+        QTest::newRow("a random 1 paged past becomes Yes: a change")
+            << false << u">2 m"_s << u"m1,m2 @2 pager:on remove:on mod:yes"_s;
+        QTest::newRow("which undo does not take back")
+            << false << u"=x >2 u m"_s << u"m1,m2 @1 pager:on remove:on mod:yes"_s;
+        QTest::newRow("the box unticked and ticked again")
+            << false << u"R m R m"_s << u"m1,m2 @1 pager:on remove:on mod:yes mod:no"_s;
+    }
+    void anythingToSave() {
+        QFETCH(bool, bots);
+        QFETCH(QString, script);
+        QFETCH(QString, outcome);
+        const QByteArray file =
+            "[Map]\r\nname=m1\r\nrandom=1\r\n[Map]\r\nname=m2\r\nrandom=1\r\n"
+            "[Bot]\r\nname=A\r\nmodel=gina\r\n[Bot]\r\nname=B\r\nmodel=gina\r\n";
+        QCOMPARE(bots ? play<BotEntry>(script, file) : play<MapEntry>(script, file), outcome);
+    }
+
+    // What Save INI asks, in turn, as another program changed bots.ini after it was read (or
+    // saved), or the file holds what was not read; the player's answers let it go on.
+    void saveIniDecides_data() {
+        QTest::addColumn<QString>("change");  // what happens to bots.ini after the load
+        QTest::addColumn<QString>("answers"); // what the player answers: overwrite, drop
+        QTest::addColumn<QString>("outcomes");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing in the way") << QString() << QString() << u"written"_s << true;
+        QTest::newRow("rewritten, overwrite")
+            << u"rewrite"_s << u"overwrite"_s << u"ask-overwrite written"_s << true;
+        QTest::newRow("rewritten, kept")
+            << u"rewrite"_s << QString() << u"ask-overwrite"_s << false;
+        QTest::newRow("same size, new bytes")
+            << u"same size"_s << QString() << u"ask-overwrite"_s << false;
+        QTest::newRow("same bytes, new time") << u"touch"_s << QString() << u"written"_s << true;
+        QTest::newRow("deleted") << u"delete"_s << QString() << u"written"_s << true;
+        QTest::newRow("absent, still absent") << u"absent"_s << QString() << u"written"_s << true;
+        QTest::newRow("absent, then created")
+            << u"absent, create"_s << QString() << u"ask-overwrite"_s << false;
+        QTest::newRow("saved twice") << u"save first"_s << QString() << u"written"_s << true;
+        QTest::newRow("changed after a save")
+            << u"save first, rewrite"_s << QString() << u"ask-overwrite"_s << false;
+        QTest::newRow("entries past the limit, kept")
+            << u"past"_s << QString() << u"ask-drop"_s << false;
+        QTest::newRow("entries past the limit, dropped")
+            << u"past"_s << u"drop"_s << u"ask-drop written"_s << true;
+        QTest::newRow("a folder in the way fails, naming the file")
+            << u"folder"_s << QString() << u"failed"_s << false;
+    }
+    void saveIniDecides() {
+        QFETCH(QString, change);
+        QFETCH(QString, answers);
+        QFETCH(QString, outcomes);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QString path = botsIniPath(folder.path());
+        QByteArray onDisk = "[Bot]\r\nname=Al\r\nmodel=robo\r\n";
+        if (change == u"past")
+            onDisk += "[Map]\r\nname=m\r\n"_ba.repeated(32768);
+        if (!change.startsWith(u"absent"))
+            QVERIFY(writeBytes(path, onDisk));
+        RosterDocument document;
+        document.load(folder.path());
+        document.bots().editDraft(0, u"Al2"_s);
+        if (change.startsWith(u"save first"))
+            saveIni(document, {}, {}, {});
+        onDisk = change.endsWith(u"rewrite") || change.endsWith(u"create")
+                     ? "; tuned by a server tool\r\n[Bot]\r\nname=Other\r\n"_ba
+                     : readBytes(path);
+        if (change == u"same size")
+            onDisk.replace("Al", "Bo");
+        if (change == u"delete" || change == u"folder")
+            QVERIFY(QFile::remove(path));
+        if (change == u"folder")
+            QVERIFY(QDir(folder.path()).mkdir(u"bots.ini"_s));
+        const QStringList unwritten{QString(), u"past"_s, u"absent"_s, u"delete"_s, u"folder"_s};
+        if (!unwritten.contains(change))
+            QVERIFY(writeBytes(path, onDisk));
+        // A new modification time, as any later write gives, however quick the test runs.
+        QFile file(path);
+        if (file.exists() && file.open(QIODevice::ReadWrite))
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                     QFileDevice::FileModificationTime));
+        file.close();
+        const QByteArray before = readBytes(path);
+
+        using Kind = SaveOutcome::Kind;
+        QStringList seen;
+        SaveAnswers given;
+        for (;;) {
+            const SaveOutcome outcome = saveIni(document, u"C:\\HL\\hl.exe"_s, u"-dev"_s, given);
+            seen << QStringList{u"written"_s, u"ask-drop"_s, u"ask-overwrite"_s, u"failed"_s}.at(
+                int(outcome.kind));
+            if (outcome.kind == Kind::Failed)
+                QVERIFY2(outcome.reason.contains(QDir::toNativeSeparators(path)),
+                         qPrintable(outcome.reason));
+            if (outcome.kind == Kind::AskOverwrite && answers == u"overwrite" && !given.overwrite)
+                given.overwrite = true;
+            else if (outcome.kind == Kind::AskDropUnread && answers == u"drop")
+                given.dropUnread = true;
+            else
+                break;
+        }
+        QCOMPARE(seen.join(u' '), outcomes);
+        if (written)
+            QVERIFY(readBytes(path).contains("Name            = Al2\r\n"));
+        else if (change != u"folder")
+            QCOMPARE(readBytes(path), before);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestListEditor)
-#include "tst_listeditor.moc"
+QTEST_GUILESS_MAIN(TestRosterDocument)
+#include "tst_rosterdocument.moc"
