@@ -2,6 +2,8 @@
 
 #include "game/gamefolder.h"
 
+#include <QCoreApplication>
+
 GameLists gameListsFor(const QString& gamePath) {
     GameLists lists;
     lists.folder = gameFolderFromPath(gamePath, FolderRule::Catalogue);
@@ -14,4 +16,12 @@ GameLists gameListsFor(const QString& gamePath) {
     if (!foundMaps.isEmpty())
         lists.offeredMaps = OfferedNames(lists.maps);
     return lists;
+}
+
+QString lackedNameText(RosterListKind list) {
+    return list == RosterListKind::Bots
+               ? QCoreApplication::translate("GameLists",
+                                             "The game folder has no player model of this name.")
+               : QCoreApplication::translate("GameLists",
+                                             "The game folder has no map of this name.");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/catalog.h"
+#include "roster/roster.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,3 +24,6 @@ struct GameLists {
 
 // The lists for the game the path (the INI page's "HL.exe path") names.
 GameLists gameListsFor(const QString& gamePath);
+
+// What the mark of a name the game folder lacks says: a player model for bots, a map for maps.
+QString lackedNameText(RosterListKind list);

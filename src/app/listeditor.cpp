@@ -7,6 +7,8 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
+
 #include <numeric>
 #include <utility>
 
@@ -158,6 +160,53 @@ private:
     int offset;
 };
 
+// The whole list put in another order: a sort.
+template <typename Entry> class ReorderStep : public ListStep<Entry> {
+public:
+    ReorderStep(ListEditor<Entry>& list, const QString& text, ListState before, ListState after,
+                QList<int> newOrder)
+        : ListStep<Entry>(list, text, before, after), order(std::move(newOrder)) {}
+
+protected:
+    ListChange takeBack(EntryList<Entry>& list) override {
+        QList<int> back(order.size());
+        for (qsizetype i = 0; i < order.size(); ++i)
+            back[order.at(i)] = int(i);
+        list.reorder(back);
+        return {Kind::Reordered, back, 0};
+    }
+    ListChange doAgain(EntryList<Entry>& list) override {
+        list.reorder(order);
+        return {Kind::Reordered, order, 0};
+    }
+
+private:
+    QList<int> order;
+};
+
+// How sorting orders a value: whole numbers first, by their value, then the rest by their text
+// ignoring letter case.
+struct SortKey {
+    bool number = false;
+    qlonglong value = 0;
+    QString text;
+    bool operator<(const SortKey& other) const {
+        if (number != other.number)
+            return number;
+        if (number)
+            return value < other.value;
+        return text < other.text;
+    }
+};
+
+SortKey sortKeyOf(const QString& value) {
+    SortKey key;
+    key.value = value.toLongLong(&key.number);
+    if (!key.number)
+        key.text = value.toCaseFolded();
+    return key;
+}
+
 template <typename Entry> QString stepName(StepAction action, qsizetype count = 1) {
     return stepName(listKindOf<Entry>(), action, count);
 }
@@ -165,28 +214,42 @@ template <typename Entry> QString stepName(StepAction action, qsizetype count = 
 } // namespace
 
 QString stepName(RosterListKind list, StepAction action, qsizetype count) {
-    // Whole phrases, one for each list, so that each language words them its own way.
-    static const char* const Names[][2] = {
-        {QT_TRANSLATE_NOOP("RosterHistory", "Edit Bot"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Edit Map")},
-        {QT_TRANSLATE_NOOP("RosterHistory", "Add Bot"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Add Map")},
-        {QT_TRANSLATE_NOOP("RosterHistory", "Remove Bot"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Remove Map")},
-        {QT_TRANSLATE_NOOP("RosterHistory", "Move Bot Earlier"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Move Map Earlier")},
-        {QT_TRANSLATE_NOOP("RosterHistory", "Move Bot Later"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Move Map Later")},
-        {QT_TRANSLATE_NOOP("RosterHistory", "Duplicate Bot"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Duplicate Map")},
-        {QT_TRANSLATE_NOOP("RosterHistory", "Paste Bot"),
-         QT_TRANSLATE_NOOP("RosterHistory", "Paste Map")},
+    // Whole phrases, for each list one and many, so that each language words them its own way.
+    static const char* const Names[][2][2] = {
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Edit Bot"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Edit Bots")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Edit Map"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Edit Maps")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Add Bot"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Add Bots")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Add Map"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Add Maps")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Remove Bot"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Remove Bots")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Remove Map"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Remove Maps")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Move Bot Earlier"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Move Bots Earlier")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Move Map Earlier"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Move Maps Earlier")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Move Bot Later"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Move Bots Later")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Move Map Later"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Move Maps Later")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Duplicate Bot"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Duplicate Bots")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Duplicate Map"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Duplicate Maps")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Paste Bot"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Paste Bots")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Paste Map"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Paste Maps")}},
+        {{QT_TRANSLATE_NOOP("RosterHistory", "Sort Bots"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Sort Bots")},
+         {QT_TRANSLATE_NOOP("RosterHistory", "Sort Maps"),
+          QT_TRANSLATE_NOOP("RosterHistory", "Sort Maps")}},
     };
-    static const char* const PasteMany[2] = {QT_TRANSLATE_NOOP("RosterHistory", "Paste Bots"),
-                                             QT_TRANSLATE_NOOP("RosterHistory", "Paste Maps")};
-    const int column = list == RosterListKind::Bots ? 0 : 1;
-    const char* name =
-        action == StepAction::Paste && count != 1 ? PasteMany[column] : Names[int(action)][column];
+    const char* name = Names[int(action)][list == RosterListKind::Bots ? 0 : 1][count == 1 ? 0 : 1];
     return QCoreApplication::translate("RosterHistory", name);
 }
 
@@ -312,6 +375,125 @@ typename ListEditor<Entry>::Found ListEditor<Entry>::find(const QString& text, b
         return Found::None;
     pageTo(index);
     return Found::Shown;
+}
+
+template <typename Entry> bool ListEditor<Entry>::leaveDraft() {
+    if (!canLeave())
+        return false;
+    storeDraft();
+    return true;
+}
+
+template <typename Entry>
+bool ListEditor<Entry>::setField(const QList<int>& indices, int field, const QString& value) {
+    const bool needed = field == 0 || (listKindOf<Entry>() == RosterListKind::Bots && field == 1);
+    if (indices.isEmpty() || (needed && value.isEmpty()) || !leaveDraft())
+        return false;
+    QList<Entry> was;
+    QList<Entry> now;
+    for (const int index : indices) {
+        was.append(entries.at(index));
+        now.append(entries.at(index));
+        fieldOf(now.last(), field) = value;
+    }
+    if (was == now)
+        return true;
+    const ListState around = stateOf(entries);
+    for (qsizetype i = 0; i < indices.size(); ++i)
+        entries.replaceAt(indices.at(i), now.at(i));
+    document.history().push(
+        new ReplaceStep<Entry>(*this, stepName<Entry>(StepAction::Edit, indices.size()), around,
+                               around, indices, std::move(was), std::move(now)));
+    changed({Kind::Replaced, indices, 0});
+    return true;
+}
+
+template <typename Entry> bool ListEditor<Entry>::removeEntries(const QList<int>& indices) {
+    if (indices.isEmpty() || !leaveDraft())
+        return false;
+    const ListState was = stateOf(entries);
+    QList<Entry> removed;
+    for (const int index : indices)
+        removed.append(entries.at(index));
+    entries.removeEntries(indices);
+    document.history().push(
+        new RemoveStep<Entry>(*this, stepName<Entry>(StepAction::Remove, indices.size()), was,
+                              stateOf(entries), indices, removed));
+    changed({Kind::Removed, indices, 0});
+    return true;
+}
+
+template <typename Entry>
+typename ListEditor<Entry>::Copy ListEditor<Entry>::duplicateEntries(const QList<int>& indices) {
+    if (indices.isEmpty() || !canLeave())
+        return Copy::Refused;
+    if (entries.count() + indices.size() > EntryList<Entry>::MaxEntries)
+        return Copy::ListFull;
+    storeDraft();
+    QList<int> at;
+    QList<Entry> copies;
+    for (qsizetype i = 0; i < indices.size(); ++i) {
+        at.append(indices.at(i) + int(i) + 1);
+        copies.append(entries.at(indices.at(i)));
+    }
+    insertStep(StepAction::Duplicate, at, copies);
+    return Copy::Made;
+}
+
+template <typename Entry>
+bool ListEditor<Entry>::moveEntries(const QList<int>& indices, int offset) {
+    if (indices.isEmpty() || (offset != -1 && offset != 1) ||
+        (offset < 0 && indices.first() == 1) || (offset > 0 && indices.last() == entries.count()) ||
+        !leaveDraft())
+        return false;
+    const ListState was = stateOf(entries);
+    entries.moveEntries(indices, offset);
+    const StepAction action = offset < 0 ? StepAction::MoveEarlier : StepAction::MoveLater;
+    document.history().push(new MoveStep<Entry>(*this, stepName<Entry>(action, indices.size()), was,
+                                                stateOf(entries), indices, offset));
+    changed({Kind::Moved, indices, offset});
+    return true;
+}
+
+template <typename Entry>
+bool ListEditor<Entry>::insertEntries(int index, const QList<Entry>& pasted) {
+    if (pasted.isEmpty() || index < 0 || index > entries.count() ||
+        entries.count() + pasted.size() > EntryList<Entry>::MaxEntries || !leaveDraft())
+        return false;
+    QList<int> at(pasted.size());
+    std::iota(at.begin(), at.end(), index + 1);
+    insertStep(StepAction::Paste, at, pasted);
+    return true;
+}
+
+template <typename Entry> bool ListEditor<Entry>::sortBy(int field, Qt::SortOrder order) {
+    if (entries.count() < 2 || !leaveDraft())
+        return false;
+    QList<SortKey> keys(entries.count() + 1);
+    for (int i = 1; i <= entries.count(); ++i)
+        keys[i] = sortKeyOf(fieldOf(entries.at(i), field));
+    QList<int> sorted = entries.identity();
+    std::stable_sort(sorted.begin() + 1, sorted.end(), [&keys, order](int a, int b) {
+        return order == Qt::AscendingOrder ? keys.at(a) < keys.at(b) : keys.at(b) < keys.at(a);
+    });
+    if (sorted == entries.identity())
+        return true;
+    const ListState was = stateOf(entries);
+    entries.reorder(sorted);
+    document.history().push(new ReorderStep<Entry>(*this, stepName<Entry>(StepAction::Sort), was,
+                                                   stateOf(entries), sorted));
+    changed({Kind::Reordered, sorted, 0});
+    return true;
+}
+
+template <typename Entry>
+void ListEditor<Entry>::insertStep(StepAction action, const QList<int>& at,
+                                   const QList<Entry>& inserted) {
+    const ListState was = stateOf(entries);
+    entries.insertEntries(at, inserted);
+    document.history().push(new InsertStep<Entry>(*this, stepName<Entry>(action, inserted.size()),
+                                                  was, stateOf(entries), at, inserted));
+    changed({Kind::Inserted, at, 0});
 }
 
 template <typename Entry> std::optional<RosterListKind> ListEditor<Entry>::step(bool forward) {

@@ -11,6 +11,11 @@
 
 class RosterDocument;
 
+// The name of a step in the history, as the Undo and Redo menu entries name it ("Remove Bot",
+// "Remove Bots" for more than one).
+enum class StepAction { Edit, Add, Remove, MoveEarlier, MoveLater, Duplicate, Paste, Sort };
+QString stepName(RosterListKind list, StepAction action, qsizetype count = 1);
+
 // What changed in one list of the roster, told to its views once it has changed.
 struct ListChange {
     enum class Kind {
@@ -88,6 +93,24 @@ public:
     enum class Found { Shown, None, Refused };
     Found find(const QString& text, bool backwards);
 
+    // The Roster window's commands on many entries at once (indices: 1 to count(), ascending,
+    // each once). Each stores the draft first, as leaving the entry on view does, is refused
+    // where that is refused, and is one step; the entry on view stays on view where it goes, and
+    // where it is removed the one Remove would show is. Each gives false, changing nothing, where
+    // it is refused.
+    // Sets field of the entries to value. A name (for a bot also a model) is never emptied.
+    bool setField(const QList<int>& indices, int field, const QString& value);
+    bool removeEntries(const QList<int>& indices);
+    // Puts a copy of each entry right after it. ListFull when not all of them fit.
+    Copy duplicateEntries(const QList<int>& indices);
+    // One place earlier (-1) or later (+1), together; refused past either end.
+    bool moveEntries(const QList<int>& indices, int offset);
+    // Inserts entries right after entry index (0: before the first).
+    bool insertEntries(int index, const QList<Entry>& pasted);
+    // Puts the whole list in the order of field: whole numbers first in numeric order, then the
+    // other values by their text ignoring letter case; entries that tie keep their order.
+    bool sortBy(int field, Qt::SortOrder order);
+
     // Undoes the roster's last step (forward: redoes the next) from this list's page: the draft
     // is stored first, a step of its own that the undo then takes back, so the page shows what
     // the entry held. Refused where the draft may not be left; a redo with a changed draft does
@@ -112,6 +135,10 @@ private:
         int current;
     };
     Before before() const;
+    // Stores the draft where the entry on view may be left, as a table command does first.
+    bool leaveDraft();
+    // Inserts entries at their indices of the list that results, as one step named for action.
+    void insertStep(StepAction action, const QList<int>& at, const QList<Entry>& inserted);
     // Records the store of the draft that the rule just made, a step when it changed the entry,
     // which now lies at index, and tells the views.
     void recordStore(const Before& was, int index);
@@ -120,7 +147,3 @@ private:
     EntryList<Entry>& entries;
     Entry onView;
 };
-
-// The name of a step in the history, as the Undo and Redo menu entries name it ("Remove Bot").
-enum class StepAction { Edit, Add, Remove, MoveEarlier, MoveLater, Duplicate, Paste };
-QString stepName(RosterListKind list, StepAction action, qsizetype count = 1);

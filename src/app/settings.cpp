@@ -55,3 +55,23 @@ std::optional<QString> storedAddonFolder() {
 void rememberAddonFolder(const QString& folder) {
     writeStoredSettings({{SettingsKeys::AddonFolder, QDir::toNativeSeparators(folder)}});
 }
+
+std::optional<QRect> storedRosterPlacement() {
+    int values[4] = {};
+    const QString keys[4] = {SettingsKeys::RosterLeft, SettingsKeys::RosterTop,
+                             SettingsKeys::RosterWidth, SettingsKeys::RosterHeight};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = readStoredSetting(keys[i], QString()).toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    return QRect(values[0], values[1], values[2], values[3]);
+}
+
+void storeRosterPlacement(const QRect& twips) {
+    writeStoredSettings({{SettingsKeys::RosterLeft, QString::number(twips.x())},
+                         {SettingsKeys::RosterTop, QString::number(twips.y())},
+                         {SettingsKeys::RosterWidth, QString::number(twips.width())},
+                         {SettingsKeys::RosterHeight, QString::number(twips.height())}});
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -18,6 +19,10 @@ inline const QString WindowTop = QStringLiteral("MainTop");
 inline const QString WindowWidth = QStringLiteral("MainWidth");
 inline const QString WindowHeight = QStringLiteral("MainHeight");
 inline const QString AddonFolder = QStringLiteral("AddonFolder");
+inline const QString RosterLeft = QStringLiteral("RosterLeft");
+inline const QString RosterTop = QStringLiteral("RosterTop");
+inline const QString RosterWidth = QStringLiteral("RosterWidth");
+inline const QString RosterHeight = QStringLiteral("RosterHeight");
 } // namespace SettingsKeys
 
 // A key of the program's section; an absent key reads as the default, or as nothing.
@@ -40,6 +45,10 @@ QString storedParametersToLaunch();
 std::pair<QString, QString> storedWindowPlace(const QString& fallback);
 // The window's outer place and size, in twips.
 void storeWindowPlacement(int left, int top, int width, int height);
+
+// The Roster window's outer place and size, in twips, as kept; nothing while none is kept whole.
+std::optional<QRect> storedRosterPlacement();
+void storeRosterPlacement(const QRect& twips);
 
 // The add-on folder worked on last time, as kept; nothing while none is kept.
 std::optional<QString> storedAddonFolder();

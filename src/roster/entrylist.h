@@ -224,6 +224,10 @@ public:
     // entry each run of them passes over takes the place the run left. The move must have room:
     // not before entry 1 nor past the last.
     void moveEntries(const QList<int>& indices, int offset) {
+        reorder(movedOrder(indices, offset));
+    }
+    // The order moveEntries gives: entry i becomes what entry order[i] was.
+    QList<int> movedOrder(const QList<int>& indices, int offset) const {
         Q_ASSERT(offset == -1 || offset == 1);
         QList<int> order = identity();
         for (qsizetype i = 0; i < indices.size();) {
@@ -241,15 +245,49 @@ public:
             }
             i = end;
         }
-        reorder(order);
+        return order;
     }
     // Puts the entries in a new order: entry i becomes what entry order[i] was (order[0] is 0).
+    // The current entry stays current at its new place.
     void reorder(const QList<int>& order) {
         QList<Entry> placed;
         placed.reserve(items.size());
-        for (const int from : order)
-            placed.append(items.at(from));
+        qsizetype current = currentIndex;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            placed.append(std::move(items[order.at(i)]));
+            if (order.at(i) == currentIndex)
+                current = i;
+        }
         items = std::move(placed);
+        currentIndex = qint16(current);
+    }
+
+    // Removes the entries at indices at once, as Remove removes one: the current entry stays
+    // current where it stays; where it goes, the one before it that stays is current, or the
+    // last when none is before it.
+    void removeEntries(const QList<int>& indices) {
+        int before = 0;
+        bool goes = false;
+        for (const int index : indices) {
+            before += index < currentIndex ? 1 : 0;
+            goes = goes || index == currentIndex;
+        }
+        takeEntries(indices);
+        const int stays = currentIndex - before - (goes ? 1 : 0);
+        currentIndex = qint16(stays < 1 ? count() : stays);
+        if (count() == 0)
+            removable = false;
+        if (count() <= 1)
+            pageable = false;
+    }
+    // Inserts entries so that each lands at its index of the list that results; the current entry
+    // stays current at its new place (in an empty list the first inserted becomes current).
+    void insertEntries(const QList<int>& indices, const QList<Entry>& entries) {
+        int current = currentIndex;
+        for (const int index : indices)
+            current += index <= current ? 1 : 0;
+        putEntries(indices, entries);
+        restore({true, count() >= 2 || pageable}, currentIndex == 0 ? indices.first() : current);
     }
     // 0 to count(), each at its own place: the order that changes nothing.
     QList<int> identity() const {

@@ -7,6 +7,7 @@
 #include "window/messages.h"
 #include "window/modelpicture.h"
 #include "window/numberprompt.h"
+#include "window/pagewords.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,85 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The entry index as the caption shows it: a blank in the place of the sign, or a minus.
-QString signedNumber(int value) {
-    return value < 0 ? QString::number(value) : u" "_s + QString::number(value);
-}
-
 // Moves a pager without raising its change: the list already knows where it stands.
 void putPager(QScrollBar* pager, int value) {
     const QSignalBlocker quiet(pager);
     pager->setValue(value);
-}
-
-// What differs between the two pages besides their controls: the words they say. Each is a
-// whole phrase, so each language words it its own way.
-template <typename Entry> struct PageWords;
-template <> struct PageWords<BotEntry> {
-    static QString caption(const QString& program, const QString& number, int count) {
-        return EntryPage<BotEntry>::tr("%1  (Bot %2 of %3)")
-            .arg(program, number, QString::number(count));
-    }
-    static QString findTitle() { return EntryPage<BotEntry>::tr("Find in bots"); }
-    static QString goToTitle() { return EntryPage<BotEntry>::tr("Go to bot"); }
-    static QString fullTitle() { return EntryPage<BotEntry>::tr("Add bot"); }
-    static QString fullText() {
-        return EntryPage<BotEntry>::tr(
-                   "The bot list is full: it already holds %1 bots, the most it can hold.")
-            .arg(EntryList<BotEntry>::MaxEntries);
-    }
-    static QString nothingToPaste() {
-        return EntryPage<BotEntry>::tr(
-            "The clipboard holds no bots to paste: no bots.ini text with a [Bot] section.");
-    }
-    static QString pasted(qsizetype n) {
-        return n == 0 ? EntryPage<BotEntry>::tr("No bot was pasted.")
-                      : EntryPage<BotEntry>::tr("Pasted %n bot(s).", nullptr, int(n));
-    }
-    static QString notFitting(qsizetype n) {
-        return EntryPage<BotEntry>::tr("%n bot(s) did not fit: the list holds at most %1.", nullptr,
-                                       int(n))
-            .arg(EntryList<BotEntry>::MaxEntries);
-    }
-    static QString otherKind(qsizetype n) {
-        return EntryPage<BotEntry>::tr(
-            "Left out: %n map entry(ies), which belong on the Maps page.", nullptr, int(n));
-    }
-};
-template <> struct PageWords<MapEntry> {
-    static QString caption(const QString& program, const QString& number, int count) {
-        return EntryPage<MapEntry>::tr("%1  (Map %2 of %3)")
-            .arg(program, number, QString::number(count));
-    }
-    static QString findTitle() { return EntryPage<MapEntry>::tr("Find in maps"); }
-    static QString goToTitle() { return EntryPage<MapEntry>::tr("Go to map"); }
-    static QString fullTitle() { return EntryPage<MapEntry>::tr("Add map"); }
-    static QString fullText() {
-        return EntryPage<MapEntry>::tr(
-                   "The map list is full: it already holds %1 entries, the most it can hold.")
-            .arg(EntryList<MapEntry>::MaxEntries);
-    }
-    static QString nothingToPaste() {
-        return EntryPage<MapEntry>::tr("The clipboard holds no map entries to paste: no bots.ini "
-                                       "text with a [Map] or [DefaultMap] section.");
-    }
-    static QString pasted(qsizetype n) {
-        return n == 0 ? EntryPage<MapEntry>::tr("No map entry was pasted.")
-                      : EntryPage<MapEntry>::tr("Pasted %n map entry(ies).", nullptr, int(n));
-    }
-    static QString notFitting(qsizetype n) {
-        return EntryPage<MapEntry>::tr("%n map entry(ies) did not fit: the list holds at most %1.",
-                                       nullptr, int(n))
-            .arg(EntryList<MapEntry>::MaxEntries);
-    }
-    static QString otherKind(qsizetype n) {
-        return EntryPage<MapEntry>::tr("Left out: %n bot(s), which belong on the Bots page.",
-                                       nullptr, int(n));
-    }
-};
-
-QString pasteTitle() {
-    return QCoreApplication::translate("EntryPage", "Paste Entries");
 }
 
 } // namespace
@@ -134,25 +60,13 @@ template <> EntryPage<MapEntry>::Controls EntryPage<MapEntry>::controlsOf(Ui::Ma
             ui.mapNameCombo};
 }
 
-namespace {
-
-template <typename Entry> QString lackedNameTip();
-template <> QString lackedNameTip<BotEntry>() {
-    return EntryPage<BotEntry>::tr("The game folder has no player model of this name.");
-}
-template <> QString lackedNameTip<MapEntry>() {
-    return EntryPage<MapEntry>::tr("The game folder has no map of this name.");
-}
-
-} // namespace
-
 // The keys act on the page on view, whichever of its controls (or the tab strip) has the focus:
 // a page's actions are its own, and a hidden page's shortcuts do not fire. Its context menu lists
 // them with their keys.
 template <typename Entry>
 EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, RosterDocument& document)
     : ui(controls), window(owner), editor(document.list<Entry>()), parts(controlsOf(controls)),
-      nameMark(parts.listBox->lineEdit(), lackedNameTip<Entry>()) {
+      nameMark(parts.listBox->lineEdit(), lackedNameText(listKindOf<Entry>())) {
     QWidget* page = parts.page;
     const auto make = [page](const QString& text, QKeyCombination key) {
         auto* action = new QAction(text, page);
@@ -169,7 +83,10 @@ EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, RosterDocu
                     make(tr("Move Later"), Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
                     make(tr("Duplicate"), Qt::CTRL | Qt::Key_D),
                     make(tr("Copy Entry"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                    make(tr("Paste Entries"), Qt::CTRL | Qt::SHIFT | Qt::Key_V)};
+                    make(tr("Paste Entries"), Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                    make(listKindOf<Entry>() == RosterListKind::Bots ? tr("Show All Bots")
+                                                                     : tr("Show All Maps"),
+                         Qt::CTRL | Qt::Key_L)};
     connectControls();
     QObject::connect(&document, &RosterDocument::listChanged, &window, [this](RosterListKind list) {
         if (list == listKindOf<Entry>())
@@ -230,12 +147,11 @@ template <typename Entry> void EntryPage<Entry>::setLists(GameLists lists) {
 
 template <typename Entry> QString EntryPage<Entry>::caption() const {
     const EntryList<Entry>& list = editor.list();
-    return PageWords<Entry>::caption(MainWindow::programName(), signedNumber(list.current()),
-                                     list.count());
+    return PageWords::caption(listKindOf<Entry>(), list.current(), list.count());
 }
 
 template <typename Entry> QString EntryPage<Entry>::findTitle() const {
-    return PageWords<Entry>::findTitle();
+    return PageWords::findTitle(listKindOf<Entry>());
 }
 
 template <typename Entry> void EntryPage<Entry>::render() {
@@ -286,7 +202,8 @@ template <typename Entry> void EntryPage<Entry>::page(int value) {
 }
 
 template <typename Entry> void EntryPage<Entry>::showListFull() {
-    showMessage(&window, PageWords<Entry>::fullTitle(), PageWords<Entry>::fullText());
+    showMessage(&window, PageWords::fullTitle(listKindOf<Entry>()),
+                PageWords::fullText(listKindOf<Entry>()));
 }
 
 template <typename Entry> void EntryPage<Entry>::add() {
@@ -308,24 +225,15 @@ template <typename Entry> void EntryPage<Entry>::copy() {
 }
 
 template <typename Entry> void EntryPage<Entry>::paste() {
-    using Words = PageWords<Entry>;
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const QString text = data && data->hasText() ? data->text() : QString();
-    const PastedEntries<Entry> pasted = pasteEntries<Entry>(text, editor.list().count());
-    if (pasted.entries.isEmpty() && pasted.notFitting == 0) {
-        showMessage(&window, pasteTitle(), Words::nothingToPaste());
+    const PastedEntries<Entry> read = pasteEntries<Entry>(text, editor.list().count());
+    if (!read.entries.isEmpty() && !editor.insertAfterView(read.entries))
         return;
-    }
-    if (!pasted.entries.isEmpty() && !editor.insertAfterView(pasted.entries))
-        return;
-    if (pasted.otherKind == 0 && pasted.notFitting == 0)
-        return;
-    QStringList said{Words::pasted(pasted.entries.size())};
-    if (pasted.notFitting > 0)
-        said << Words::notFitting(pasted.notFitting);
-    if (pasted.otherKind > 0)
-        said << Words::otherKind(pasted.otherKind);
-    showMessage(&window, pasteTitle(), said.join(u"\n\n"_s));
+    const QString said = PageWords::pasteReport(listKindOf<Entry>(), read.entries.size(),
+                                                read.otherKind, read.notFitting);
+    if (!said.isEmpty())
+        showMessage(&window, PageWords::pasteTitle(), said);
 }
 
 template <typename Entry> bool EntryPage<Entry>::find(const QString& text, bool backwards) {
@@ -337,7 +245,8 @@ template <typename Entry> void EntryPage<Entry>::goTo() {
     if (list.count() == 0 || !editor.canLeave())
         return;
     const auto number =
-        askNumber(&window, {PageWords<Entry>::goToTitle(), tr("Number, 1 to %1:").arg(list.count()),
+        askNumber(&window, {PageWords::goToTitle(listKindOf<Entry>()),
+                            tr("Number, 1 to %1:").arg(list.count()),
                             qBound(1, list.current(), list.count()), 1, list.count()});
     if (number)
         editor.pageTo(*number);

@@ -37,6 +37,7 @@ public:
         QAction* duplicate = nullptr;
         QAction* copy = nullptr;
         QAction* paste = nullptr;
+        QAction* showAll = nullptr;
     };
 
     // The page's controls are window's, made by ui; it edits document's list of Entry.
@@ -57,6 +58,7 @@ public:
         return editor.step(forward);
     }
     QString historyText(bool forward) const override { return editor.stepText(forward); }
+    RosterListKind rosterList() const override { return listKindOf<Entry>(); }
 
 protected:
     // The page's controls, and the field of the entry each one shows.

@@ -33,6 +33,7 @@ public:
         return document.stepHistory(forward);
     }
     QString historyText(bool forward) const override;
+    RosterListKind rosterList() const override { return RosterListKind::Bots; }
 
 private:
     Ui::MainWindow& ui;

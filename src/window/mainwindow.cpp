@@ -14,6 +14,7 @@
 #include "window/layoutunits.h"
 #include "window/messages.h"
 #include "window/numberprompt.h"
+#include "window/rosterwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,6 +129,17 @@ void MainWindow::applyFonts() {
 void MainWindow::connectHandlers() {
     connect(botsPage->launchButton(), &QAbstractButton::clicked, this, &MainWindow::launchGame);
     connect(mapsPage->launchButton(), &QAbstractButton::clicked, this, &MainWindow::launchGame);
+    connect(botsPage->actions().showAll, &QAction::triggered, this,
+            [this] { showRoster(RosterListKind::Bots); });
+    connect(mapsPage->actions().showAll, &QAction::triggered, this,
+            [this] { showRoster(RosterListKind::Maps); });
+    // From the INI page Ctrl+L shows the bots; the key lives on the page's holder, which shows no
+    // menu.
+    auto* showAll = new QAction(tr("Show All Bots"), ui->iniPageHolder);
+    showAll->setShortcut(Qt::CTRL | Qt::Key_L);
+    showAll->setShortcutContext(Qt::WindowShortcut);
+    connect(showAll, &QAction::triggered, this, [this] { showRoster(pageOnView().rosterList()); });
+    ui->iniPageHolder->addAction(showAll);
     connect(ui->pageTabs, &QTabBar::currentChanged, this, &MainWindow::onPageChanged);
     ui->pageTabs->installEventFilter(this);
     connect(ui->saveIniButton, &QPushButton::clicked, this, &MainWindow::saveIni);
@@ -378,9 +390,42 @@ void MainWindow::launchGame() {
 }
 
 void MainWindow::fillLists() {
-    const GameLists lists = gameListsFor(ui->gamePathEdit->text());
+    lists = gameListsFor(ui->gamePathEdit->text());
     botsPage->setLists(lists);
     mapsPage->setLists(lists);
+    if (rosterWindow)
+        rosterWindow->setLists(lists);
+}
+
+void MainWindow::showRoster(RosterListKind list) {
+    if (!rosterWindow) {
+        RosterWindow::Hooks hooks{
+            [this](RosterListKind shown, int entry) { showEntry(shown, entry); },
+            [this](bool forward) { stepHistory(forward); },
+            [this] {
+                raise();
+                activateWindow();
+            }};
+        rosterWindow = new RosterWindow(*document, std::move(hooks), this);
+        rosterWindow->setLists(lists);
+    }
+    rosterWindow->open(list);
+}
+
+// As a press on the tab strip, then paging, does.
+void MainWindow::showEntry(RosterListKind list, int entry) {
+    const int tab = tabOf(list);
+    {
+        const QSignalBlocker quiet(ui->pageTabs);
+        ui->pageTabs->setCurrentIndex(tab);
+    }
+    onPageChanged();
+    if (list == RosterListKind::Bots)
+        document->bots().pageTo(entry);
+    else
+        document->maps().pageTo(entry);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::addHistoryActions() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/gamelists.h"
 #include "app/rosterdocument.h"
 
 #include <QString>
@@ -13,6 +14,7 @@ class FindBox;
 class HistoryKeys;
 class IniPage;
 class Page;
+class RosterWindow;
 template <typename Entry> class EntryPage;
 
 namespace Ui {
@@ -72,6 +74,11 @@ private:
     bool settleUnsavedEdits(const QString& question);
     // The map and model lists of the game the path box names.
     void fillLists();
+    // The Roster window (Ctrl+L), made when first asked for, with list's table in front.
+    void showRoster(RosterListKind list);
+    // Shows entry of list on its page, as paging there shows it, and brings the window to the
+    // front.
+    void showEntry(RosterListKind list, int entry);
 
     // Undo and Redo of the roster, their keys and context menu entries.
     void addHistoryActions();
@@ -94,6 +101,8 @@ private:
     std::unique_ptr<IniPage> iniPage;
     // The pages in tab order.
     std::array<Page*, 3> pages{};
+    GameLists lists;
+    RosterWindow* rosterWindow = nullptr;
     HistoryKeys* historyKeys = nullptr;
     FindBox* findBox = nullptr;
     QString lastFind;

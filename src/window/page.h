@@ -28,4 +28,6 @@ public:
     // the list the step changed. What it would do, as the menu names it; empty when nothing.
     virtual std::optional<RosterListKind> stepHistory(bool forward) = 0;
     virtual QString historyText(bool forward) const = 0;
+    // The list the Roster window shows first from this page.
+    virtual RosterListKind rosterList() const = 0;
 };

@@ -77,10 +77,10 @@ protected slots:
 };
 
 // The main window shown on a roster of its own: bots.ini with these bytes in a fresh folder.
-struct RosterWindow {
+struct WindowOn {
     QTemporaryDir dir;
     ShownWindow window;
-    explicit RosterWindow(const QByteArray& botsIni) : window(programFolderWith(dir, botsIni)) {}
+    explicit WindowOn(const QByteArray& botsIni) : window(programFolderWith(dir, botsIni)) {}
 };
 
 // Answers every folder dialog while it lives with folder (empty: the player cancels), and counts

@@ -36,8 +36,8 @@ struct Pair {
     HueSlider* slider;
 };
 
-struct Fixture : RosterWindow {
-    Fixture() : RosterWindow(botsIni()) {}
+struct Fixture : WindowOn {
+    Fixture() : WindowOn(botsIni()) {}
     Pair top{control<QLineEdit>(window, "topColorEdit"),
              control<HueSlider>(window, "topColorSlider")};
     Pair bottom{control<QLineEdit>(window, "bottomColorEdit"),

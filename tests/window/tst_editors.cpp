@@ -153,13 +153,13 @@ QStringList useContextMenu(QWidget* page, const QString& item) {
 }
 
 // A window on its own bots.ini, with the controls of one page.
-struct Fixture : RosterWindow {
+struct Fixture : WindowOn {
     Tab p;
     const Roster& m = rosterOf(window);
 
     explicit Fixture(Tab page, const QList<MapEntry>& maps = ThreeMaps,
                      const QList<BotEntry>& bots = ThreeBots)
-        : RosterWindow(botsIni(maps, bots)), p(page) {
+        : WindowOn(botsIni(maps, bots)), p(page) {
         if (p == Maps)
             clickTab(window, 1);
     }

@@ -450,7 +450,7 @@ void TestMainWindow::everyControlOfAPageIsNamed() {
 }
 
 void TestMainWindow::changeHandlersRunNestedAndOnlyOnRealChanges() {
-    RosterWindow opened(
+    WindowOn opened(
         "[Bot]\r\nname=A\r\nmodel=m\r\n[Bot]\r\nname=B\r\nmodel=m\r\n[Bot]\r\nname=C\r\n"
         "model=m\r\n");
     const ShownWindow& window = opened.window;

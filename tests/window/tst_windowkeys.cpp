@@ -132,7 +132,7 @@ private slots:
     void keys() {
         QFETCH(QString, steps);
         QFETCH(QString, outcome);
-        RosterWindow f(Roster3Bots2Maps);
+        WindowOn f(Roster3Bots2Maps);
         MainWindow& w = f.window;
         const MessageCapture messages;
         QApplication::setActiveWindow(&w);
