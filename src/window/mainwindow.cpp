@@ -95,6 +95,9 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
                                          u"The game folder has no map of this name."_s);
     modelMark = std::make_unique<NameMark>(ui->modelCombo->lineEdit(),
                                            u"The game folder has no player model of this name."_s);
+    for (QLineEdit* box :
+         {ui->botNameEdit, ui->modelCombo->lineEdit(), ui->mapNameCombo->lineEdit()})
+        markLettersTheFileCannotHold(box);
     // The Maps page's label ends in one space more than the Bots page's.
     const QString version = ProgramName + u" v"_s + QStringLiteral(ZELVIK_VERSION);
     ui->botsVersionLabel->setText(version);

@@ -41,14 +41,15 @@ private slots:
     // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, F3 and Shift+F3 where the focus is; "find:text" presses
     // Ctrl+F, types text into the Find box and presses Enter ("find-:" Shift+Enter); "GN" presses
     // Ctrl+G and answers N; C and V press Ctrl+Shift+C and Ctrl+Shift+V, "clip" puts the whole
-    // roster's text on the clipboard, "clear" empties it. The outcome: the tab, the bot and map
-    // on view, the lists ("all": as read), what the Find box said, the INI page's selection, how
-    // many messages the player was told, the questions closing asks.
+    // roster's text on the clipboard, "clear" empties it; "paste:text" pastes text with Ctrl+V
+    // where the focus is. The outcome: the tab, the bot and map on view, the lists ("all": as
+    // read), what the Find box said, the INI page's selection, the name boxes with a warning
+    // mark, how many messages the player was told, the questions closing asks.
     void keys_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcome");
         const auto row = [](const char* name, const char* steps, const char* outcome) {
-            QTest::newRow(name) << QString::fromLatin1(steps) << QString::fromLatin1(outcome);
+            QTest::newRow(name) << QString::fromUtf8(steps) << QString::fromUtf8(outcome);
         };
         row("typing is undone in its box", "@botNameEdit 'x Z", "tab0 Alpha/gordon m1 all asks:0");
         row("and redone there with Ctrl+Y", "@botNameEdit 'x Z Y",
@@ -101,6 +102,11 @@ private slots:
             "tab1 Alpha/gordon m1 bots:Alpha,Beta,Gamma maps:m1,m1,m2,m2 told:1 asks:1");
         row("an empty clipboard changes nothing", "clear V",
             "tab0 Alpha/gordon m1 all told:1 asks:0");
+        row("a name with letters bots.ini cannot hold is marked",
+            "@botNameEdit paste:中 @modelCombo paste:€",
+            "tab0 Alpha中/gordon€ m1 all marked:botNameEdit asks:1");
+        row("a map name too", "tab1 @mapNameCombo paste:中",
+            "tab1 Alpha/gordon m1中 all marked:mapNameCombo asks:1");
     }
 
     void keys() {
@@ -142,7 +148,10 @@ private slots:
                 QApplication::clipboard()->setText(QString::fromLatin1(Roster3Bots2Maps));
             else if (step == u"clear")
                 QApplication::clipboard()->clear();
-            else if (step.startsWith(u"find")) {
+            else if (step.startsWith(u"paste:")) {
+                QApplication::clipboard()->setText(step.mid(6));
+                press(Qt::Key_V, Qt::ControlModifier);
+            } else if (step.startsWith(u"find")) {
                 press(Qt::Key_F, Qt::ControlModifier);
                 auto* edit = control<QLineEdit>(w, "findEdit");
                 QVERIFY(edit->isVisible());
@@ -173,6 +182,13 @@ private slots:
         if (const auto* view = control<IniTextView>(w, "iniTextView"); view->hasSelection())
             seen +=
                 u" sel:%1@%2"_s.arg(view->selectedText(), QString::number(view->anchorPosition()));
+        for (const char* name : {"botNameEdit", "modelCombo", "mapNameCombo"}) {
+            const QWidget* box = control(w, name);
+            if (const auto* combo = qobject_cast<const QComboBox*>(box))
+                box = combo->lineEdit();
+            if (!box->actions().isEmpty())
+                seen += u" marked:"_s + QLatin1StringView(name);
+        }
         if (!messages.texts.isEmpty())
             seen += u" told:"_s + QString::number(messages.texts.size());
         QuestionCapture questions({Answer::Discard});
