@@ -88,10 +88,21 @@ RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
             {}};
 }
 
-// The locks this process holds, by path. Opened and closed on one thread.
-QSet<QString>& locksHeldHere() {
-    static QSet<QString> held;
-    return held;
+// The locks this process holds, by path. Taken and given up on the copies' threads too.
+std::mutex locksHeldHereMutex;
+QSet<QString> locksHeldHere;
+
+bool holdsLockHere(const QString& path) {
+    const std::lock_guard locked(locksHeldHereMutex);
+    return locksHeldHere.contains(path);
+}
+
+void setLockHeldHere(const QString& path, bool held) {
+    const std::lock_guard locked(locksHeldHereMutex);
+    if (held)
+        locksHeldHere.insert(path);
+    else
+        locksHeldHere.remove(path);
 }
 
 // Takes the lock, or a lock left by a process gone since. The lock file names its holder's
@@ -104,7 +115,7 @@ bool takeLock(QLockFile& lock, const QString& path) {
     QString host;
     QString program;
     if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&holder, &host, &program) ||
-        holder != QCoreApplication::applicationPid() || locksHeldHere().contains(path))
+        holder != QCoreApplication::applicationPid() || holdsLockHere(path))
         return false;
     return lock.removeStaleLockFile() && lock.tryLock(0);
 }
@@ -133,10 +144,12 @@ struct RecoveryCopy::Worker {
     QString copyPath;
     QString lockPath;
     std::unique_ptr<QLockFile> lock;
-    // Why the lock is not held, when it is not: this window then keeps no copy of the folder. It
-    // never takes the lock later, since the copy of a window that crashed meanwhile would lie
-    // there.
+    // Why the lock is not held, when it is not: this window then keeps no copy of the folder.
     QString lockProblem;
+    // The lock was held by another window: it is tried again for each copy, and taken once that
+    // window has let it go with no copy left. A copy lying there is a crashed window's, which
+    // the next start offers: it is never overwritten.
+    bool retakeLock = false;
     bool damagedInPlace = false;
     bool told = false;
 
@@ -173,8 +186,23 @@ struct RecoveryCopy::Worker {
     // Gives up the lock, if it was taken; the thread must be idle.
     void releaseLock() {
         if (lock && lock->isLocked())
-            locksHeldHere().remove(lockPath);
+            setLockHeldHere(lockPath, false);
         lock.reset();
+    }
+
+    // Takes the lock another window held, once it is free and no copy lies there.
+    bool takeOver() {
+        if (!retakeLock || QFileInfo::exists(copyPath) || !takeLock(*lock, lockPath))
+            return false;
+        // The other window may have left its copy just before it let the lock go.
+        if (QFileInfo::exists(copyPath)) {
+            lock->unlock();
+            return false;
+        }
+        setLockHeldHere(lockPath, true);
+        lockProblem.clear();
+        retakeLock = false;
+        return true;
     }
 
     void run() {
@@ -212,7 +240,7 @@ struct RecoveryCopy::Worker {
             damagedInPlace = false;
         }
         const std::optional<QByteArray> bytes = compose();
-        if (!lock->isLocked())
+        if (!lock->isLocked() && (!bytes || !takeOver()))
             return bytes ? lockProblem : QString();
         if (!bytes) {
             QFile file(copyPath);
@@ -257,15 +285,17 @@ RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& fil
     w.damagedInPlace = false;
     w.told = false;
     w.lockProblem.clear();
+    w.retakeLock = false;
     if (!QDir().mkpath(w.root)) {
         w.lockProblem = u"the folder %1 could not be made."_s.arg(QDir::toNativeSeparators(w.root));
         return {};
     }
     if (!takeLock(*w.lock, w.lockPath)) {
         w.lockProblem = lockFailure(*w.lock, w.lockPath);
+        w.retakeLock = w.lock->error() == QLockFile::LockFailedError;
         return {};
     }
-    locksHeldHere().insert(w.lockPath);
+    setLockHeldHere(w.lockPath, true);
     Found found = readCopy(w.copyPath, folder);
     w.damagedInPlace = found.state == Found::State::Damaged;
     return found;

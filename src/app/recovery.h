@@ -38,8 +38,9 @@ public:
 
     // Ends keeping copies for the folder open before, as close() does, and starts for folder,
     // whose bots.ini is at filePath: takes the lock and gives the copy a crash left there. Where
-    // another window holds the lock nothing is offered. A damaged copy is left in place and no
-    // new copy replaces it while it lies there.
+    // another window holds the lock nothing is offered, and the copy is kept only once that
+    // window has ended cleanly: its lock is free and no copy of its lies there. A damaged copy is
+    // left in place and no new copy replaces it while it lies there.
     Found open(const QString& folder, const QString& filePath);
     // Where the open folder's copy is kept.
     QString path() const;

@@ -80,6 +80,10 @@ void TestRecovery::copyIsKeptOfferedAndRemoved_data() {
         << u"edit keep reused-number"_s << true << offered << 0;
     QTest::newRow("the second window keeps none and says so once")
         << u"second edit keep keep"_s << false << none << 1;
+    QTest::newRow("the second window keeps the copy once the first has closed")
+        << u"second type first-closes edit keep"_s << true << offered << 1;
+    QTest::newRow("but never takes a crashed first window's copy")
+        << u"edit keep second first-crashes edit keep close"_s << true << offered << 1;
     QTest::newRow("a damaged copy stays and is never overwritten or removed")
         << u"damage edit keep close"_s << true << damaged << 0;
     QTest::newRow("a copy for another folder counts as damaged")
@@ -146,6 +150,10 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
             QCOMPARE(acting.document->save().outcome, RosterDocument::Saved::Outcome::Written);
         if (step == u"close")
             acting.document->closeRecovery();
+        if (step == u"first-closes")
+            open->document->closeRecovery();
+        if (step == u"first-crashes")
+            open.reset();
         if (step == u"saved-elsewhere") {
             fileBytes = QByteArray(OnDisk).replace("Otis", EditedName.toLatin1());
             QVERIFY(writeBytes(iniPath, fileBytes));
