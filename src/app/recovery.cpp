@@ -41,10 +41,36 @@ QByteArray checksum(QByteArrayView bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-QByteArray composeCopy(const QString& folder, const QString& filePath, const QByteArray& bytes) {
+// The lines of the file's stamp: "none" for a file that was not there.
+QByteArray stampLines(const FileStamp& stamp) {
+    if (!stamp.isPresent())
+        return "\nFile-Modified: none";
+    return "\nFile-Modified: " + stamp.modifiedAt().toUTC().toString(Qt::ISODateWithMs).toLatin1() +
+           "\nFile-Length: " + QByteArray::number(stamp.size()) +
+           "\nFile-SHA-256: " + stamp.sha256();
+}
+
+// The stamp the lines gave; none where they are missing (a copy of an earlier version) or cannot
+// be read.
+std::optional<FileStamp> stampFrom(const QHash<QByteArray, QByteArray>& header) {
+    const QByteArray modified = header.value("File-Modified");
+    if (modified == "none")
+        return FileStamp();
+    const QDateTime time = QDateTime::fromString(QString::fromLatin1(modified), Qt::ISODateWithMs);
+    bool sized = false;
+    const qsizetype size = header.value("File-Length").toLongLong(&sized);
+    const QByteArray sha256 = header.value("File-SHA-256");
+    if (!time.isValid() || !sized || sha256.size() != 64)
+        return std::nullopt;
+    return FileStamp::recorded(time, size, sha256);
+}
+
+QByteArray composeCopy(const QString& folder, const QString& filePath, const FileStamp& keptFrom,
+                       const QByteArray& bytes) {
     QByteArray text = Heading.toByteArray();
     text += "\nFolder: " + QDir::toNativeSeparators(folder).toUtf8();
     text += "\nFile: " + QDir::toNativeSeparators(filePath).toUtf8();
+    text += stampLines(keptFrom);
     text += "\nKept: " + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8();
     text += "\nLength: " + QByteArray::number(bytes.size());
     text += "\nSHA-256: " + checksum(bytes);
@@ -53,11 +79,14 @@ QByteArray composeCopy(const QString& folder, const QString& filePath, const QBy
 }
 
 RecoveryCopy::Found damaged(const QString& reason) {
-    return {RecoveryCopy::Found::State::Damaged, {}, {}, reason};
+    RecoveryCopy::Found found;
+    found.state = RecoveryCopy::Found::State::Damaged;
+    found.reason = reason;
+    return found;
 }
 
-// What the copy at path holds for folder.
-RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
+// What the copy at path holds for folder, whose bots.ini is at filePath.
+RecoveryCopy::Found readCopy(const QString& path, const QString& folder, const QString& filePath) {
     QFile file(path);
     if (!file.exists())
         return {};
@@ -82,10 +111,15 @@ RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
     if (folderKey(recorded) != folderKey(folder))
         return damaged(
             u"it was kept for another folder: %1"_s.arg(QDir::toNativeSeparators(recorded)));
-    return {RecoveryCopy::Found::State::Kept,
-            bytes,
-            QDateTime::fromString(QString::fromLatin1(header.value("Kept")), Qt::ISODate),
-            {}};
+    RecoveryCopy::Found found;
+    found.state = RecoveryCopy::Found::State::Kept;
+    found.bytes = bytes;
+    found.keptAt = QDateTime::fromString(QString::fromLatin1(header.value("Kept")), Qt::ISODate);
+    found.keptFrom = stampFrom(header);
+    found.fileChanged = found.keptFrom && !found.keptFrom->matches(filePath);
+    if (found.fileChanged)
+        found.fileModified = QFileInfo(filePath).lastModified();
+    return found;
 }
 
 // The locks this process holds, by path. Taken and given up on the copies' threads too.
@@ -131,7 +165,11 @@ QString lockFailure(const QLockFile& lock, const QString& lockPath) {
 } // namespace
 
 struct RecoveryCopy::Worker {
-    using Compose = std::function<std::optional<QByteArray>()>;
+    // What keep() hands over.
+    struct Job {
+        std::function<std::optional<QByteArray>()> compose;
+        FileStamp keptFrom;
+    };
 
     QString root;
     // The thread that made the copy, where the failure handler runs.
@@ -155,14 +193,14 @@ struct RecoveryCopy::Worker {
 
     std::mutex mutex;
     std::condition_variable changed;
-    std::optional<Compose> pending;
+    std::optional<Job> pending;
     bool busy = false;
     bool stopping = false;
     std::thread thread;
 
-    void post(Compose compose) {
+    void post(Job job) {
         const std::lock_guard locked(mutex);
-        pending = std::move(compose);
+        pending = std::move(job);
         if (!thread.joinable())
             thread = std::thread([this] { run(); });
         changed.notify_all();
@@ -211,11 +249,11 @@ struct RecoveryCopy::Worker {
             changed.wait(locked, [this] { return pending || stopping; });
             if (!pending)
                 return;
-            const Compose compose = std::move(*pending);
+            const Job job = std::move(*pending);
             pending.reset();
             busy = true;
             locked.unlock();
-            const QString failure = carryOut(compose);
+            const QString failure = carryOut(job);
             locked.lock();
             busy = false;
             if (!failure.isEmpty() && !told) {
@@ -233,13 +271,13 @@ struct RecoveryCopy::Worker {
     }
 
     // Makes the copy what compose gives; the reason when it could not.
-    QString carryOut(const Compose& compose) {
+    QString carryOut(const Job& job) {
         if (damagedInPlace) {
             if (QFileInfo::exists(copyPath))
                 return {};
             damagedInPlace = false;
         }
-        const std::optional<QByteArray> bytes = compose();
+        const std::optional<QByteArray> bytes = job.compose();
         if (!lock->isLocked() && (!bytes || !takeOver()))
             return bytes ? lockProblem : QString();
         if (!bytes) {
@@ -249,7 +287,7 @@ struct RecoveryCopy::Worker {
                                                             file.errorString());
             return {};
         }
-        const QByteArray text = composeCopy(folder, filePath, *bytes);
+        const QByteArray text = composeCopy(folder, filePath, job.keptFrom, *bytes);
         QString error;
         writeFileAtomically(
             copyPath, [&text](QIODevice& out) { return out.write(text) == text.size(); }, &error);
@@ -296,7 +334,7 @@ RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& fil
         return {};
     }
     setLockHeldHere(w.lockPath, true);
-    Found found = readCopy(w.copyPath, folder);
+    Found found = readCopy(w.copyPath, folder, filePath);
     w.damagedInPlace = found.state == Found::State::Damaged;
     return found;
 }
@@ -305,9 +343,9 @@ QString RecoveryCopy::path() const {
     return worker->copyPath;
 }
 
-void RecoveryCopy::keep(std::function<std::optional<QByteArray>()> compose) {
+void RecoveryCopy::keep(std::function<std::optional<QByteArray>()> compose, FileStamp keptFrom) {
     if (worker->lock)
-        worker->post(std::move(compose));
+        worker->post({std::move(compose), std::move(keptFrom)});
 }
 
 void RecoveryCopy::wait() {

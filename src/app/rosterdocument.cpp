@@ -29,7 +29,7 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
 
     using State = Recovery::State;
     const RecoveryCopy::Found found = recovery.open(folder, file);
-    Recovery offer{State::None, found.keptAt, found.reason, recovery.path()};
+    Recovery offer{State::None, found.keptAt, found.reason, recovery.path(), found.fileModified};
     if (found.state == RecoveryCopy::Found::State::Damaged) {
         offer.state = State::Damaged;
     } else if (found.state == RecoveryCopy::Found::State::Kept) {
@@ -38,6 +38,7 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
             recovery.remove();
         } else {
             offered = std::move(kept);
+            offeredFrom = found.keptFrom;
             offer.state = State::Offered;
         }
     }
@@ -76,6 +77,8 @@ void RosterDocument::restoreRecovery() {
         return;
     editing = std::move(*offered);
     offered.reset();
+    if (offeredFrom)
+        stamp = *offeredFrom;
     steps.clear();
 }
 
@@ -98,5 +101,6 @@ void RosterDocument::keepRecoveryCopy(const MapEntry& mapOnView, const BotEntry&
             if (composesSame(kept, file))
                 return std::nullopt;
             return composeBotsIniFile(kept);
-        });
+        },
+        stamp);
 }

@@ -319,13 +319,22 @@ void MainWindow::offerRecovery(const RosterDocument::Recovery& recovery) {
     }
     if (recovery.state != State::Offered)
         return;
-    const QString when = QLocale().toString(recovery.keptAt.toLocalTime(), QLocale::ShortFormat);
+    const auto when = [](const QDateTime& time) {
+        return QLocale().toString(time.toLocalTime(), QLocale::ShortFormat);
+    };
+    QString changed;
+    if (recovery.fileChangedAt.isValid())
+        changed =
+            u"\n\n"_s + tr("bots.ini was changed by another program since Zelvik read it, "
+                           "last at %1. \"Restore\" puts back the older roster with the edits, "
+                           "and \"Save INI\" asks before it overwrites that change.")
+                            .arg(when(recovery.fileChangedAt));
     const Answer answer =
         ask(this, {u"Recover unsaved edits"_s,
                    u"Zelvik was closed before the edits to the roster in\n%1\nwere saved. A "
-                   u"recovery copy of them was kept at %2.\n\n\"Restore\" shows them as unsaved "
+                   u"recovery copy of them was kept at %2.%3\n\n\"Restore\" shows them as unsaved "
                    u"edits: bots.ini changes only when you press \"Save INI\". \"Discard\" "
-                   u"deletes the copy."_s.arg(folder, when),
+                   u"deletes the copy."_s.arg(folder, when(recovery.keptAt), changed),
                    {Answer::Restore, Answer::Discard},
                    Answer::Restore,
                    Answer::Restore});

@@ -84,6 +84,12 @@ void TestRecovery::copyIsKeptOfferedAndRemoved_data() {
         << u"second type first-closes edit keep"_s << true << offered << 1;
     QTest::newRow("but never takes a crashed first window's copy")
         << u"edit keep second first-crashes edit keep close"_s << true << offered << 1;
+    QTest::newRow("bots.ini changed elsewhere since it was read: Save INI asks")
+        << u"edit keep changed-elsewhere"_s << true << offered << 0;
+    QTest::newRow("bots.ini deleted since counts as unchanged")
+        << u"edit keep deleted-elsewhere"_s << true << offered << 0;
+    QTest::newRow("a copy without the file's stamp, from an earlier version, is offered")
+        << u"edit keep changed-elsewhere unstamped"_s << true << offered << 0;
     QTest::newRow("a damaged copy stays and is never overwritten or removed")
         << u"damage edit keep close"_s << true << damaged << 0;
     QTest::newRow("a copy for another folder counts as damaged")
@@ -154,6 +160,14 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
             open->document->closeRecovery();
         if (step == u"first-crashes")
             open.reset();
+        if (step == u"changed-elsewhere") {
+            fileBytes = QByteArray(OnDisk).replace("crossfire", "datacore");
+            QVERIFY(writeBytes(iniPath, fileBytes));
+        }
+        if (step == u"deleted-elsewhere") {
+            fileBytes.clear();
+            QVERIFY(QFile::remove(iniPath));
+        }
         if (step == u"saved-elsewhere") {
             fileBytes = QByteArray(OnDisk).replace("Otis", EditedName.toLatin1());
             QVERIFY(writeBytes(iniPath, fileBytes));
@@ -164,6 +178,12 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
     open.reset();
     second.reset();
     QCOMPARE(QFile::exists(copyPath), copyLeft);
+    // A copy as an earlier version wrote it, without the lines of the file's stamp.
+    if (steps.contains(u"unstamped")) {
+        QList<QByteArray> lines = readBytes(copyPath).split('\n');
+        lines.removeIf([](const QByteArray& line) { return line.startsWith("File-"); });
+        QVERIFY(writeBytes(copyPath, lines.join('\n')));
+    }
     if (steps.contains(u"reused-number")) {
         // A lock file as QLockFile writes it, naming this process, that no one here holds.
         const QByteArray holder = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
@@ -184,11 +204,21 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
     }
     if (offered != int(RosterDocument::Recovery::State::Offered))
         return;
+    // Restore puts back the roster as read with the edits, over a change made since elsewhere.
+    const bool changedElsewhere =
+        steps.contains(u"changed-elsewhere") && !steps.contains(u"unstamped");
+    QCOMPARE(next.loaded.recovery.fileChangedAt.isValid(), changedElsewhere);
     next.document->restoreRecovery();
     QCOMPARE(next.roster().bots.at(steps.contains(u"largest") ? 32767 : 1).name, EditedName);
     QVERIFY(next.document->isModified(next.map(), next.bot()));
     QCOMPARE(readBytes(iniPath), fileBytes);
-    QCOMPARE(next.document->save().outcome, RosterDocument::Saved::Outcome::Written);
+    using Outcome = RosterDocument::Saved::Outcome;
+    QCOMPARE(next.document->save().outcome,
+             changedElsewhere ? Outcome::ChangedElsewhere : Outcome::Written);
+    QCOMPARE(readBytes(iniPath) == fileBytes, changedElsewhere);
+    if (changedElsewhere)
+        QCOMPARE(next.document->save(RosterDocument::SaveMode::Overwrite).outcome,
+                 Outcome::Written);
     next.document->recoveryCopy().wait();
     QVERIFY(readBytes(iniPath).contains("Name            = " + EditedName.toLatin1()));
     QVERIFY(!QFile::exists(copyPath));
