@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # A crash with unsaved edits, on a virtual X display: the program is killed (SIGKILL) after an
-# edit, once its recovery copy is kept, and a text editor then changes another bot in bots.ini.
-# The next start offers the copy: "Restore" shows the edit without writing bots.ini, which changes
-# only at "Save INI", and that asks first, since the file is no longer the one the edit was made
-# to. Killed again after another edit, "Discard" drops the copy and leaves bots.ini as saved,
-# with nothing left to ask at closing.
+# edit, once its recovery copy is kept; a text editor then renames another bot. The next start
+# offers the copy: "Restore" shows the edit without writing bots.ini, and "Save INI" asks before
+# it overwrites the text editor's change. Killed again after another edit, "Discard" drops the
+# copy and leaves bots.ini as saved, with nothing left to ask at closing.
 #
 # Usage: recovery_session.sh ZELVIK CLOSEWINDOW DATA_DIR
 # Exits 77 (skipped) when no X display can be had, except under CI.
@@ -37,7 +36,6 @@ copy_kept || fail "the kill took the recovery copy with it."
 
 step "a text editor renames bot 2 in bots.ini"
 sed -i 's/= Gordon\r$/= Gordo\r/' "$addon/bots.ini"
-grep -q 'Name            = Gordo.$' "$addon/bots.ini" || fail "bots.ini was not changed."
 cp "$addon/bots.ini" "$work/changed.ini"
 
 step "start again: Enter restores the edit, and bots.ini is not written"

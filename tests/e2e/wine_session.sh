@@ -2,10 +2,9 @@
 # A player's session with zelvik.exe under Wine on a virtual X display: rename a bot, store it with
 # a tab click, "Save INI", close; then check bots.ini byte for byte where the session changed it
 # and the settings in the registry. Then kill it after an edit (SIGKILL, as a crash ends it),
-# change another bot in bots.ini as a text editor would, and start it again: the recovery copy is
-# offered and restored without writing bots.ini, "Save INI" asks before it overwrites the text
-# editor's change, and Discard at closing drops the copy. Run by scripts/windows-test.sh, inside
-# its throwaway WINEPREFIX, which must be set.
+# rename another bot as a text editor would, start it again: the recovery copy is restored without
+# writing bots.ini, "Save INI" asks before it overwrites the rename, and Discard at closing drops
+# the copy. Run by scripts/windows-test.sh, inside its throwaway WINEPREFIX, which must be set.
 #
 # Usage: wine_session.sh ZELVIK_EXE DATA_DIR
 set -euo pipefail

@@ -183,10 +183,8 @@ private slots:
             seen +=
                 u" sel:%1@%2"_s.arg(view->selectedText(), QString::number(view->anchorPosition()));
         for (const char* name : {"botNameEdit", "modelCombo", "mapNameCombo"}) {
-            const QWidget* box = control(w, name);
-            if (const auto* combo = qobject_cast<const QComboBox*>(box))
-                box = combo->lineEdit();
-            if (!box->actions().isEmpty())
+            const auto* combo = qobject_cast<QComboBox*>(control(w, name));
+            if (!(combo ? combo->lineEdit() : control(w, name))->actions().isEmpty())
                 seen += u" marked:"_s + QLatin1StringView(name);
         }
         if (!messages.texts.isEmpty())
