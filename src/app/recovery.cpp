@@ -41,10 +41,36 @@ QByteArray checksum(QByteArrayView bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-QByteArray composeCopy(const QString& folder, const QString& filePath, const QByteArray& bytes) {
+// The lines of the file's stamp: "none" for a file that was not there.
+QByteArray stampLines(const FileStamp& stamp) {
+    if (!stamp.isPresent())
+        return "\nFile-Modified: none";
+    return "\nFile-Modified: " + stamp.modifiedAt().toUTC().toString(Qt::ISODateWithMs).toLatin1() +
+           "\nFile-Length: " + QByteArray::number(stamp.size()) +
+           "\nFile-SHA-256: " + stamp.sha256();
+}
+
+// The stamp the lines gave; none where they are missing (a copy of an earlier version) or cannot
+// be read.
+std::optional<FileStamp> stampFrom(const QHash<QByteArray, QByteArray>& header) {
+    const QByteArray modified = header.value("File-Modified");
+    if (modified == "none")
+        return FileStamp();
+    const QDateTime time = QDateTime::fromString(QString::fromLatin1(modified), Qt::ISODateWithMs);
+    bool sized = false;
+    const qsizetype size = header.value("File-Length").toLongLong(&sized);
+    const QByteArray sha256 = header.value("File-SHA-256");
+    if (!time.isValid() || !sized || sha256.size() != 64)
+        return std::nullopt;
+    return FileStamp::recorded(time, size, sha256);
+}
+
+QByteArray composeCopy(const QString& folder, const QString& filePath, const FileStamp& keptFrom,
+                       const QByteArray& bytes) {
     QByteArray text = Heading.toByteArray();
     text += "\nFolder: " + QDir::toNativeSeparators(folder).toUtf8();
     text += "\nFile: " + QDir::toNativeSeparators(filePath).toUtf8();
+    text += stampLines(keptFrom);
     text += "\nKept: " + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8();
     text += "\nLength: " + QByteArray::number(bytes.size());
     text += "\nSHA-256: " + checksum(bytes);
@@ -53,11 +79,14 @@ QByteArray composeCopy(const QString& folder, const QString& filePath, const QBy
 }
 
 RecoveryCopy::Found damaged(const QString& reason) {
-    return {RecoveryCopy::Found::State::Damaged, {}, {}, reason};
+    RecoveryCopy::Found found;
+    found.state = RecoveryCopy::Found::State::Damaged;
+    found.reason = reason;
+    return found;
 }
 
-// What the copy at path holds for folder.
-RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
+// What the copy at path holds for folder, whose bots.ini is at filePath.
+RecoveryCopy::Found readCopy(const QString& path, const QString& folder, const QString& filePath) {
     QFile file(path);
     if (!file.exists())
         return {};
@@ -82,16 +111,32 @@ RecoveryCopy::Found readCopy(const QString& path, const QString& folder) {
     if (folderKey(recorded) != folderKey(folder))
         return damaged(
             u"it was kept for another folder: %1"_s.arg(QDir::toNativeSeparators(recorded)));
-    return {RecoveryCopy::Found::State::Kept,
-            bytes,
-            QDateTime::fromString(QString::fromLatin1(header.value("Kept")), Qt::ISODate),
-            {}};
+    RecoveryCopy::Found found;
+    found.state = RecoveryCopy::Found::State::Kept;
+    found.bytes = bytes;
+    found.keptAt = QDateTime::fromString(QString::fromLatin1(header.value("Kept")), Qt::ISODate);
+    found.keptFrom = stampFrom(header);
+    found.fileChanged = found.keptFrom && !found.keptFrom->matches(filePath);
+    if (found.fileChanged)
+        found.fileModified = QFileInfo(filePath).lastModified();
+    return found;
 }
 
-// The locks this process holds, by path. Opened and closed on one thread.
-QSet<QString>& locksHeldHere() {
-    static QSet<QString> held;
-    return held;
+// The locks this process holds, by path. Taken and given up on the copies' threads too.
+std::mutex locksHeldHereMutex;
+QSet<QString> locksHeldHere;
+
+bool holdsLockHere(const QString& path) {
+    const std::lock_guard locked(locksHeldHereMutex);
+    return locksHeldHere.contains(path);
+}
+
+void setLockHeldHere(const QString& path, bool held) {
+    const std::lock_guard locked(locksHeldHereMutex);
+    if (held)
+        locksHeldHere.insert(path);
+    else
+        locksHeldHere.remove(path);
 }
 
 // Takes the lock, or a lock left by a process gone since. The lock file names its holder's
@@ -104,7 +149,7 @@ bool takeLock(QLockFile& lock, const QString& path) {
     QString host;
     QString program;
     if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&holder, &host, &program) ||
-        holder != QCoreApplication::applicationPid() || locksHeldHere().contains(path))
+        holder != QCoreApplication::applicationPid() || holdsLockHere(path))
         return false;
     return lock.removeStaleLockFile() && lock.tryLock(0);
 }
@@ -120,7 +165,11 @@ QString lockFailure(const QLockFile& lock, const QString& lockPath) {
 } // namespace
 
 struct RecoveryCopy::Worker {
-    using Compose = std::function<std::optional<QByteArray>()>;
+    // What keep() hands over.
+    struct Job {
+        std::function<std::optional<QByteArray>()> compose;
+        FileStamp keptFrom;
+    };
 
     QString root;
     // The thread that made the copy, where the failure handler runs.
@@ -133,23 +182,25 @@ struct RecoveryCopy::Worker {
     QString copyPath;
     QString lockPath;
     std::unique_ptr<QLockFile> lock;
-    // Why the lock is not held, when it is not: this window then keeps no copy of the folder. It
-    // never takes the lock later, since the copy of a window that crashed meanwhile would lie
-    // there.
+    // Why the lock is not held, when it is not: this window then keeps no copy of the folder.
     QString lockProblem;
+    // The lock was held by another window: it is tried again for each copy, and taken once that
+    // window has let it go with no copy left. A copy lying there is a crashed window's, which
+    // the next start offers: it is never overwritten.
+    bool retakeLock = false;
     bool damagedInPlace = false;
     bool told = false;
 
     std::mutex mutex;
     std::condition_variable changed;
-    std::optional<Compose> pending;
+    std::optional<Job> pending;
     bool busy = false;
     bool stopping = false;
     std::thread thread;
 
-    void post(Compose compose) {
+    void post(Job job) {
         const std::lock_guard locked(mutex);
-        pending = std::move(compose);
+        pending = std::move(job);
         if (!thread.joinable())
             thread = std::thread([this] { run(); });
         changed.notify_all();
@@ -173,8 +224,23 @@ struct RecoveryCopy::Worker {
     // Gives up the lock, if it was taken; the thread must be idle.
     void releaseLock() {
         if (lock && lock->isLocked())
-            locksHeldHere().remove(lockPath);
+            setLockHeldHere(lockPath, false);
         lock.reset();
+    }
+
+    // Takes the lock another window held, once it is free and no copy lies there.
+    bool takeOver() {
+        if (!retakeLock || QFileInfo::exists(copyPath) || !takeLock(*lock, lockPath))
+            return false;
+        // The other window may have left its copy just before it let the lock go.
+        if (QFileInfo::exists(copyPath)) {
+            lock->unlock();
+            return false;
+        }
+        setLockHeldHere(lockPath, true);
+        lockProblem.clear();
+        retakeLock = false;
+        return true;
     }
 
     void run() {
@@ -183,11 +249,11 @@ struct RecoveryCopy::Worker {
             changed.wait(locked, [this] { return pending || stopping; });
             if (!pending)
                 return;
-            const Compose compose = std::move(*pending);
+            const Job job = std::move(*pending);
             pending.reset();
             busy = true;
             locked.unlock();
-            const QString failure = carryOut(compose);
+            const QString failure = carryOut(job);
             locked.lock();
             busy = false;
             if (!failure.isEmpty() && !told) {
@@ -205,14 +271,14 @@ struct RecoveryCopy::Worker {
     }
 
     // Makes the copy what compose gives; the reason when it could not.
-    QString carryOut(const Compose& compose) {
+    QString carryOut(const Job& job) {
         if (damagedInPlace) {
             if (QFileInfo::exists(copyPath))
                 return {};
             damagedInPlace = false;
         }
-        const std::optional<QByteArray> bytes = compose();
-        if (!lock->isLocked())
+        const std::optional<QByteArray> bytes = job.compose();
+        if (!lock->isLocked() && (!bytes || !takeOver()))
             return bytes ? lockProblem : QString();
         if (!bytes) {
             QFile file(copyPath);
@@ -221,7 +287,7 @@ struct RecoveryCopy::Worker {
                                                             file.errorString());
             return {};
         }
-        const QByteArray text = composeCopy(folder, filePath, *bytes);
+        const QByteArray text = composeCopy(folder, filePath, job.keptFrom, *bytes);
         QString error;
         writeFileAtomically(
             copyPath, [&text](QIODevice& out) { return out.write(text) == text.size(); }, &error);
@@ -257,16 +323,18 @@ RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& fil
     w.damagedInPlace = false;
     w.told = false;
     w.lockProblem.clear();
+    w.retakeLock = false;
     if (!QDir().mkpath(w.root)) {
         w.lockProblem = u"the folder %1 could not be made."_s.arg(QDir::toNativeSeparators(w.root));
         return {};
     }
     if (!takeLock(*w.lock, w.lockPath)) {
         w.lockProblem = lockFailure(*w.lock, w.lockPath);
+        w.retakeLock = w.lock->error() == QLockFile::LockFailedError;
         return {};
     }
-    locksHeldHere().insert(w.lockPath);
-    Found found = readCopy(w.copyPath, folder);
+    setLockHeldHere(w.lockPath, true);
+    Found found = readCopy(w.copyPath, folder, filePath);
     w.damagedInPlace = found.state == Found::State::Damaged;
     return found;
 }
@@ -275,9 +343,9 @@ QString RecoveryCopy::path() const {
     return worker->copyPath;
 }
 
-void RecoveryCopy::keep(std::function<std::optional<QByteArray>()> compose) {
+void RecoveryCopy::keep(std::function<std::optional<QByteArray>()> compose, FileStamp keptFrom) {
     if (worker->lock)
-        worker->post(std::move(compose));
+        worker->post({std::move(compose), std::move(keptFrom)});
 }
 
 void RecoveryCopy::wait() {

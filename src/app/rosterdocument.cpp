@@ -51,7 +51,7 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
 
     using State = Recovery::State;
     const RecoveryCopy::Found found = recovery.open(folder, file);
-    Recovery offer{State::None, found.keptAt, found.reason, recovery.path()};
+    Recovery offer{State::None, found.keptAt, found.reason, recovery.path(), found.fileModified};
     if (found.state == RecoveryCopy::Found::State::Damaged) {
         offer.state = State::Damaged;
     } else if (found.state == RecoveryCopy::Found::State::Kept) {
@@ -60,6 +60,7 @@ RosterDocument::Loaded RosterDocument::load(const QString& folder, const QString
             recovery.remove();
         } else {
             offered = std::move(kept);
+            offeredFrom = found.keptFrom;
             offer.state = State::Offered;
         }
     }
@@ -118,6 +119,8 @@ void RosterDocument::restoreRecovery() {
         return;
     editing = std::move(*offered);
     offered.reset();
+    if (offeredFrom)
+        stamp = *offeredFrom;
     steps.clear();
     resetLists();
 }
@@ -136,12 +139,14 @@ void RosterDocument::keepRecoveryCopy() {
         return;
     copied = now;
     // The lists are shared with the roster until it changes: handing them over copies nothing.
-    recovery.keep([roster = editing, file = saved, now]() -> std::optional<QByteArray> {
-        const Roster kept = withDrafts(roster, now.mapDraft, now.botDraft);
-        if (composesSame(kept, file))
-            return std::nullopt;
-        return composeBotsIniFile(kept);
-    });
+    recovery.keep(
+        [roster = editing, file = saved, now]() -> std::optional<QByteArray> {
+            const Roster kept = withDrafts(roster, now.mapDraft, now.botDraft);
+            if (composesSame(kept, file))
+                return std::nullopt;
+            return composeBotsIniFile(kept);
+        },
+        stamp);
 }
 
 void RosterDocument::noteListChanged(RosterListKind list, const ListChange& change) {

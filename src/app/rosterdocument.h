@@ -39,6 +39,9 @@ public:
         QDateTime keptAt; // Offered: when the copy was kept
         QString reason;   // Damaged: why it cannot be used
         QString path;     // where the copy lies
+        // Offered: when bots.ini was last modified, if another program changed it since the
+        // roster the copy holds was read; null when it did not.
+        QDateTime fileChangedAt;
     };
     // What a load gives the window to show.
     struct Loaded {
@@ -112,7 +115,7 @@ public:
 
     // The roster of the recovery copy load offered becomes the one edited, with nothing to undo.
     // bots.ini is left as it is, so the roster is unsaved until "Save INI", which checks the file
-    // for another program's change as it is now.
+    // for another program's change since the roster the copy holds was read.
     void restoreRecovery();
     // Removes the recovery copy load offered.
     void discardRecovery();
@@ -163,6 +166,7 @@ private:
     Unread leftUnread;
     RecoveryCopy recovery;
     std::optional<Roster> offered;
+    std::optional<FileStamp> offeredFrom;
     std::optional<CopiedState> copied;
     // A number that changes with every change of either list.
     quint64 revision = 0;

@@ -89,7 +89,12 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
         return fail(u"it is a folder, not a file."_s);
     // The new file is renamed over the old one, which only needs a writable folder; a read-only
     // file must be refused before anything is written. QSaveFile refuses it too, but says less.
-    if (target.exists() && !target.isWritable())
+    // A file without a single write permission (on Windows: with the read-only attribute) was
+    // made read-only on purpose, and stays so even for root, which may write it all the same: the
+    // "user" permission, what this process may do, would let root write.
+    const auto writeModes =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (target.exists() && (!target.isWritable() || !(target.permissions() & writeModes)))
         return fail(u"the file is read-only."_s);
 
     // Unbuffered: a write that fails fails in the call that made it. With a buffer, the last

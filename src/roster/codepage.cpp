@@ -1,5 +1,6 @@
 #include "roster/codepage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -49,6 +50,13 @@ char* writeCodePage(char* out, QStringView text) {
         *out++ = encodeOne(c);
     }
     return out;
+}
+
+bool codePageHolds(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF) ||
+               encodeOne(c.unicode()) != '?';
+    });
 }
 
 QByteArray encodeCodePage(QStringView text) {

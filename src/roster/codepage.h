@@ -10,6 +10,8 @@
 QString decodeCodePage(QByteArrayView bytes);
 // A character the code page cannot hold is written as "?", a surrogate pair as one.
 QByteArray encodeCodePage(QStringView text);
+// Whether the code page holds every character of text, so that it is written as it is.
+bool codePageHolds(QStringView text);
 // The same, written from out on, which has room for text.size() bytes; returns the end of what
 // was written.
 char* writeCodePage(char* out, QStringView text);

@@ -79,6 +79,9 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     ui->pageTabs->raise();
     ui->modelCombo->setCompleter(nullptr);
     ui->mapNameCombo->setCompleter(nullptr);
+    for (QLineEdit* box :
+         {ui->botNameEdit, ui->modelCombo->lineEdit(), ui->mapNameCombo->lineEdit()})
+        markLettersTheFileCannotHold(box);
     // The Maps page's label ends in one space more than the Bots page's.
     const QString version = tr("%1 v%2").arg(programName(), QStringLiteral(ZELVIK_VERSION));
     ui->botsVersionLabel->setText(version);
@@ -271,14 +274,23 @@ void MainWindow::offerRecovery(const RosterDocument::Recovery& recovery) {
     }
     if (recovery.state != State::Offered)
         return;
-    const QString when = QLocale().toString(recovery.keptAt.toLocalTime(), QLocale::ShortFormat);
+    const auto when = [](const QDateTime& time) {
+        return QLocale().toString(time.toLocalTime(), QLocale::ShortFormat);
+    };
+    QString changed;
+    if (recovery.fileChangedAt.isValid())
+        changed =
+            u"\n\n"_s + tr("bots.ini was changed by another program since Zelvik read it, "
+                           "last at %1. \"Restore\" puts back the older roster with the edits, "
+                           "and \"Save INI\" asks before it overwrites that change.")
+                            .arg(when(recovery.fileChangedAt));
     const Answer answer =
         ask(this, {tr("Recover unsaved edits"),
                    tr("Zelvik was closed before the edits to the roster in\n%1\nwere saved. A "
-                      "recovery copy of them was kept at %2.\n\n\"Restore\" shows them as unsaved "
-                      "edits: bots.ini changes only when you press \"Save INI\". \"Discard\" "
-                      "deletes the copy.")
-                       .arg(folder, when),
+                      "recovery copy of them was kept at %2.%3\n\n\"Restore\" shows them as "
+                      "unsaved edits: bots.ini changes only when you press \"Save INI\". "
+                      "\"Discard\" deletes the copy.")
+                       .arg(folder, when(recovery.keptAt), changed),
                    {Answer::Restore, Answer::Discard},
                    Answer::Restore,
                    Answer::Restore});

@@ -24,3 +24,8 @@ private:
     QAction* mark;
     OfferedNames offered;
 };
+
+// Gives box a warning icon of the same kind, shown while its text holds letters bots.ini cannot
+// hold, which "Save INI" writes as "?"; its tool tip says so. The icon follows every change of the
+// text, and lives as long as the box.
+void markLettersTheFileCannotHold(QLineEdit* box);

@@ -79,6 +79,14 @@ void TestRecovery::copyIsKeptOfferedAndRemoved_data() {
         << u"edit keep reused-number"_s << true << offered << 0;
     QTest::newRow("the second window keeps none and says so once")
         << u"second edit keep keep"_s << false << none << 1;
+    QTest::newRow("the second window keeps the copy once the first has closed")
+        << u"second type first-closes edit keep"_s << true << offered << 1;
+    QTest::newRow("but never takes a crashed first window's copy")
+        << u"edit keep second first-crashes edit keep close"_s << true << offered << 1;
+    QTest::newRow("bots.ini changed elsewhere since it was read: Save INI asks")
+        << u"edit keep changed-elsewhere"_s << true << offered << 0;
+    QTest::newRow("a copy without the file's stamp, from an earlier version, is offered")
+        << u"edit keep changed-elsewhere unstamped"_s << true << offered << 0;
     QTest::newRow("a damaged copy stays and is never overwritten or removed")
         << u"damage edit keep close"_s << true << damaged << 0;
     QTest::newRow("a copy for another folder counts as damaged")
@@ -144,8 +152,14 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
             QCOMPARE(acting.document->save().outcome, RosterDocument::Saved::Outcome::Written);
         if (step == u"close")
             acting.document->closeRecovery();
-        if (step == u"saved-elsewhere") {
-            fileBytes = QByteArray(OnDisk).replace("Otis", EditedName.toLatin1());
+        if (step == u"first-closes")
+            open->document->closeRecovery();
+        if (step == u"first-crashes")
+            open.reset();
+        if (step.endsWith(u"-elsewhere")) { // the edit saved, or another change
+            fileBytes = step == u"saved-elsewhere"
+                            ? QByteArray(OnDisk).replace("Otis", EditedName.toLatin1())
+                            : QByteArray(OnDisk).replace("crossfire", "datacore");
             QVERIFY(writeBytes(iniPath, fileBytes));
         }
     }
@@ -154,6 +168,8 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
     open.reset();
     second.reset();
     QCOMPARE(QFile::exists(copyPath), copyLeft);
+    if (steps.contains(u"unstamped")) // as an earlier version wrote it, without the file's stamp
+        QVERIFY(writeBytes(copyPath, readBytes(copyPath).replace("\nFile-", "\nOld-")));
     if (steps.contains(u"reused-number")) {
         // A lock file as QLockFile writes it, naming this process, that no one here holds.
         const QByteArray holder = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
@@ -174,11 +190,18 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
     }
     if (offered != int(RosterDocument::Recovery::State::Offered))
         return;
+    // Restore puts back the roster as read with the edits, over a change made since elsewhere.
+    const bool changedElsewhere = steps.endsWith(u"changed-elsewhere");
+    QCOMPARE(next.loaded.recovery.fileChangedAt.isValid(), changedElsewhere);
     next.document->restoreRecovery();
     QCOMPARE(next.roster().bots.at(steps.contains(u"largest") ? 32767 : 1).name, EditedName);
     QVERIFY(next.document->isModified());
     QCOMPARE(readBytes(iniPath), fileBytes);
-    QCOMPARE(next.document->save().outcome, RosterDocument::Saved::Outcome::Written);
+    using Outcome = RosterDocument::Saved::Outcome;
+    QCOMPARE(next.document->save().outcome,
+             changedElsewhere ? Outcome::ChangedElsewhere : Outcome::Written);
+    if (changedElsewhere) // the player overwrites it
+        next.document->save(RosterDocument::SaveMode::Overwrite);
     next.document->recoveryCopy().wait();
     QVERIFY(readBytes(iniPath).contains("Name            = " + EditedName.toLatin1()));
     QVERIFY(!QFile::exists(copyPath));

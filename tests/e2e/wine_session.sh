@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # A player's session with zelvik.exe under Wine on a virtual X display: rename a bot, store it with
 # a tab click, "Save INI", close; then check bots.ini byte for byte where the session changed it
-# and the settings in the registry. Then kill it after an edit (SIGKILL, as a crash ends it) and
-# start it again: the recovery copy is offered and restored without writing bots.ini, and Discard
-# at closing drops it. Run by scripts/windows-test.sh, inside its throwaway WINEPREFIX, which must
-# be set.
+# and the settings in the registry. Then kill it after an edit (SIGKILL, as a crash ends it),
+# rename another bot as a text editor would, start it again: the recovery copy is restored without
+# writing bots.ini, "Save INI" asks before it overwrites the rename, and Discard at closing drops
+# the copy. Run by scripts/windows-test.sh, inside its throwaway WINEPREFIX, which must be set.
 #
 # Usage: wine_session.sh ZELVIK_EXE DATA_DIR
 set -euo pipefail
@@ -87,7 +87,7 @@ grep -q 'HLParameters *REG_SZ *-nointro$' <<<"$settings" ||
     fail "HLParameters is not the shown -nointro: $settings"
 grep -q 'MainWidth *REG_SZ *3750$' <<<"$settings" || fail "MainWidth is not 250 px in twips: $settings"
 
-step "killed after an edit: the next start offers the recovery copy; Restore leaves bots.ini alone"
+step "killed after an edit, bots.ini changed meanwhile: the next start offers the recovery copy; Restore leaves bots.ini alone"
 cp "$addon/bots.ini" "$work/saved.ini"
 copies=("$WINEPREFIX"/drive_c/users/*/AppData/Roaming)
 copy_holds() { grep -qs 'Name            = Crashguy' "${copies[0]}"/Zelvik/recovery/*.recovery; }
@@ -97,10 +97,19 @@ xdotool key ctrl+a
 xdotool type --delay 30 -- "Crashguy"
 wait_until 50 0.1 copy_holds || fail "no recovery copy of the edit was kept."
 kill_program
+sed -i 's/= Gordon\r$/= Gordo\r/' "$addon/bots.ini"
+cp "$addon/bots.ini" "$work/saved.ini"
 launch_exe
 answer_question "Recover unsaved edits" Return
 find_window 60 1
 cmp -s "$work/saved.ini" "$addon/bots.ini" || fail "bots.ini changed before Save INI."
+
+step "Save INI asks before it overwrites the text editor's change: Escape keeps it"
+click 208 10
+title_is ""
+click 223 148
+answer_question "Save INI" Escape
+cmp -s "$work/saved.ini" "$addon/bots.ini" || fail "Save INI overwrote the text editor's change."
 
 step "closing asks about the restored edit: Discard closes, and the copy goes with it"
 xdotool key alt+F4

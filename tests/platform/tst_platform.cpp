@@ -265,18 +265,23 @@ void TestPlatform::writeRefusesFolder() {
 void TestPlatform::writeRefusedLeavesFileAlone_data() {
     QTest::addColumn<QFile::Permissions>("fileModes");
     QTest::addColumn<QFile::Permissions>("folderModes");
+    QTest::addColumn<bool>("asNobody"); // root runs the row as user nobody
 
-    QTest::newRow("read-only file") << QFile::Permissions(ReadOnlyModes) << AllModes;
+    QTest::newRow("read-only file") << QFile::Permissions(ReadOnlyModes) << AllModes << true;
     QTest::newRow("read-only folder")
-        << QFile::Permissions(ReadWriteModes) << QFile::Permissions(ReadOnlyFolderModes);
+        << QFile::Permissions(ReadWriteModes) << QFile::Permissions(ReadOnlyFolderModes) << true;
+    QTest::newRow("read-only file, to root too")
+        << QFile::Permissions(ReadOnlyModes) << AllModes << false;
 }
 
 void TestPlatform::writeRefusedLeavesFileAlone() {
     QFETCH(QFile::Permissions, fileModes);
     QFETCH(QFile::Permissions, folderModes);
+    QFETCH(bool, asNobody);
     if (!OnUnix && folderModes != AllModes)
         QSKIP("read-only folders are a Unix matter");
-    RERUN_AS_NOBODY_IF_ROOT();
+    if (asNobody)
+        RERUN_AS_NOBODY_IF_ROOT();
 
     QTemporaryDir scratch;
     QVERIFY(scratch.isValid());
@@ -296,6 +301,7 @@ void TestPlatform::writeRefusedLeavesFileAlone() {
     QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
     QCOMPARE(readBytes(path), old);
     QCOMPARE(tree(folder), QStringList{u"bots.ini"_s});
+    QCOMPARE(QFile::permissions(path) & AllModes, fileModes);
 }
 
 void TestPlatform::writeFailureNamesSystemReason_data() {

@@ -44,6 +44,7 @@ private slots:
     void noEntriesGiveOneDefaultEntryEach();
     void writtenRosterReadsBackTheSame_data();
     void writtenRosterReadsBackTheSame();
+    void codePageGivesEveryByteOneCharacter_data();
     void codePageGivesEveryByteOneCharacter();
     void unsavedMeansOtherTextWritten_data();
     void unsavedMeansOtherTextWritten();
@@ -311,9 +312,26 @@ void TestBotsIni::writtenRosterReadsBackTheSame() {
 
 // Windows-1252, with its unassigned bytes kept as the C1 controls of the same value; a character
 // it cannot hold is written as one "?", a surrogate pair too. NUL is a character like any other.
+// Text the code page holds reads back from its bytes as it was.
+void TestBotsIni::codePageGivesEveryByteOneCharacter_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("holds");
+    QTest::newRow("letters of 0x80..0x9f, unassigned bytes, Latin-1")
+        << u"\u20ac\u0081\u0178\u00e9\0"_s << "\x80\x81\x9f\xe9\0"_ba << true;
+    QTest::newRow("Chinese, and a pair of surrogates")
+        << u"\u20ac\u00e9\u4e2d\U0001F600\0."_s << "\x80\xe9??\0."_ba << false;
+    QTest::newRow("a C1 control where Windows-1252 has a letter")
+        << u"a\u0080"_s << "a?"_ba << false;
+}
+
 void TestBotsIni::codePageGivesEveryByteOneCharacter() {
-    QCOMPARE(decodeCodePage("\x80\x81\x9f\xe9\0"_ba), u"\u20ac\u0081\u0178\u00e9\0"_s);
-    QCOMPARE(encodeCodePage(u"\u20ac\u00e9\u4e2d\U0001F600\0."_s), "\x80\xe9??\0."_ba);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, holds);
+    QCOMPARE(encodeCodePage(text), bytes);
+    QCOMPARE(codePageHolds(text), holds);
+    QCOMPARE(decodeCodePage(bytes) == text, holds);
 }
 
 // composesSame, which the close question asks, agrees with comparing the written text: what is

@@ -554,19 +554,21 @@ private slots:
         QTest::addColumn<int>("shown");
         QTest::addColumn<QStringList>("items");
         // The items as the menu shows them, each on or off; paging is nothing to undo.
-        const auto items = [](bool earlier, bool later, bool duplicate,
-                              const QString& undo = u"Undo\tCtrl+Z off"_s) {
-            const auto state = [](bool on) { return on ? u" on"_s : u" off"_s; };
-            return QStringList{u"Move Earlier\tCtrl+Shift+Up"_s + state(earlier),
-                               u"Move Later\tCtrl+Shift+Down"_s + state(later),
-                               u"Duplicate\tCtrl+D"_s + state(duplicate),
-                               u"Copy Entry\tCtrl+Shift+C"_s + state(duplicate),
-                               u"Paste Entries\tCtrl+Shift+V on"_s,
-                               u"\t on"_s, // the line above Undo and Redo
-                               undo,
-                               u"Redo\tCtrl+Y off"_s};
-        };
         for (const Tab p : {Bots, Maps}) {
+            const auto items = [p](bool earlier, bool later, bool duplicate,
+                                   const QString& undo = u"Undo\tCtrl+Z off"_s) {
+                const auto state = [](bool on) { return on ? u" on"_s : u" off"_s; };
+                return QStringList{u"Move Earlier\tCtrl+Shift+Up"_s + state(earlier),
+                                   u"Move Later\tCtrl+Shift+Down"_s + state(later),
+                                   u"Duplicate\tCtrl+D"_s + state(duplicate),
+                                   u"Copy Entry\tCtrl+Shift+C"_s + state(duplicate),
+                                   u"Paste Entries\tCtrl+Shift+V on"_s,
+                                   (p == Bots ? u"Show All Bots"_s : u"Show All Maps"_s) +
+                                       u"\tCtrl+L on"_s,
+                                   u"\t on"_s, // the line above Undo and Redo
+                                   undo,
+                                   u"Redo\tCtrl+Y off"_s};
+            };
             QTest::newRow(rowName(p, "first")) << int(p) << 3 << 1 << items(false, true, true);
             QTest::newRow(rowName(p, "middle")) << int(p) << 3 << 2 << items(true, true, true);
             QTest::newRow(rowName(p, "last")) << int(p) << 3 << 3 << items(true, false, true);

@@ -539,6 +539,9 @@ void TestStartup::crashCopyIsOfferedAtStart_data() {
     QTest::newRow("restore, then save at closing")
         << u"copy"_s << answers({Answer::Restore, Answer::Save}) << u"Kelly"_s;
     QTest::newRow("discard") << u"copy"_s << answers({Answer::Discard}) << u"A"_s;
+    QTest::newRow("restored over another program's change, saving at closing asks")
+        << u"copy, changed elsewhere"_s
+        << answers({Answer::Restore, Answer::Save, Answer::Overwrite}) << u"Kelly"_s;
     QTest::newRow("damaged") << u"damaged"_s << answers({}) << u"A"_s;
     QTest::newRow("unwritable, typing discarded at closing")
         << u"unwritable"_s << answers({Answer::Discard}) << u"A"_s;
@@ -562,6 +565,8 @@ void TestStartup::crashCopyIsOfferedAtStart() {
     if (left == u"unwritable")
         QVERIFY(QDir(QFileInfo(copyPath).path()).removeRecursively() &&
                 writeBytes(QFileInfo(copyPath).path(), "a file"));
+    if (left.endsWith(u"changed elsewhere"))
+        QVERIFY(writeBytes(iniPath(), QByteArray(SampleRoster).replace("name=B", "name=Bee")));
     const QByteArray onDisk = readBytes(iniPath());
     QuestionCapture questions(replies(answers));
     MessageCapture messages;
@@ -578,8 +583,9 @@ void TestStartup::crashCopyIsOfferedAtStart() {
         window.close();
     }
     QCOMPARE(questions.asked.size(), answers.size());
-    if (left == u"copy") {
+    if (left.startsWith(u"copy")) {
         const Question& offer = questions.asked.first();
+        QCOMPARE(offer.text.contains(u"changed by another program"_s), left != u"copy"_s);
         QCOMPARE(offer.answers, (QList<Answer>{Answer::Restore, Answer::Discard}));
         QCOMPARE(offer.defaultAnswer, Answer::Restore);
         QVERIFY2(offer.text.contains(QDir::toNativeSeparators(folder.path())),
@@ -587,7 +593,8 @@ void TestStartup::crashCopyIsOfferedAtStart() {
     }
     // Restore then Save at closing writes the kept roster; nothing else writes the file.
     QCOMPARE(readBytes(iniPath()).contains("Name            = Kelly\r\n"), shown == u"Kelly"_s);
-    QCOMPARE(messages.titles, left == u"copy"_s ? QStringList() : QStringList{u"Recovery copy"_s});
+    QCOMPARE(messages.titles,
+             left.startsWith(u"copy") ? QStringList() : QStringList{u"Recovery copy"_s});
     if (left == u"damaged")
         QVERIFY2(messages.texts.first().contains(QDir::toNativeSeparators(copyPath)),
                  qPrintable(messages.texts.first()));

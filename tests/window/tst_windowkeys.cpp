@@ -53,14 +53,15 @@ private slots:
     // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, F3 and Shift+F3 where the focus is; "find:text" presses
     // Ctrl+F, types text into the Find box and presses Enter ("find-:" Shift+Enter); "GN" presses
     // Ctrl+G and answers N; C and V press Ctrl+Shift+C and Ctrl+Shift+V, "clip" puts the whole
-    // roster's text on the clipboard, "clear" empties it. The outcome: the tab, the bot and map
-    // on view, the lists ("all": as read), what the Find box said, the INI page's selection, how
-    // many messages the player was told, the questions closing asks.
+    // roster's text on the clipboard, "clear" empties it; "paste:text" pastes text with Ctrl+V
+    // where the focus is. The outcome: the tab, the bot and map on view, the lists ("all": as
+    // read), what the Find box said, the INI page's selection, the name boxes with a warning
+    // mark, how many messages the player was told, the questions closing asks.
     void keys_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcome");
         const auto row = [](const char* name, const char* steps, const char* outcome) {
-            QTest::newRow(name) << QString::fromLatin1(steps) << QString::fromLatin1(outcome);
+            QTest::newRow(name) << QString::fromUtf8(steps) << QString::fromUtf8(outcome);
         };
         row("typing is undone in its box", "@botNameEdit 'x Z", "tab0 Alpha/gordon m1 all asks:0");
         row("and redone there with Ctrl+Y", "@botNameEdit 'x Z Y",
@@ -127,6 +128,11 @@ private slots:
             "tab2 Alpha/gordon m1 all asks:0");
         row("the Find box's title follows the page", "tab1 find:zz tab0 title",
             "tab0 Alpha/gordon m1 all said:\"zz\" not found title:Find in bots asks:0");
+        row("a name with letters bots.ini cannot hold is marked",
+            "@botNameEdit paste:中 @modelCombo paste:€",
+            "tab0 Alpha中/gordon€ m1 all marked:botNameEdit asks:1");
+        row("a map name too", "tab1 @mapNameCombo paste:中",
+            "tab1 Alpha/gordon m1中 all marked:mapNameCombo asks:1");
     }
 
     void keys() {
@@ -182,7 +188,10 @@ private slots:
                 QApplication::clipboard()->setText(QString::fromLatin1(Roster3Bots2Maps));
             else if (step == u"clear")
                 QApplication::clipboard()->clear();
-            else if (step.startsWith(u"find")) {
+            else if (step.startsWith(u"paste:")) {
+                QApplication::clipboard()->setText(step.mid(6));
+                press(Qt::Key_V, Qt::ControlModifier);
+            } else if (step.startsWith(u"find")) {
                 press(Qt::Key_F, Qt::ControlModifier);
                 auto* edit = control<QLineEdit>(w, "findEdit");
                 QVERIFY(edit->isVisible());
@@ -220,6 +229,11 @@ private slots:
         }
         if (!titled.isEmpty())
             seen += u" title:"_s + titled;
+        for (const char* name : {"botNameEdit", "modelCombo", "mapNameCombo"}) {
+            const auto* combo = qobject_cast<QComboBox*>(control(w, name));
+            if (!(combo ? combo->lineEdit() : control(w, name))->actions().isEmpty())
+                seen += u" marked:"_s + QLatin1StringView(name);
+        }
         if (!messages.texts.isEmpty())
             seen += u" told:"_s + QString::number(messages.texts.size());
         QuestionCapture questions({Answer::Discard});
