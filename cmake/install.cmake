@@ -92,6 +92,14 @@ else()
     # ---- Linux and other Unix systems ----------------------------------------------------------
     install(TARGETS zelvik RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
+    # The type of bots.ini, the program's own (a shared-mime-info package): the desktop entry
+    # opens it, and "Open with" offers the program for it and not for every text file.
+    set(ZELVIK_MIME_TYPE "text/x-vantrel-bots-ini")
+    configure_file(packaging/linux/zelvik.mime.xml.in
+                   "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.xml" @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.xml"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
+
     configure_file(packaging/linux/zelvik.desktop.in
                    "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.desktop" @ONLY)
     install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.desktop"

@@ -9,7 +9,8 @@
 #   fuzz     clang with libFuzzer and the sanitizers' run-time
 #   lint     clang-format, clang-tidy and Python for the lint script
 #   bench    Google Benchmark, inih (the reader to compare with) and Python for the report
-#   package  the tools that build, inspect and validate the Linux packages
+#   package  the tools that build, inspect and validate the Linux packages, and ask for a file's
+#            MIME type and the program that opens it
 #   windows  the MinGW cross compilers, Wine, and the host Qt whose tools the Windows Qt reuses
 #   test     build, display, session, fuzz and lint: everything scripts/test.sh runs here itself
 #
@@ -28,7 +29,9 @@ packages_of() {
     fuzz) echo clang libclang-rt-14-dev ;;
     lint) echo clang-format clang-tidy python3 ;;
     bench) echo libbenchmark-dev libinih-dev pkg-config python3 ;;
-    package) echo desktop-file-utils appstream dpkg-dev file libglib2.0-bin ;;
+    package)
+        echo desktop-file-utils appstream dpkg-dev file libglib2.0-bin shared-mime-info xdg-utils
+        ;;
     windows)
         echo g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine ninja-build xvfb \
             dpkg-dev cmake qt6-base-dev qt6-base-dev-tools
