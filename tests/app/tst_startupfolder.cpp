@@ -1,5 +1,6 @@
 // The folder the program works on: the choice among the candidates, the add-on folder of a game,
-// and the command line that may name one.
+// and the command line that may name one; the language the program speaks.
+#include "app/language.h"
 #include "app/startup.h"
 #include "game/addonfolder.h"
 #include "game/gamefinder.h"
@@ -31,6 +32,10 @@ private slots:
     void addonFolderOfTheGame();
     void commandLine_data();
     void commandLine();
+    void languageChoice_data();
+    void languageChoice();
+    void languageOption_data();
+    void languageOption();
 };
 
 void TestStartupFolder::initTestCase() {
@@ -223,6 +228,72 @@ void TestStartupFolder::commandLine() {
     QCOMPARE(line.folder, expand(folder));
     QVERIFY2(QDir::fromNativeSeparators(line.text).contains(expand(text)), qPrintable(line.text));
     QCOMPARE(line.text.isEmpty(), action == CommandLine::Action::Run);
+}
+
+void TestStartupFolder::languageChoice_data() {
+    QTest::addColumn<QStringList>("uiLanguages"); // most wanted first
+    QTest::addColumn<QString>("chosen");
+    const auto row = [](const char* name, const QStringList& languages, const char* chosen) {
+        QTest::newRow(name) << languages << QString::fromLatin1(chosen);
+    };
+    row("German", {u"de-DE"_s, u"de"_s}, "de");
+    row("German of Austria", {u"de-AT"_s}, "de");
+    row("Portuguese of Brazil", {u"pt-BR"_s}, "pt_BR");
+    row("Portuguese of Portugal", {u"pt-PT"_s, u"pt"_s}, "pt_BR");
+    row("Portuguese alone", {u"pt"_s}, "pt_BR");
+    row("a code in its own letter case", {u"PT_br"_s}, "pt_BR");
+    row("English first", {u"en-US"_s, u"ru-RU"_s}, "en");
+    row("the first that has one", {u"ja-JP"_s, u"fr-CA"_s, u"pl-PL"_s}, "fr");
+    row("none has one", {u"ja-JP"_s, u"zh-Hans-CN"_s}, "en");
+    row("the C locale", {u"C"_s}, "en");
+    row("none", {}, "en");
+}
+
+void TestStartupFolder::languageChoice() {
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, chosen);
+    const QStringList available{u"de"_s, u"en"_s, u"es"_s, u"fr"_s, u"pl"_s, u"pt_BR"_s, u"ru"_s};
+    QCOMPARE(chooseLanguage(uiLanguages, available), chosen);
+}
+
+// The languages are those the program carries, built in.
+void TestStartupFolder::languageOption_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLine::Action>("action");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text"); // a part of the text
+    using A = CommandLine::Action;
+    QTest::newRow("a code") << QStringList{u"--language"_s, u"ru"_s} << A::Run << "ru"
+                            << "";
+    QTest::newRow("a language") << QStringList{u"--language=pt"_s} << A::Run << "pt_BR"
+                                << "";
+    QTest::newRow("with a folder")
+        << QStringList{u"--language"_s, u"pt-br"_s, u"~/other"_s} << A::Run << "pt_BR"
+        << "";
+    QTest::newRow("with help") << QStringList{u"--help"_s, u"--language"_s, u"de"_s} << A::Help
+                               << "de"
+                               << "--language <code>";
+    QTest::newRow("help lists the codes") << QStringList{u"--help"_s} << A::Help << ""
+                                          << "de, en, es, fr, pl, pt_BR, ru.";
+    QTest::newRow("none of them")
+        << QStringList{u"--language"_s, u"xx"_s} << A::BadInput << ""
+        << "Zelvik has no translation into \"xx\". Its languages: de, en, es, fr, pl, pt_BR, ru.";
+    QTest::newRow("no code") << QStringList{u"--language"_s} << A::BadInput << ""
+                             << "Missing value after '--language'.";
+}
+
+void TestStartupFolder::languageOption() {
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Action, action);
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QStringList expanded{u"zelvik"_s};
+    for (const QString& argument : arguments)
+        expanded << expand(argument);
+    const CommandLine line = parseCommandLine(expanded);
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.language, language);
+    QVERIFY2(line.text.simplified().contains(text), qPrintable(line.text));
 }
 
 QTEST_GUILESS_MAIN(TestStartupFolder)
