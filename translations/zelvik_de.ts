@@ -16,4 +16,15 @@
         <translation>Zelvik hat keine Übersetzung in „%1“. Vorhandene Sprachen: %2.</translation>
     </message>
 </context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Zelvik Player&apos;s Guide</source>
+        <translation>Zelvik-Spielerhandbuch</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Guide</source>
+        <translation>Spielerhandbuch</translation>
+    </message>
+</context>
 </TS>

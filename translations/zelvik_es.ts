@@ -16,4 +16,15 @@
         <translation>Zelvik no tiene traducción a «%1». Idiomas disponibles: %2.</translation>
     </message>
 </context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Zelvik Player&apos;s Guide</source>
+        <translation>Guía del jugador de Zelvik</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Guide</source>
+        <translation>Guía del jugador</translation>
+    </message>
+</context>
 </TS>

@@ -16,4 +16,15 @@
         <translation>Zelvik n’a pas de traduction en « %1 ». Langues disponibles : %2.</translation>
     </message>
 </context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Zelvik Player&apos;s Guide</source>
+        <translation>Guide du joueur de Zelvik</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Guide</source>
+        <translation>Guide du joueur</translation>
+    </message>
+</context>
 </TS>

@@ -16,4 +16,15 @@
         <translation>Zelvik nie ma tłumaczenia na „%1”. Dostępne języki: %2.</translation>
     </message>
 </context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Zelvik Player&apos;s Guide</source>
+        <translation>Podręcznik gracza Zelvika</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Guide</source>
+        <translation>Podręcznik gracza</translation>
+    </message>
+</context>
 </TS>

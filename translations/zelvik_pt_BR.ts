@@ -16,4 +16,15 @@
         <translation>O Zelvik não tem tradução para “%1”. Idiomas disponíveis: %2.</translation>
     </message>
 </context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Zelvik Player&apos;s Guide</source>
+        <translation>Guia do jogador do Zelvik</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Guide</source>
+        <translation>Guia do jogador</translation>
+    </message>
+</context>
 </TS>

@@ -16,4 +16,15 @@
         <translation>У Zelvik нет перевода на «%1». Доступные языки: %2.</translation>
     </message>
 </context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Zelvik Player&apos;s Guide</source>
+        <translation>Руководство игрока Zelvik</translation>
+    </message>
+    <message>
+        <source>Player&apos;s Guide</source>
+        <translation>Руководство игрока</translation>
+    </message>
+</context>
 </TS>

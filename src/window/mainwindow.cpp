@@ -10,6 +10,7 @@
 #include "ui_mainwindow.h"
 #include "window/folderpicker.h"
 #include "window/fonts.h"
+#include "window/guidewindow.h"
 #include "window/layoutunits.h"
 #include "window/messages.h"
 #include "window/namemark.h"
@@ -111,6 +112,13 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     addOpenFolderAction();
     addHistoryActions();
     addFindActions();
+    addGuideAction(
+        this,
+        [this] {
+            return QStringList{u"the-bots-page"_s, u"the-maps-page"_s, u"the-ini-page"_s}.value(
+                ui->pageTabs->currentIndex());
+        },
+        {ui->botsPage, ui->mapsPage, ui->iniPage, ui->iniTextView});
     connectHandlers();
     recoveryTimer.setSingleShot(true);
     recoveryTimer.setInterval(RecoveryDelayMs);

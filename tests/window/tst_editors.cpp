@@ -558,7 +558,9 @@ private slots:
                                u"Paste Entries\tCtrl+Shift+V on"_s,
                                u"\t on"_s, // the line above Undo and Redo
                                undo,
-                               u"Redo\tCtrl+Y off"_s};
+                               u"Redo\tCtrl+Y off"_s,
+                               u"\t on"_s,
+                               u"Player's Guide\tF1 on"_s};
         };
         for (const Page p : {Bots, Maps}) {
             QTest::newRow(rowName(p, "first")) << int(p) << 3 << 1 << items(false, true, true);
