@@ -12,8 +12,9 @@
 #   bench    Google Benchmark, inih (the reader to compare with) and Python for the report
 #   package  the tools that build, inspect and validate the Linux packages, and ask for a file's
 #            MIME type and the program that opens it
-#   windows  the MinGW cross compilers, Wine, and the host Qt whose tools the Windows Qt reuses
-#            (its Linguist tools and Qt's translations too, which the Windows Qt lacks)
+#   windows  the MinGW cross compilers, Wine, the host Qt whose tools the Windows Qt reuses (its
+#            Linguist tools and Qt's translations too, which the Windows Qt lacks), and Python's
+#            Markdown for the guide the ZIP holds as HTML
 #   test     build, display, session, fuzz and lint: everything scripts/test.sh runs here itself
 #
 # ZELVIK_EXTRA_PACKAGES names more packages, separated by spaces.
@@ -37,7 +38,7 @@ packages_of() {
     windows)
         echo g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine ninja-build xvfb \
             dpkg-dev cmake qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools \
-            qt6-translations-l10n
+            qt6-translations-l10n python3-markdown
         ;;
     test) echo "$(packages_of build) $(packages_of display) $(packages_of session)" \
         "$(packages_of fuzz) $(packages_of lint) pkg-config" ;;
