@@ -45,9 +45,7 @@ QList<Message> readTs(const QString& code) {
             m.extraComment = xml.readElementText();
         else if (name == u"translation")
             m.type = xml.attributes().value("type"_L1).toString();
-        if (name == u"translation" && !m.numerus)
-            m.forms << xml.readElementText();
-        else if (name == u"numerusform")
+        if ((name == u"translation" && !m.numerus) || name == u"numerusform")
             m.forms << xml.readElementText();
     }
     return xml.hasError() ? QList<Message>() : messages;
