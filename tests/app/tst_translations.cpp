@@ -1,6 +1,6 @@
-// The translations in translations/*.ts against their source texts: every text of the program
-// translated and finished in each language, its placeholders and access key kept, and no access
-// key twice on one page.
+// The translations (translations/*.ts) against their source texts: in each language every text
+// of the program is there and finished, keeps its placeholders and access key, and no access key
+// is used twice on one page.
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -10,37 +10,33 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Folder = QStringLiteral(ZELVIK_TEST_DATA "/../../translations/");
-
 struct Message {
-    QString context, source, comment, extraComment, type;
+    QString id; // the context, the disambiguation and the source text
+    QString source, extraComment, type;
     bool numerus = false;
     QStringList forms; // the translation, or each of its plural forms
-    QString id() const { return context + u'|' + source + u'|' + comment; }
 };
 
-QList<Message> readTs(const QString& code) {
-    QFile file(Folder + u"zelvik_"_s + code + u".ts"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader xml(&file);
-    QList<Message> messages;
+QHash<QString, Message> readTs(const QString& code) {
+    QFile file(QStringLiteral(ZELVIK_TEST_DATA "/../../translations/zelvik_") + code + u".ts"_s);
+    QXmlStreamReader xml(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    QHash<QString, Message> messages;
     QString context;
     Message m;
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
-        if (xml.isEndElement() && xml.name() == u"message")
-            messages << m;
+        const auto name = xml.name();
+        if (xml.isEndElement() && name == u"message")
+            messages.insert(m.id + u'|' + m.source, m);
         if (!xml.isStartElement())
             continue;
-        const auto name = xml.name();
         if (name == u"name")
             context = xml.readElementText();
         else if (name == u"message")
-            m = {context, {}, {}, {}, {}, xml.attributes().value("numerus"_L1) == u"yes", {}};
+            m = {context, {}, {}, {}, xml.attributes().value("numerus"_L1) == u"yes", {}};
         else if (name == u"source")
             m.source = xml.readElementText();
         else if (name == u"comment")
-            m.comment = xml.readElementText();
+            m.id += u'|' + xml.readElementText();
         else if (name == u"extracomment")
             m.extraComment = xml.readElementText();
         else if (name == u"translation")
@@ -48,54 +44,41 @@ QList<Message> readTs(const QString& code) {
         if ((name == u"translation" && !m.numerus) || name == u"numerusform")
             m.forms << xml.readElementText();
     }
-    return xml.hasError() ? QList<Message>() : messages;
+    return xml.hasError() ? QHash<QString, Message>() : messages;
 }
 
-bool current(const Message& m) {
-    return m.type != u"obsolete" && m.type != u"vanished";
-}
-
-QStringList placeholders(const QString& text) {
+QStringList matches(const QString& pattern, const QString& text) {
     QStringList found;
-    for (const auto& match : QRegularExpression(u"%L?[1-9n]"_s).globalMatch(text))
-        found << match.captured();
+    const QRegularExpression expression(pattern, QRegularExpression::UseUnicodePropertiesOption);
+    for (const auto& match : expression.globalMatch(text))
+        found << match.captured(1).toLower();
     found.sort();
     return found;
 }
 
-// The letters marked as access keys ("&Name" marks N; "&&" is an ampersand).
-QString accessKeys(const QString& text) {
-    QString keys;
-    for (const auto& match : QRegularExpression(u"&(.)"_s).globalMatch(text)) {
-        if (match.captured(1) != u"&")
-            keys += match.captured(1).toLower();
-    }
-    return keys;
+QStringList placeholders(const QString& text) {
+    return matches(u"(%L?[1-9n])"_s, text);
 }
 
-// The pages a text is shown on, as its translator comment names them ("Page: Bots, Maps"; in
-// code //: Page: Bots, in a .ui file the extracomment attribute). Access keys may not repeat on
-// one page; a text that names no page is not checked for that.
-QStringList pagesOf(const Message& m) {
-    const auto match = QRegularExpression(u"^Page: (.*)$"_s, QRegularExpression::MultilineOption)
-                           .match(m.extraComment);
-    return match.hasMatch() ? match.captured(1).split(u", "_s) : QStringList();
+// The letter an access key marks: "&Name" marks N; "&&" is an ampersand.
+QStringList accessKeys(const QString& text) {
+    return matches(u"&(\\w)"_s, QString(text).remove(u"&&"_s));
 }
 
-// Each page's access keys in texts (one per message), and the keys used twice.
-QStringList repeatedKeys(const QList<Message>& messages,
-                         const std::function<QString(const Message&)>& text) {
-    QHash<QString, QString> seen; // page and key: the text
+// The texts whose access key another text of the same page uses, each text with its translator
+// comment. The comment names the text's pages: "Page: Bots, Maps" (in code "//: Page: Bots", in a
+// .ui file the extracomment attribute). A text that names no page is not checked.
+QStringList repeatedKeys(const QList<std::pair<QString, QString>>& texts) {
+    QHash<QString, QString> seen; // the page and key: the first text with them
     QStringList repeated;
-    for (const Message& m : messages) {
-        const QString keys = accessKeys(text(m));
-        for (const QString& page : pagesOf(m)) {
-            if (keys.isEmpty())
-                continue;
-            const QString other = seen.value(page + keys.left(1));
-            if (!other.isEmpty())
-                repeated << u"%1 page: \"%2\" and \"%3\""_s.arg(page, other, text(m));
-            seen.insert(page + keys.left(1), text(m));
+    const QRegularExpression pageLine(u"^Page: (.*)$"_s, QRegularExpression::MultilineOption);
+    for (const auto& [text, comment] : texts) {
+        for (const QString& page : pageLine.match(comment).captured(1).split(u", "_s)) {
+            for (const QString& key : accessKeys(text)) {
+                if (seen.contains(page + key) && !page.isEmpty())
+                    repeated << u"%1 page: %2 and %3"_s.arg(page, seen.value(page + key), text);
+                seen.insert(page + key, text);
+            }
         }
     }
     return repeated;
@@ -106,17 +89,14 @@ QStringList repeatedKeys(const QList<Message>& messages,
 class TestTranslations : public QObject {
     Q_OBJECT
 
-    QList<Message> sources; // every current text of every language, once
+    QHash<QString, Message> sources; // every current text of any language
 
 private slots:
     void initTestCase() {
-        QSet<QString> ids;
-        for (const QString& code : {u"de"_s, u"es"_s, u"fr"_s, u"pl"_s, u"pt_BR"_s, u"ru"_s}) {
-            for (const Message& m : readTs(code)) {
-                if (current(m) && !ids.contains(m.id())) {
-                    ids.insert(m.id());
-                    sources << m;
-                }
+        for (const char* code : {"de", "es", "fr", "pl", "pt_BR", "ru"}) {
+            for (const Message& m : readTs(QString::fromLatin1(code))) {
+                if (m.type != u"obsolete" && m.type != u"vanished")
+                    sources.insert(m.id + u'|' + m.source, m);
             }
         }
         QVERIFY(!sources.isEmpty());
@@ -131,34 +111,25 @@ private slots:
 
     void everyTextIsTranslated() {
         QFETCH(QString, code);
-        QHash<QString, Message> translated;
-        for (const Message& m : readTs(code))
-            translated.insert(m.id(), m);
+        const QHash<QString, Message> translations = readTs(code);
         QStringList faults;
-        QList<Message> shown;
-        for (const Message& source : std::as_const(sources)) {
-            if (code == u"en" && !source.numerus)
+        QList<std::pair<QString, QString>> shown, english;
+        for (auto source = sources.cbegin(); source != sources.cend(); ++source) {
+            english.append({source->source, source->extraComment});
+            if (code == u"en" && !source->numerus)
                 continue;
-            const Message m = translated.value(source.id());
-            const QString fault = m.source.isEmpty()  ? u"missing"_s
-                                  : !m.type.isEmpty() ? u"not finished"_s
-                                  : m.forms.isEmpty() || m.forms.contains(QString()) ? u"empty"_s
-                                                                                     : QString();
-            if (!fault.isEmpty()) {
-                faults << fault + u": "_s + source.source;
-                continue;
-            }
+            const Message m = translations.value(source.key());
+            if (m.source.isEmpty() || !m.type.isEmpty() || m.forms.contains(QString()))
+                faults << u"missing, unfinished or empty: "_s + source->source;
             for (const QString& form : m.forms) {
-                if (placeholders(form) != placeholders(source.source))
+                if (placeholders(form) != placeholders(source->source))
                     faults << u"placeholders differ: "_s + form;
-                if (accessKeys(form).size() != accessKeys(source.source).size())
+                if (accessKeys(form).size() != accessKeys(source->source).size())
                     faults << u"access key not kept: "_s + form;
             }
-            shown << m;
+            shown.append({m.forms.value(0), m.extraComment});
         }
-        faults << repeatedKeys(shown, [](const Message& m) { return m.forms.value(0); });
-        if (code == u"en")
-            faults << repeatedKeys(sources, [](const Message& m) { return m.source; });
+        faults << repeatedKeys(code == u"en" ? english : shown);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
