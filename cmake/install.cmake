@@ -6,7 +6,7 @@
 #
 #  - Windows: the player drops zelvik.exe (with the Qt DLLs beside it, unless Qt is linked in
 #    statically) into the bot add-on's folder, or anywhere else. Everything is installed at the
-#    top of the install tree, with the licence and the guide, and packed as a ZIP.
+#    top of the install tree, with the licence and the guide (as guide.html), and packed as a ZIP.
 #  - Linux and other Unix systems: bin/zelvik is the program. A desktop entry, AppStream metadata
 #    and icons make it show up in application menus and software centres. Packed as a .deb and a
 #    .tar.gz. The program never works on a bots.ini in the folder it is installed to, whatever
@@ -34,7 +34,23 @@ string(JOIN "\n" ZELVIK_DESCRIPTION
 if(WIN32)
     # ---- Windows: one flat folder, ready to be copied into the add-on folder --------------------
     install(TARGETS zelvik RUNTIME DESTINATION .)
-    install(FILES LICENSE docs/guide.md DESTINATION .)
+    # The guide as a web page, which a double-click opens, made on the build machine.
+    find_program(ZELVIK_MARKDOWN markdown_py NO_CMAKE_FIND_ROOT_PATH
+                 DOC "Python's Markdown (Debian: python3-markdown), for guide.html")
+    if(NOT ZELVIK_MARKDOWN)
+        message(FATAL_ERROR "markdown_py was not found: install python3-markdown, which makes "
+                            "the guide.html of the ZIP.")
+    endif()
+    set(ZELVIK_GUIDE_HTML "${CMAKE_CURRENT_BINARY_DIR}/guide.html")
+    add_custom_command(OUTPUT "${ZELVIK_GUIDE_HTML}"
+        COMMAND "${CMAKE_COMMAND}" -DMARKDOWN=${ZELVIK_MARKDOWN}
+                -DGUIDE=${PROJECT_SOURCE_DIR}/docs/guide.md -DOUTPUT=${ZELVIK_GUIDE_HTML}
+                -P "${PROJECT_SOURCE_DIR}/cmake/guide-html.cmake"
+        DEPENDS docs/guide.md cmake/guide-html.cmake
+        COMMENT "Writing the player's guide as guide.html"
+        VERBATIM)
+    add_custom_target(zelvik_guide_html ALL DEPENDS "${ZELVIK_GUIDE_HTML}")
+    install(FILES LICENSE "${ZELVIK_GUIDE_HTML}" DESTINATION .)
     # The guide's pictures, where its links look for them.
     install(DIRECTORY docs/images DESTINATION . FILES_MATCHING PATTERN "*.png")
 
@@ -91,6 +107,14 @@ if(WIN32)
 else()
     # ---- Linux and other Unix systems ----------------------------------------------------------
     install(TARGETS zelvik RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+    # The type of bots.ini, the program's own (a shared-mime-info package): the desktop entry
+    # opens it, and "Open with" offers the program for it and not for every text file.
+    set(ZELVIK_MIME_TYPE "text/x-vantrel-bots-ini")
+    configure_file(packaging/linux/zelvik.mime.xml.in
+                   "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.xml" @ONLY)
+    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.xml"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
 
     configure_file(packaging/linux/zelvik.desktop.in
                    "${CMAKE_CURRENT_BINARY_DIR}/packaging/${ZELVIK_APP_ID}.desktop" @ONLY)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the packages into build-pkg/, installs the .deb, checks what it put where, validates the
-# desktop entry and the AppStream metadata, has GLib offer the entry for bots.ini (text/plain),
-# starts the installed program through GLib from its desktop entry, as a menu does, on a home
-# with the game installed (it must open and save the add-on's bots.ini, copying nothing), and
-# removes it again.
+# desktop entry and the AppStream metadata, checks that a bots.ini is of the program's own MIME
+# type, which GLib and xdg-mime open with the program, and that other text files are not; starts
+# the installed program through GLib from its desktop entry, as a menu does, on a home with the
+# game installed (it must open and save the add-on's bots.ini, copying nothing), and removes it
+# again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -23,6 +24,8 @@ fail() {
     failures=$((failures + 1))
 }
 ok() { echo "ok: $*"; }
+# not COMMAND...: succeeds when the command fails.
+not() { ! "$@"; }
 # check DESCRIPTION COMMAND...: counts a failure when the command fails.
 check() {
     local description=$1
@@ -97,7 +100,9 @@ for size in 16x16 32x32 48x48; do
 done
 expect_file "scalable icon" '^/usr/share/icons/hicolor/scalable/apps/[^/]+\.svg$'
 expect_file "player's guide" '^/usr/share/doc/zelvik/guide\.md$'
-if [ -z "$program" ] || [ -z "$desktop" ] || [ -z "$metainfo" ]; then
+expect_file "MIME type of bots.ini" '^/usr/share/mime/packages/[^/]+\.xml$'
+mime_xml=$found
+if [ -z "$program" ] || [ -z "$desktop" ] || [ -z "$metainfo" ] || [ -z "$mime_xml" ]; then
     echo "FAIL: the package is incomplete; not going on." >&2
     exit 1
 fi
@@ -111,6 +116,9 @@ check "appstreamcli validate --no-net $metainfo" appstreamcli validate --no-net 
 app_id=$(basename "$desktop" .desktop)
 check "the desktop entry names the icon $app_id" grep -qx "Icon=$app_id" "$desktop"
 check "the desktop entry opens a file named to it" grep -qx "Exec=zelvik %f" "$desktop"
+mime_type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime_xml")
+check "the desktop entry opens bots.ini, of type ${mime_type:-(none)}, and nothing else" \
+    grep -qx "MimeType=$mime_type;" "$desktop"
 check "the metadata names the desktop entry" \
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 check "the metadata carries the project version" \
@@ -148,20 +156,37 @@ stop_session() {
 }
 trap stop_session EXIT
 
-# A file manager's "Open with" for bots.ini: GLib must load the entry (a TryExec it cannot find
-# on the PATH, or a malformed one, hides it) and list it for text/plain by its MimeType. GLib
-# lists a type's handlers only once the type has a default, and lists the default whatever its
-# MimeType says: so the default is a stand-in of our own, in $XDG_DATA_HOME and $XDG_CONFIG_HOME,
-# inside $work.
-offered() {
-    mkdir -p "$XDG_DATA_HOME/applications"
-    printf '%s\n' "[Desktop Entry]" "Type=Application" "Name=Stand-in" "Exec=true %f" \
-        "NoDisplay=true" "MimeType=text/plain;" >"$XDG_DATA_HOME/applications/stand-in.desktop"
-    gio mime text/plain stand-in.desktop >/dev/null &&
-        gio mime text/plain | sed -n '/^Registered applications:/,/^[^[:space:]]/p' |
-        grep -qxF $'\t'"$app_id.desktop"
+# A file manager's "Open with": a bots.ini in any letter case is of the program's own type, which
+# the desktop entry opens, and other text files are not offered the program. xdg-mime asks GLib
+# for a file's type as the desktops that use GLib do (otherwise it would ask file(1), which knows
+# no names). GLib must load the entry: a TryExec it cannot find on the PATH, or a malformed
+# entry, hides it.
+mkdir -p "$work/files"
+for name in bots.ini Bots.ini BOTS.INI notes.txt; do
+    cp tests/data/sample-bots.ini "$work/files/$name"
+done
+file_type() { XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$work/files/$1"; }
+for name in bots.ini Bots.ini BOTS.INI; do
+    check "xdg-mime: $name is a $mime_type" test "$(file_type "$name")" = "$mime_type"
+done
+check "xdg-mime: notes.txt is text/plain" test "$(file_type notes.txt)" = text/plain
+# The applications GLib registers for a type (gio mime TYPE lists them, one a line after a tab).
+registered() {
+    gio mime "$1" | sed -n '/^Registered applications:/,/^[^[:space:]]/p' | grep -qxF $'\t'"$2"
 }
-check "GLib loads the desktop entry and offers it to open text/plain files" offered
+check "gio mime: the program opens a $mime_type" registered "$mime_type" "$app_id.desktop"
+check "xdg-mime: the program is the default for a $mime_type" \
+    test "$(xdg-mime query default "$mime_type")" = "$app_id.desktop"
+# GLib lists a type's handlers only once the type has a default: for text/plain a stand-in of
+# our own, in $XDG_DATA_HOME and $XDG_CONFIG_HOME, inside $work.
+mkdir -p "$XDG_DATA_HOME/applications"
+printf '%s\n' "[Desktop Entry]" "Type=Application" "Name=Stand-in" "Exec=true %f" \
+    "NoDisplay=true" "MimeType=text/plain;" >"$XDG_DATA_HOME/applications/stand-in.desktop"
+gio mime text/plain stand-in.desktop >/dev/null
+check "gio mime: text/plain has handlers, the stand-in among them" \
+    registered text/plain stand-in.desktop
+check "gio mime: the program is not offered for text/plain" \
+    not registered text/plain "$app_id.desktop"
 
 # Started as a menu starts it: GLib reads the entry and runs its Exec line with no file named.
 # The program is then GLib's child, not this shell's; its window names its process. Qt's own look
@@ -231,7 +256,7 @@ check "zelvik --help" help_works
 # ---- Remove -----------------------------------------------------------------------------------
 as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq zelvik
 installed_by_us=0
-gone() { [ ! -e "$program" ] && [ ! -e "$desktop" ] && [ ! -e "$metainfo" ]; }
+gone() { [ ! -e "$program" ] && [ ! -e "$desktop" ] && [ ! -e "$metainfo" ] && [ ! -e "$mime_xml" ]; }
 check "removing the package removed its files" gone
 
 if [ "$failures" -ne 0 ]; then

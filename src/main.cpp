@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "app/startup.h"
 #include "window/folderpicker.h"
 #include "window/mainwindow.h"
@@ -5,7 +6,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
+
+#include <optional>
 
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -61,9 +65,21 @@ int main(int argc, char* argv[]) {
     // The whole command line is checked before the window system starts, so a terminal without a
     // display gets the usage, the version and the reason for bad input.
     CommandLine line;
+    std::optional<Translations> translations;
     {
         const QCoreApplication commandLine(argc, argv);
         line = parseCommandLine(QCoreApplication::arguments());
+        // The language --language names, else the player's; installed before any text is made,
+        // and the usage or the reason made again in it.
+        const QString language = line.language.isEmpty()
+                                     ? chooseLanguage(QLocale().uiLanguages(), availableLanguages())
+                                     : line.language;
+        if (QLocale(language).language() != QLocale().language())
+            QLocale::setDefault(QLocale(language));
+        translations.emplace(language);
+        translations->install();
+        if (line.action != CommandLine::Action::Run)
+            line = parseCommandLine(QCoreApplication::arguments());
     }
     if (line.action != CommandLine::Action::Run) {
         const bool answeredInText =
@@ -73,6 +89,7 @@ int main(int argc, char* argv[]) {
             return *prepareStartup(line, QString(), {}).exitCode;
         // Where printing is seen by nobody the box says it; bad input is always shown in one too.
         const QApplication app(argc, argv);
+        translations->install();
         if (answeredInText) {
             showMessage(nullptr, MainWindow::programName(), line.text);
             return 0;
@@ -80,6 +97,7 @@ int main(int argc, char* argv[]) {
         return *prepareStartup(line, QString(), startupDialogs()).exitCode;
     }
     const QApplication app(argc, argv);
+    translations->install();
     const Startup startup =
         prepareStartup(line, QApplication::applicationDirPath(), startupDialogs());
     if (startup.exitCode)

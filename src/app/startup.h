@@ -9,7 +9,7 @@
 // Start-up without the window: what the command line asks for, and the add-on folder the program
 // works on, where bots.ini is read at start-up and written by "Save INI".
 
-// What the command line asks for: zelvik [--help | --version | FOLDER | FILE].
+// What the command line asks for: zelvik [--language CODE] [--help | --version | FOLDER | FILE].
 struct CommandLine {
     enum class Action { Run, Help, Version, BadInput };
     Action action = Action::Run;
@@ -18,11 +18,14 @@ struct CommandLine {
     // was named. That file is the one read and written.
     QString fileName;
     QString text; // the usage for Help, the version for Version, the reason for BadInput
+    // The translation --language asks for (one of availableLanguages()); empty when not asked.
+    QString language;
 };
 
 // Reads the arguments (the program's name first). A named path must exist; a file stands for its
 // folder and must be named bots.ini (any letter case); a folder must be readable. An unknown
-// option or more than one path is bad input too.
+// option, more than one path, or a language the program has no translation into is bad input
+// too.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // A folder the choice may take, whether it is there, and whether a bots.ini lies in it. An empty

@@ -59,6 +59,10 @@ public:
     }
     QString historyText(bool forward) const override { return editor.stepText(forward); }
     RosterListKind rosterList() const override { return listKindOf<Entry>(); }
+    QString guideSection() const override {
+        return listKindOf<Entry>() == RosterListKind::Bots ? QStringLiteral("the-bots-page")
+                                                           : QStringLiteral("the-maps-page");
+    }
 
 protected:
     // The page's controls, and the field of the entry each one shows.

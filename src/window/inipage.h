@@ -34,6 +34,7 @@ public:
     }
     QString historyText(bool forward) const override;
     RosterListKind rosterList() const override { return RosterListKind::Bots; }
+    QString guideSection() const override { return QStringLiteral("the-ini-page"); }
 
 private:
     Ui::MainWindow& ui;

@@ -8,6 +8,7 @@
 #include "window/findbox.h"
 #include "window/folderpicker.h"
 #include "window/fonts.h"
+#include "window/guidewindow.h"
 #include "window/historykeys.h"
 #include "window/inipage.h"
 #include "window/keyguard.h"
@@ -101,6 +102,8 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     addOpenFolderAction();
     addHistoryActions();
     addFindActions();
+    addGuideAction(this, [this] { return pageOnView().guideSection(); },
+                   {ui->botsPage, ui->mapsPage, ui->iniPage, ui->iniTextView});
     connectHandlers();
     new KeyGuard(*this);
     document->recoveryCopy().setFailureHandler([this](const QString& reason) {

@@ -30,4 +30,6 @@ public:
     virtual QString historyText(bool forward) const = 0;
     // The list the Roster window shows first from this page.
     virtual RosterListKind rosterList() const = 0;
+    // The section of the player's guide about the page, as the guide's links name it.
+    virtual QString guideSection() const = 0;
 };

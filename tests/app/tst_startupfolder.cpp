@@ -1,5 +1,6 @@
 // The folder the program works on: the choice among the candidates, the add-on folder of a game,
-// and the command line that may name one.
+// and the command line that may name one; the language the program speaks.
+#include "app/language.h"
 #include "app/startup.h"
 #include "game/addonfolder.h"
 #include "game/gamefinder.h"
@@ -31,6 +32,10 @@ private slots:
     void addonFolderOfTheGame();
     void commandLine_data();
     void commandLine();
+    void languageChoice_data();
+    void languageChoice();
+    void languageOption_data();
+    void languageOption();
 };
 
 void TestStartupFolder::initTestCase() {
@@ -223,6 +228,62 @@ void TestStartupFolder::commandLine() {
     QCOMPARE(line.folder, expand(folder));
     QVERIFY2(QDir::fromNativeSeparators(line.text).contains(expand(text)), qPrintable(line.text));
     QCOMPARE(line.text.isEmpty(), action == CommandLine::Action::Run);
+}
+
+// Rows: the player's languages, most wanted first, and the one chosen among ours.
+void TestStartupFolder::languageChoice_data() {
+    QTest::addColumn<QString>("uiLanguages");
+    QTest::addColumn<QString>("chosen");
+    const auto row = [](const char* name, const char* languages, const char* chosen) {
+        QTest::newRow(name) << QString::fromLatin1(languages) << QString::fromLatin1(chosen);
+    };
+    row("German", "de-DE de", "de");
+    row("German of Austria", "de-AT", "de");
+    row("Portuguese of Portugal", "pt-PT pt", "pt_BR");
+    row("Portuguese alone", "pt", "pt_BR");
+    row("a code in its own letter case", "PT_br", "pt_BR");
+    row("English first", "en-US ru-RU", "en");
+    row("the first that has one", "ja-JP C fr-CA pl-PL", "fr");
+    row("none has one", "ja-JP zh-Hans-CN", "en");
+}
+
+void TestStartupFolder::languageChoice() {
+    QFETCH(QString, uiLanguages);
+    QFETCH(QString, chosen);
+    const QStringList available{u"de"_s, u"en"_s, u"es"_s, u"fr"_s, u"pl"_s, u"pt_BR"_s, u"ru"_s};
+    QCOMPARE(chooseLanguage(uiLanguages.split(u' '), available), chosen);
+}
+
+// Rows: the arguments, and the language, the action and a part of the text they give. The
+// languages are those the program carries, built in.
+void TestStartupFolder::languageOption_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<CommandLine::Action>("action");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, const char* arguments, const char* language,
+                        CommandLine::Action action, const char* text) {
+        QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(language)
+                            << action << QString::fromUtf8(text);
+    };
+    using A = CommandLine::Action;
+    row("a code", "--language ru", "ru", A::Run, "");
+    row("a language, a folder", "--language=pt ~/other", "pt_BR", A::Run, "");
+    row("help", "--help", "", A::Help, "de, en, es, fr, pl, pt_BR, ru.");
+    row("none of them", "--language xx", "", A::BadInput,
+        "Zelvik has no translation into \"xx\". Its languages: de, en, es, fr, pl, pt_BR, ru.");
+    row("no code", "--language", "", A::BadInput, "Missing value after '--language'.");
+}
+
+void TestStartupFolder::languageOption() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, language);
+    QFETCH(CommandLine::Action, action);
+    QFETCH(QString, text);
+    const CommandLine line = parseCommandLine((u"zelvik "_s + expand(arguments)).split(u' '));
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.language, language);
+    QVERIFY2(line.text.simplified().contains(text), qPrintable(line.text));
 }
 
 QTEST_GUILESS_MAIN(TestStartupFolder)

@@ -567,7 +567,9 @@ private slots:
                                        u"\tCtrl+L on"_s,
                                    u"\t on"_s, // the line above Undo and Redo
                                    undo,
-                                   u"Redo\tCtrl+Y off"_s};
+                                   u"Redo\tCtrl+Y off"_s,
+                                   u"\t on"_s,
+                                   u"Player's Guide\tF1 on"_s};
             };
             QTest::newRow(rowName(p, "first")) << int(p) << 3 << 1 << items(false, true, true);
             QTest::newRow(rowName(p, "middle")) << int(p) << 3 << 2 << items(true, true, true);

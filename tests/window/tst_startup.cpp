@@ -474,15 +474,16 @@ void TestStartup::closeAsksBeforeDroppingEdits() {
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         if (before.contains(u"menu")) {
-            // The INI view's own menu, and the page's around it, end in the window's action.
+            // The INI view's own menu (Copy, Select All, a line), and the page's around it, go
+            // on with the window's action.
             auto* view = control<IniTextView>(window, "iniTextView");
             const std::unique_ptr<QMenu> menu(view->createContextMenu());
-            QAction* open = menu->actions().constLast();
+            QAction* open = menu->actions().value(3);
             QCOMPARE(open->text(), u"Open add-on folder..."_s);
             QCOMPARE(open->shortcut(), QKeySequence(u"Ctrl+O"_s));
             const auto* page = control<QWidget>(window, "iniPage");
             QCOMPARE(page->contextMenuPolicy(), Qt::ActionsContextMenu);
-            QCOMPARE(page->actions(), QList<QAction*>{open});
+            QCOMPARE(page->actions().constFirst(), open);
             open->trigger();
         } else {
             QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
