@@ -5,6 +5,7 @@
 #include "game/gamefolder.h"
 #include "platform/process.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -41,15 +42,16 @@ std::optional<QString> firstRunnable(const QString& folder, const QStringList& n
 }
 
 QString nothingRunnableReason(const QString& folder, const QStringList& names) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("Launch", text); };
     QString tried = names.value(0);
     if (names.size() > 1)
-        tried = names.first(names.size() - 1).join(u", "_s) + u" or "_s + names.last();
-    QString why = names.size() == 1 ? u"it is not there as a program that can be run."_s
-                                    : u"none of them is there as a program that can be run."_s;
+        tried = tr("%1 or %2").arg(names.first(names.size() - 1).join(u", "_s), names.last());
+    QString why = names.size() == 1 ? tr("it is not there as a program that can be run.")
+                                    : tr("none of them is there as a program that can be run.");
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        why = u"the folder does not exist."_s;
-    return u"Could not start %1 in the folder %2: %3"_s.arg(tried, QDir::toNativeSeparators(folder),
-                                                            why);
+        why = tr("the folder does not exist.");
+    return tr("Could not start %1 in the folder %2: %3")
+        .arg(tried, QDir::toNativeSeparators(folder), why);
 }
 
 bool launchStoredGame(QString* error) {

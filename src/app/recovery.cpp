@@ -91,12 +91,14 @@ RecoveryCopy::Found readCopy(const QString& path, const QString& folder, const Q
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return damaged(u"it could not be read: %1"_s.arg(file.errorString()));
+        return damaged(QCoreApplication::translate("Recovery", "it could not be read: %1")
+                           .arg(file.errorString()));
     const QByteArray text = file.readAll();
     const qsizetype end = text.indexOf(HeaderEnd);
     const QList<QByteArray> lines = text.left(end).split('\n');
     if (end < 0 || lines.first() != Heading)
-        return damaged(u"it is not a recovery copy Zelvik wrote."_s);
+        return damaged(
+            QCoreApplication::translate("Recovery", "it is not a recovery copy Zelvik wrote."));
     QHash<QByteArray, QByteArray> header;
     for (const QByteArray& line : lines) {
         const qsizetype colon = line.indexOf(": ");
@@ -106,11 +108,12 @@ RecoveryCopy::Found readCopy(const QString& path, const QString& folder, const Q
     const QByteArray bytes = text.mid(end + HeaderEnd.size());
     if (header.value("Length") != QByteArray::number(bytes.size()) ||
         header.value("SHA-256") != checksum(bytes))
-        return damaged(u"it is cut short or changed: its contents do not match its checksum."_s);
+        return damaged(QCoreApplication::translate(
+            "Recovery", "it is cut short or changed: its contents do not match its checksum."));
     const QString recorded = QDir::fromNativeSeparators(QString::fromUtf8(header.value("Folder")));
     if (folderKey(recorded) != folderKey(folder))
-        return damaged(
-            u"it was kept for another folder: %1"_s.arg(QDir::toNativeSeparators(recorded)));
+        return damaged(QCoreApplication::translate("Recovery", "it was kept for another folder: %1")
+                           .arg(QDir::toNativeSeparators(recorded)));
     RecoveryCopy::Found found;
     found.state = RecoveryCopy::Found::State::Kept;
     found.bytes = bytes;
@@ -157,9 +160,11 @@ bool takeLock(QLockFile& lock, const QString& path) {
 // Why the lock could not be taken.
 QString lockFailure(const QLockFile& lock, const QString& lockPath) {
     if (lock.error() == QLockFile::LockFailedError)
-        return u"another Zelvik window has this add-on folder open and keeps the recovery copy; "
-               u"this window keeps none."_s;
-    return u"the lock file %1 could not be made."_s.arg(QDir::toNativeSeparators(lockPath));
+        return QCoreApplication::translate(
+            "Recovery", "another Zelvik window has this add-on folder open and keeps the recovery "
+                        "copy; this window keeps none.");
+    return QCoreApplication::translate("Recovery", "the lock file %1 could not be made.")
+        .arg(QDir::toNativeSeparators(lockPath));
 }
 
 } // namespace
@@ -283,8 +288,8 @@ struct RecoveryCopy::Worker {
         if (!bytes) {
             QFile file(copyPath);
             if (file.exists() && !file.remove())
-                return u"%1 could not be removed: %2"_s.arg(QDir::toNativeSeparators(copyPath),
-                                                            file.errorString());
+                return QCoreApplication::translate("Recovery", "%1 could not be removed: %2")
+                    .arg(QDir::toNativeSeparators(copyPath), file.errorString());
             return {};
         }
         const QByteArray text = composeCopy(folder, filePath, job.keptFrom, *bytes);
@@ -325,7 +330,8 @@ RecoveryCopy::Found RecoveryCopy::open(const QString& folder, const QString& fil
     w.lockProblem.clear();
     w.retakeLock = false;
     if (!QDir().mkpath(w.root)) {
-        w.lockProblem = u"the folder %1 could not be made."_s.arg(QDir::toNativeSeparators(w.root));
+        w.lockProblem = QCoreApplication::translate("Recovery", "the folder %1 could not be made.")
+                            .arg(QDir::toNativeSeparators(w.root));
         return {};
     }
     if (!takeLock(*w.lock, w.lockPath)) {

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/language.h"
 #include "app/settings.h"
 #include "game/addonfolder.h"
 #include "roster/botsini.h"
@@ -19,7 +20,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 CommandLine badInput(const QString& reason) {
-    return {CommandLine::Action::BadInput, QString(), QString(), reason};
+    return {CommandLine::Action::BadInput, QString(), QString(), reason, QString()};
 }
 
 // The folder a named path stands for, or the reason it stands for none.
@@ -27,52 +28,85 @@ CommandLine namedFolder(const QString& named) {
     const QFileInfo info(named);
     const QString shown = QDir::toNativeSeparators(named);
     if (!info.exists())
-        return badInput(u"%1 does not exist."_s.arg(shown));
+        return badInput(
+            QCoreApplication::translate("CommandLine", "%1 does not exist.").arg(shown));
     QString folder = info.absoluteFilePath();
     QString fileName;
     if (!info.isDir()) {
         if (info.fileName().compare(u"bots.ini"_s, Qt::CaseInsensitive) != 0)
-            return badInput(
-                u"%1 is not a bots.ini file: the add-on reads only bots.ini."_s.arg(shown));
+            return badInput(QCoreApplication::translate(
+                                "CommandLine", "%1 is not a bots.ini file: the add-on reads only "
+                                               "bots.ini.")
+                                .arg(shown));
         folder = info.absolutePath();
         fileName = info.fileName();
     }
     if (!QFileInfo(folder).isReadable() || !QDir(folder).isReadable())
-        return badInput(u"The folder %1 cannot be read."_s.arg(QDir::toNativeSeparators(folder)));
-    return {CommandLine::Action::Run, QDir::cleanPath(folder), fileName, QString()};
+        return badInput(QCoreApplication::translate("CommandLine", "The folder %1 cannot be read.")
+                            .arg(QDir::toNativeSeparators(folder)));
+    return {CommandLine::Action::Run, QDir::cleanPath(folder), fileName, QString(), QString()};
 }
 
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
+    const QStringList languages = availableLanguages();
+    const QString languageList = languages.join(u", "_s);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Edits the bot roster in bots.ini of a bot add-on for Half-Life, and starts the game."_s);
+        QCoreApplication::translate("CommandLine", "Edits the bot roster in bots.ini of a bot "
+                                                   "add-on for Half-Life, and starts the game."));
     // Not Qt's own help option: that one also offers --help-all, which would list Qt's options.
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
-    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Displays version information."_s);
-    parser.addOptions({help, version});
+    const QCommandLineOption help(
+        {u"h"_s, u"help"_s}, QCoreApplication::translate("CommandLine", "Displays this help."));
+    const QCommandLineOption version(
+        {u"v"_s, u"version"_s},
+        QCoreApplication::translate("CommandLine", "Displays version information."));
+    const QCommandLineOption language(
+        u"language"_s,
+        QCoreApplication::translate("CommandLine",
+                                    "Shows Zelvik in this language for this run: %1.")
+            .arg(languageList),
+        QCoreApplication::translate("CommandLine", "code"));
+    parser.addOptions({help, version, language});
     parser.addPositionalArgument(
         u"folder"_s,
-        u"The add-on folder whose bots.ini to edit, or that bots.ini file itself. Without it: "
-        u"the program's own folder when it holds a bots.ini, else the folder of last time, else "
-        u"the add-on folder of the installed game."_s,
-        u"[FOLDER | FILE]"_s);
+        QCoreApplication::translate(
+            "CommandLine",
+            "The add-on folder whose bots.ini to edit, or that bots.ini file itself. Without it: "
+            "the program's own folder when it holds a bots.ini, else the folder of last time, "
+            "else the add-on folder of the installed game."),
+        QCoreApplication::translate("CommandLine", "[FOLDER | FILE]"));
     if (!parser.parse(arguments))
         return badInput(parser.errorText());
-    if (parser.isSet(help))
-        return {CommandLine::Action::Help, QString(), QString(), parser.helpText()};
-    if (parser.isSet(version)) {
-        return {CommandLine::Action::Version, QString(), QString(),
-                QCoreApplication::applicationName() + u' ' +
-                    QCoreApplication::applicationVersion() + u'\n'};
+    QString translation;
+    if (parser.isSet(language)) {
+        translation = translationFor(parser.value(language), languages);
+        if (translation.isEmpty()) {
+            return badInput(QCoreApplication::translate(
+                                "CommandLine", "Zelvik has no translation into \"%1\". Its "
+                                               "languages: %2.")
+                                .arg(parser.value(language), languageList));
+        }
     }
+    CommandLine line;
     const QStringList named = parser.positionalArguments();
-    if (named.size() > 1)
-        return badInput(u"Name one folder or file, not %1."_s.arg(named.size()));
-    if (named.isEmpty())
-        return {};
-    return namedFolder(named.first());
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+    } else if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        line.text = QCoreApplication::applicationName() + u' ' +
+                    QCoreApplication::applicationVersion() + u'\n';
+    } else if (named.size() > 1) {
+        return badInput(
+            QCoreApplication::translate("CommandLine", "Name one folder or file, not %1.")
+                .arg(named.size()));
+    } else if (!named.isEmpty()) {
+        line = namedFolder(named.first());
+    }
+    line.language = translation;
+    return line;
 }
 
 AddonFolderChoice chooseAddonFolder(const AddonFolderFacts& facts) {

@@ -1,5 +1,6 @@
 #include "platform/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,7 +23,7 @@ QString systemReason(const QFileDevice& file, int errorNumber) {
         return qt_error_string(errorNumber);
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
-    return u"the system gave no reason"_s;
+    return QCoreApplication::translate("AtomicFile", "the system gave no reason");
 }
 
 // Hands each write straight on to the file and keeps the reason of the first that fails or is
@@ -73,7 +74,8 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
                          QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error)
-            *error = u"Could not write %1: %2"_s.arg(QDir::toNativeSeparators(path), reason);
+            *error = QCoreApplication::translate("AtomicFile", "Could not write %1: %2")
+                         .arg(QDir::toNativeSeparators(path), reason);
         return false;
     };
 
@@ -86,7 +88,7 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     }
 
     if (target.isDir())
-        return fail(u"it is a folder, not a file."_s);
+        return fail(QCoreApplication::translate("AtomicFile", "it is a folder, not a file."));
     // The new file is renamed over the old one, which only needs a writable folder; a read-only
     // file must be refused before anything is written. QSaveFile refuses it too, but says less.
     // A file without a single write permission (on Windows: with the read-only attribute) was
@@ -95,7 +97,7 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     const auto writeModes =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (target.exists() && (!target.isWritable() || !(target.permissions() & writeModes)))
-        return fail(u"the file is read-only."_s);
+        return fail(QCoreApplication::translate("AtomicFile", "the file is read-only."));
 
     // Unbuffered: a write that fails fails in the call that made it. With a buffer, the last
     // bytes would go out during commit(), which renames the file even when they could not be
@@ -108,7 +110,7 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
     const bool written = write(writer);
     QString reason = writer.failure();
     if (reason.isEmpty() && !written)
-        reason = u"writing stopped before the end."_s;
+        reason = QCoreApplication::translate("AtomicFile", "writing stopped before the end.");
     if (reason.isEmpty())
         reason = syncFailure(file);
     if (!reason.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,21 +12,25 @@ bool startProgram(const QString& program, const QString& parameters,
     const QString folder = QDir::toNativeSeparators(workingDirectory);
     const auto fail = [&](const QString& shownProgram, const QString& reason) {
         if (error)
-            *error = u"Could not start %1 in the folder %2: %3"_s.arg(shownProgram, folder, reason);
+            *error =
+                QCoreApplication::translate("Launch", "Could not start %1 in the folder %2: %3")
+                    .arg(shownProgram, folder, reason);
         return false;
     };
 
     const QFileInfo directory(workingDirectory);
     if (workingDirectory.isEmpty() || !directory.isDir())
-        return fail(QDir::toNativeSeparators(program), u"the folder does not exist."_s);
+        return fail(QDir::toNativeSeparators(program),
+                    QCoreApplication::translate("Launch", "the folder does not exist."));
 
     // A bare name is taken from the working folder, never looked up on the search path.
     const QFileInfo executable(QDir(workingDirectory).filePath(program));
     const QString shown = QDir::toNativeSeparators(executable.filePath());
     if (!executable.exists())
-        return fail(shown, u"the program does not exist."_s);
+        return fail(shown, QCoreApplication::translate("Launch", "the program does not exist."));
     if (executable.isDir() || !executable.isExecutable())
-        return fail(shown, u"the file is not a program that can be run."_s);
+        return fail(shown, QCoreApplication::translate(
+                               "Launch", "the file is not a program that can be run."));
 
     QProcess process;
     process.setProgram(executable.absoluteFilePath());

@@ -4,6 +4,7 @@
 #include "window/mainwindow.h"
 #include "window/messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -13,9 +14,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString PickerTitle =
-    u"Open add-on folder: choose the bot add-on's folder (vantrel in the Half-Life folder), "
-    u"where its bots.ini is"_s;
+QString pickerTitle() {
+    return QCoreApplication::translate("FolderPicker",
+                                       "Open add-on folder: choose the bot add-on's folder "
+                                       "(vantrel in the Half-Life folder), where its bots.ini is");
+}
 
 } // namespace
 
@@ -23,7 +26,7 @@ QString pickAddonFolder(QWidget* parent, const QString& startFolder) {
     const FolderPicker picker = installedHandler<FolderPicker>();
     if (picker)
         return picker(parent, startFolder);
-    return QFileDialog::getExistingDirectory(parent, PickerTitle, startFolder);
+    return QFileDialog::getExistingDirectory(parent, pickerTitle(), startFolder);
 }
 
 FolderPicker setFolderPicker(FolderPicker picker) {

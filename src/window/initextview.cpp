@@ -437,10 +437,10 @@ void IniTextView::setPrimarySelection() const {
 
 QMenu* IniTextView::createContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    QAction* copyAction = menu->addAction(u"&Copy"_s, this, &IniTextView::copy);
+    QAction* copyAction = menu->addAction(tr("&Copy"), this, &IniTextView::copy);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(hasSelection());
-    QAction* allAction = menu->addAction(u"Select &All"_s, this, &IniTextView::selectAll);
+    QAction* allAction = menu->addAction(tr("Select &All"), this, &IniTextView::selectAll);
     allAction->setShortcut(QKeySequence::SelectAll);
     allAction->setEnabled(size > 0);
     // What the window adds to the view, such as opening another file.

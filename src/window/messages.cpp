@@ -3,6 +3,7 @@
 #include "window/fonts.h"
 #include "window/handlerseam.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,15 +21,17 @@ QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
     case Answer::Discard: {
         // The keyboard reaches it by Alt+D, as Restore and Overwrite by their letters.
         QAbstractButton* button = box.addButton(QMessageBox::Discard);
-        button->setText(u"&Discard"_s);
+        button->setText(QCoreApplication::translate("Messages", "&Discard"));
         return button;
     }
     case Answer::Cancel:
         return box.addButton(QMessageBox::Cancel);
     case Answer::Overwrite:
-        return box.addButton(u"&Overwrite"_s, QMessageBox::AcceptRole);
+        return box.addButton(QCoreApplication::translate("Messages", "&Overwrite"),
+                             QMessageBox::AcceptRole);
     case Answer::Restore:
-        return box.addButton(u"&Restore"_s, QMessageBox::AcceptRole);
+        return box.addButton(QCoreApplication::translate("Messages", "&Restore"),
+                             QMessageBox::AcceptRole);
     }
     return nullptr;
 }
