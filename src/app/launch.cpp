@@ -42,15 +42,18 @@ std::optional<QString> firstRunnable(const QString& folder, const QStringList& n
 }
 
 QString nothingRunnableReason(const QString& folder, const QStringList& names) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("Launch", text); };
     QString tried = names.value(0);
     if (names.size() > 1)
-        tried = tr("%1 or %2").arg(names.first(names.size() - 1).join(u", "_s), names.last());
-    QString why = names.size() == 1 ? tr("it is not there as a program that can be run.")
-                                    : tr("none of them is there as a program that can be run.");
+        tried = QCoreApplication::translate("Launch", "%1 or %2")
+                    .arg(names.first(names.size() - 1).join(u", "_s), names.last());
+    QString why =
+        names.size() == 1
+            ? QCoreApplication::translate("Launch", "it is not there as a program that can be run.")
+            : QCoreApplication::translate("Launch",
+                                          "none of them is there as a program that can be run.");
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        why = tr("the folder does not exist.");
-    return tr("Could not start %1 in the folder %2: %3")
+        why = QCoreApplication::translate("Launch", "the folder does not exist.");
+    return QCoreApplication::translate("Launch", "Could not start %1 in the folder %2: %3")
         .arg(tried, QDir::toNativeSeparators(folder), why);
 }
 

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -79,14 +80,20 @@ EntryPage<Entry>::EntryPage(QWidget& owner, Ui::MainWindow& controls, RosterDocu
         return action;
     };
     page->setContextMenuPolicy(Qt::ActionsContextMenu);
-    entryActions = {make(tr("Move Earlier"), Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
-                    make(tr("Move Later"), Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
-                    make(tr("Duplicate"), Qt::CTRL | Qt::Key_D),
-                    make(tr("Copy Entry"), Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                    make(tr("Paste Entries"), Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                    make(listKindOf<Entry>() == RosterListKind::Bots ? tr("Show All Bots")
-                                                                     : tr("Show All Maps"),
-                         Qt::CTRL | Qt::Key_L)};
+    entryActions = {
+        make(QCoreApplication::translate("EntryPage", "Move Earlier"),
+             Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+        make(QCoreApplication::translate("EntryPage", "Move Later"),
+             Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+        make(QCoreApplication::translate("EntryPage", "Duplicate"), Qt::CTRL | Qt::Key_D),
+        make(QCoreApplication::translate("EntryPage", "Copy Entry"),
+             Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        make(QCoreApplication::translate("EntryPage", "Paste Entries"),
+             Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+        make(listKindOf<Entry>() == RosterListKind::Bots
+                 ? QCoreApplication::translate("EntryPage", "Show All Bots")
+                 : QCoreApplication::translate("EntryPage", "Show All Maps"),
+             Qt::CTRL | Qt::Key_L)};
     connectControls();
     QObject::connect(&document, &RosterDocument::listChanged, &window, [this](RosterListKind list) {
         if (list == listKindOf<Entry>())
@@ -244,10 +251,10 @@ template <typename Entry> void EntryPage<Entry>::goTo() {
     const EntryList<Entry>& list = editor.list();
     if (list.count() == 0 || !editor.canLeave())
         return;
-    const auto number =
-        askNumber(&window, {PageWords::goToTitle(listKindOf<Entry>()),
-                            tr("Number, 1 to %1:").arg(list.count()),
-                            qBound(1, list.current(), list.count()), 1, list.count()});
+    const auto number = askNumber(
+        &window, {PageWords::goToTitle(listKindOf<Entry>()),
+                  QCoreApplication::translate("EntryPage", "Number, 1 to %1:").arg(list.count()),
+                  qBound(1, list.current(), list.count()), 1, list.count()});
     if (number)
         editor.pageTo(*number);
 }

@@ -5,7 +5,6 @@
 #include "window/namemark.h"
 #include "window/page.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -28,8 +27,6 @@ class MainWindow;
 // makes to a control to the document as an edit of the draft, asks the list's editor to page,
 // add and so on, and shows what the document then holds: it never reads its controls back.
 template <typename Entry> class EntryPage : public Page {
-    Q_DECLARE_TR_FUNCTIONS(EntryPage)
-
 public:
     struct Actions {
         QAction* moveEarlier = nullptr;

@@ -1,5 +1,6 @@
 #include "windowsupport.h"
 
+#include "app/language.h"
 #include "window/initextview.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,9 @@
 
 void isolateWindowTest() {
     isolateSettings();
+    // The program speaks English with its English plurals, whatever the machine's language.
+    static Translations english(QStringLiteral("en"));
+    english.install();
     setQuestionHandler([](QWidget*, const Question& question) -> Answer {
         qFatal("An unexpected question was asked: %s", qPrintable(question.text));
     });

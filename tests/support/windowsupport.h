@@ -15,8 +15,8 @@
 class QAbstractButton;
 class QLineEdit;
 
-// isolateSettings(), and no window test may block on a dialog: from here on a question nobody
-// expected ends the test program. Call from initTestCase().
+// isolateSettings(), the program's English, and no window test may block on a dialog: from here on
+// a question nobody expected ends the test program. Call from initTestCase().
 void isolateWindowTest();
 
 // Collects every message shown to the player while it lives, instead of opening a dialog.
