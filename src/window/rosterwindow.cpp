@@ -3,6 +3,7 @@
 #include "app/rostertable.h"
 #include "app/settings.h"
 #include "window/fonts.h"
+#include "window/guidewindow.h"
 #include "window/layoutunits.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
@@ -90,9 +91,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* editor = qobject_cast<QWidget*>(watched);
         if (editor && event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                key->modifiers().testFlag(Qt::ControlModifier)) {
+            const QKeyCombination pressed = static_cast<QKeyEvent*>(event)->keyCombination();
+            if (pressed == (Qt::CTRL | Qt::Key_Enter) || pressed == (Qt::CTRL | Qt::Key_Return)) {
                 const auto* box = qobject_cast<QComboBox*>(editor);
                 const auto* line = qobject_cast<QLineEdit*>(editor);
                 const QString value = box ? box->currentText() : line ? line->text() : QString();
@@ -205,13 +205,19 @@ void RosterWindow::addActions() {
         auto* action = new QAction(text, this);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
         // While a cell is being edited its keys are the editor's.
         connect(action, &QAction::triggered, this, [this, act] {
             if (!isEditing(*shown().view))
                 act();
         });
         QWidget::addAction(action);
+        // The tables' right-click menu lists them with their keys.
+        for (const Table& table : tables)
+            table.view->addAction(action);
     };
+    for (const Table& table : tables)
+        table.view->setContextMenuPolicy(Qt::ActionsContextMenu);
     const auto key = [](QKeyCombination combination) { return QKeySequence(combination); };
     make(tr("Delete"), {QKeySequence(QKeySequence::Delete)}, [this] { removeRows(); });
     make(tr("Duplicate"), {key(Qt::CTRL | Qt::Key_D)}, [this] { duplicateRows(); });
@@ -230,6 +236,8 @@ void RosterWindow::addActions() {
         filterEdit->selectAll();
     });
     make(tr("Main Window"), {key(Qt::CTRL | Qt::Key_L)}, [this] { hooks.raiseMain(); });
+    make(GuideWindow::tr("Player's Guide"), {QKeySequence(Qt::Key_F1)},
+         [this] { showGuide(parentWidget(), u"the-roster-window"_s); });
 }
 
 void RosterWindow::open(RosterListKind list) {

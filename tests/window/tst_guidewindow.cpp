@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("Bots") << 0 << u"modelCombo"_s << u"The Bots page"_s;
         QTest::newRow("Maps") << 1 << u"quantityEdit"_s << u"The Maps page"_s;
         QTest::newRow("INI") << 2 << u"iniTextView"_s << u"The INI page"_s;
+        QTest::newRow("Roster window") << 0 << u"botsTable"_s << u"The Roster window"_s;
     }
 
     void f1ShowsTheSectionOfThePage() {
@@ -43,6 +44,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
         for (const int page : {0, tab}) {
             clickTab(shown.window, page);
+            if (focus.endsWith(u"Table") && page == tab) {
+                QTest::keyClick(&shown.window, Qt::Key_L, Qt::ControlModifier);
+                QTRY_COMPARE(QApplication::activeWindow(), control(shown.window, "rosterWindow"));
+            }
             QWidget* pressed = page == tab ? control(shown.window, focus) : &shown.window;
             pressed->setFocus();
             QTest::keyClick(pressed, Qt::Key_F1);
