@@ -65,9 +65,11 @@ public:
     }
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        if (auto* box = qobject_cast<QComboBox*>(editor))
+        // Typing on a cell replaces its value, as in any other cell.
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
             box->setEditText(index.data(Qt::EditRole).toString());
-        else
+            box->lineEdit()->selectAll();
+        } else
             QStyledItemDelegate::setEditorData(editor, index);
     }
 

@@ -185,6 +185,24 @@ save_ini
 answer_question "Save INI" alt+o
 bots_ini_is_expected "saved again after the restart"
 
+step "the Roster window: two bots' model set at once with Ctrl+Enter, then Save INI"
+tab_bots
+title_is "  (Bot  3 of 3)"
+roster_window
+# The current cell is bot 3's name: Right to its model, Shift+Up takes bot 2 along.
+xdotool key Right shift+Up
+xdotool type --delay 15 hgrunt
+xdotool key ctrl+Return
+xdotool key ctrl+l
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+title_is "  (Bot  3 of 3)"
+tab_ini
+save_ini
+wait_until 100 0.05 grep -c 'Model           = hgrunt' "$addon/bots.ini" >/dev/null ||
+    fail "Save INI did not write the models set in the Roster window."
+[ "$(grep -c 'Model           = hgrunt' "$addon/bots.ini")" = 2 ] ||
+    fail "the Roster window set the model of other than the two bots selected."
+
 step "close with an unsaved edit: Escape keeps the window open, Enter saves and closes"
 tab_maps
 retype 116 42 crossfire

@@ -192,6 +192,17 @@ answer_question() {
     [ -z "$window" ] || xdotool windowfocus "$window" 2>/dev/null || true
 }
 
+# Opens the Roster window with Ctrl+L from the main window and gives it the keyboard; sets
+# roster.
+roster_window() {
+    xdotool key ctrl+l
+    roster=$(timeout 10 xdotool search --sync --onlyvisible --name '^Roster - Vantrel Zelvik$' |
+        head -n 1) || true
+    [ -n "$roster" ] || fail "the Roster window did not appear."
+    sleep 0.3
+    xdotool windowfocus --sync "$roster" 2>/dev/null || true
+}
+
 tab_bots() { click 40 10; }
 tab_maps() { click 125 10; }
 tab_ini() { click 208 10; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A player's session with zelvik.exe under Wine on a virtual X display: rename a bot, store it with
-# a tab click, "Save INI", close; then check bots.ini byte for byte where the session changed it
+# a tab click, "Save INI", set two bots' model at once in the Roster window and save again, close; then check bots.ini byte for byte where the session changed it
 # and the settings in the registry. Then kill it after an edit (SIGKILL, as a crash ends it),
 # rename another bot as a text editor would, start it again: the recovery copy is restored without
 # writing bots.ini, "Save INI" asks before it overwrites the rename, and Discard at closing drops
@@ -74,6 +74,24 @@ grep -q "$(printf 'Name            = Gordon\r')" "$addon/bots.ini" || fail "bot 
 tr '\r\n' '~#' <"$addon/bots.ini" |
     grep -qF '[Bot]~#Name            = Wineguy~#Model           = Barney~#' ||
     fail "the renamed bot's section is not as written."
+
+step "the Roster window: two bots' model set at once with Ctrl+Enter, then Save INI"
+click 40 10
+title_is "  (Bot  1 of 3)"
+roster_window
+# The current cell is bot 1's name: Right to its model, Shift+Down takes bot 2 along.
+xdotool key Right shift+Down
+xdotool type --delay 30 hgrunt
+xdotool key ctrl+Return
+xdotool key ctrl+l
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+click 208 10
+title_is ""
+click 223 148
+wait_until 100 0.1 grep -q 'Model           = hgrunt' "$addon/bots.ini" ||
+    fail "Save INI did not write the models set in the Roster window."
+[ "$(grep -c 'Model           = hgrunt' "$addon/bots.ini")" = 2 ] ||
+    fail "the Roster window set the model of other than the two bots selected."
 
 step "close with Alt+F4: nothing unsaved, the program ends and the registry holds the settings"
 xdotool windowfocus "$window" 2>/dev/null || true
