@@ -22,7 +22,9 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QHeaderView>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -374,5 +376,116 @@ void pasteBots(benchmark::State& state) {
         state.SetIterationTime(timeOf([&] { paste->trigger(); }));
         if (rosterOf(w).bots.count() != before + pasted)
             state.SkipWithError("the bots were not pasted");
+    }
+}
+
+namespace {
+
+// The action of the shared window's Bots page with this text.
+QAction* botsPageAction(MainWindow& w, QStringView text) {
+    const auto actions = control<QWidget>(w, "botsPage")->actions();
+    for (QAction* action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    qFatal("The Bots page has no %s action", qPrintable(text.toString()));
+}
+
+// The shared window's Roster window, open on the bots with the first bot current.
+QTableView* sharedRosterTable() {
+    MainWindow& w = *sharedWindow();
+    selectPage(w, 0);
+    control<QScrollBar>(w, "botPager")->setValue(1);
+    botsPageAction(w, u"Show All Bots")->trigger();
+    QWidget* roster = control(w, "rosterWindow");
+    untilShown(*roster);
+    return control<QTableView>(*roster, "botsTable");
+}
+
+// The Roster window's action with this text.
+QAction* rosterAction(const QTableView& table, QStringView text) {
+    const auto actions = table.actions();
+    for (QAction* action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    qFatal("The Roster window has no %s action", qPrintable(text.toString()));
+}
+
+} // namespace
+
+// Opening the Roster window on the largest roster, from Ctrl+L's action to the window shown, in a
+// fresh main window each time; and what it adds to the resident memory, as "added_MiB".
+void rosterOpen(benchmark::State& state) {
+    for (auto _ : state) {
+        ShownWindow w(data->largest.folder);
+        untilShown(w);
+        const double before = residentKiB();
+        state.SetIterationTime(timeOf([&] {
+            botsPageAction(w, u"Show All Bots")->trigger();
+            untilShown(*control(w, "rosterWindow"));
+        }));
+        state.counters["added_MiB"] = (residentKiB() - before) / 1024.0;
+    }
+}
+
+// One of the Roster window's handlers on the shared window's 32767 bots; whatever it changes is
+// undone (untimed) before the next run, but for the undo that is timed.
+void rosterHandler(benchmark::State& state, RosterTimed timed) {
+    QTableView* table = sharedRosterTable();
+    MainWindow& w = *sharedWindow();
+    QAction* undo = historyAction(w, u"Undo");
+    auto* filter = control<QLineEdit>(*table->window(), "rosterFilterEdit");
+    auto* name = control<QLineEdit>(w, "botNameEdit");
+    for (auto _ : state) {
+        table->clearSelection();
+        table->setCurrentIndex(table->model()->index(0, 0));
+        double spent = 0;
+        switch (timed) {
+        case RosterTimed::ScrollToLast:
+            spent = timeOf([&] {
+                table->scrollToBottom();
+                table->viewport()->repaint();
+            });
+            table->scrollToTop();
+            break;
+        case RosterTimed::DeleteAll:
+        case RosterTimed::UndoDeleteAll: {
+            const double deleting = timeOf([&] {
+                table->selectAll();
+                rosterAction(*table, u"Delete")->trigger();
+            });
+            const double undoing = timeOf([&] { undo->trigger(); });
+            spent = timed == RosterTimed::DeleteAll ? deleting : undoing;
+            break;
+        }
+        case RosterTimed::SortByName:
+            spent = timeOf([&] { table->horizontalHeader()->sectionClicked(0); });
+            undo->trigger();
+            break;
+        case RosterTimed::SetAllNames: {
+            table->selectAll();
+            table->edit(table->currentIndex());
+            auto* editor = table->viewport()->findChild<QLineEdit*>();
+            editor->setText(u"All"_s);
+            QKeyEvent apply(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier);
+            spent = timeOf([&] { QCoreApplication::sendEvent(editor, &apply); });
+            undo->trigger();
+            break;
+        }
+        case RosterTimed::KeystrokeInMain: {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
+            spent = timeOf([&] { QCoreApplication::sendEvent(name, &key); });
+            name->setText(rosterOf(w).bots.at(rosterOf(w).bots.current()).name);
+            break;
+        }
+        case RosterTimed::FilterOneLetter:
+            spent = timeOf([&] { filter->setText(u"Z"_s); });
+            filter->clear();
+            break;
+        }
+        state.SetIterationTime(spent);
+        if (rosterOf(w).bots.count() != Largest)
+            state.SkipWithError("the list did not come back to its full size");
     }
 }

@@ -41,6 +41,17 @@ void undoOrRedoRemove(benchmark::State& state, ListOf list, bool timeRedo);
 void historyMemory(benchmark::State& state);
 void findLast(benchmark::State& state, int page);
 void pasteBots(benchmark::State& state);
+enum class RosterTimed {
+    ScrollToLast,
+    DeleteAll,
+    UndoDeleteAll,
+    SortByName,
+    SetAllNames,
+    KeystrokeInMain,
+    FilterOneLetter
+};
+void rosterOpen(benchmark::State& state);
+void rosterHandler(benchmark::State& state, RosterTimed timed);
 // Closes the window the handler benchmarks share; it must be gone before the application is.
 void closeSharedWindow();
 

@@ -100,6 +100,15 @@ void registerAll() {
     add("handler/find last of 32767 bots", 30, findLast, 0);
     add("handler/find near the end of the INI text (largest)", 10, findLast, 2);
     add("handler/paste 10000 bots", 10, pasteBots);
+    add("roster/open (largest)", 5, rosterOpen);
+    add("roster/scroll to the last row", 30, rosterHandler, RosterTimed::ScrollToLast);
+    add("roster/Ctrl+A Delete all bots", 10, rosterHandler, RosterTimed::DeleteAll);
+    add("roster/undo Delete all bots", 10, rosterHandler, RosterTimed::UndoDeleteAll);
+    add("roster/sort bots by name", 10, rosterHandler, RosterTimed::SortByName);
+    add("roster/Ctrl+Enter over every bot", 10, rosterHandler, RosterTimed::SetAllNames);
+    add("roster/keystroke in the name box", 100, rosterHandler, RosterTimed::KeystrokeInMain)
+        ->Unit(benchmark::kMicrosecond);
+    add("roster/filter one letter", 10, rosterHandler, RosterTimed::FilterOneLetter);
     add("memory/largest INI page shown", 3, peakMemory);
 }
 

@@ -353,29 +353,27 @@ bool MainWindow::saveIni() {
     for (;;) {
         const SaveOutcome outcome =
             ::saveIni(*document, ui->gamePathEdit->text(), ui->parametersEdit->text(), answers);
+        // Each question's answer lets Save INI go on, or Cancel (Enter and Escape) stops it.
+        const auto agreed = [this](const QString& text, Answer goOn) {
+            return ask(this, {tr("Save INI"),
+                              text,
+                              {goOn, Answer::Cancel},
+                              Answer::Cancel,
+                              Answer::Cancel}) == goOn;
+        };
         if (outcome.kind == Kind::AskDropUnread) {
-            const Answer answer =
-                ask(this, {tr("Save INI"),
-                           tr("bots.ini holds %1 that Zelvik could not read. Saving writes only "
-                              "the roster shown here and drops them from the file. Save anyway?")
-                               .arg(unreadEntries(outcome.unread)),
-                           {Answer::Save, Answer::Cancel},
-                           Answer::Cancel,
-                           Answer::Cancel});
-            if (answer != Answer::Save)
+            if (!agreed(tr("bots.ini holds %1 that Zelvik could not read. Saving writes only the "
+                           "roster shown here and drops them from the file. Save anyway?")
+                            .arg(unreadEntries(outcome.unread)),
+                        Answer::Save))
                 return false;
             answers.dropUnread = true;
             continue;
         }
         if (outcome.kind == Kind::AskOverwrite) {
-            const Answer answer =
-                ask(this, {tr("Save INI"),
-                           tr("bots.ini was changed by another program since Zelvik read it. "
-                              "Overwrite it with the roster shown here?"),
-                           {Answer::Overwrite, Answer::Cancel},
-                           Answer::Cancel,
-                           Answer::Cancel});
-            if (answer != Answer::Overwrite)
+            if (!agreed(tr("bots.ini was changed by another program since Zelvik read it. "
+                           "Overwrite it with the roster shown here?"),
+                        Answer::Overwrite))
                 return false;
             answers.overwrite = true;
             continue;

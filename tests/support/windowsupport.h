@@ -105,6 +105,13 @@ inline const Roster& rosterOf(const QWidget& window) {
     return documentOf(window).roster();
 }
 QString iniTextOf(const QWidget& window);
+// The names of a list's entries in order, joined by commas.
+template <typename Entry> QString namesOf(const EntryList<Entry>& list) {
+    QStringList names;
+    for (int i = 1; i <= list.count(); ++i)
+        names << list.at(i).name;
+    return names.join(u',');
+}
 
 // Stops the whole program: a control the test or benchmark needs is not in the window.
 [[noreturn]] inline void missingControl(QAnyStringView name) {

@@ -19,13 +19,6 @@ const QByteArray FourBots =
     "[Bot]\r\nName=Alpha\r\nModel=gordon\r\n\r\n[Bot]\r\nName=Beta\r\nModel=gina\r\n\r\n"
     "[Bot]\r\nName=Gamma\r\nModel=robo\r\n\r\n[Bot]\r\nName=Delta\r\nModel=gina\r\n";
 
-QString namesOf(const auto& list) {
-    QStringList names;
-    for (int i = 1; i <= list.count(); ++i)
-        names << list.at(i).name;
-    return names.join(u',');
-}
-
 } // namespace
 
 class TestRosterWindow : public WindowTest {

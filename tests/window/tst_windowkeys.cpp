@@ -23,13 +23,6 @@ const QByteArray Roster3Bots2Maps =
     "[Bot]\r\nName=Beta\r\nModel=gina\r\n\r\n"
     "[Bot]\r\nName=Gamma\r\nModel=robo\r\n";
 
-QString namesOf(const auto& list) {
-    QStringList names;
-    for (int i = 1; i <= list.count(); ++i)
-        names << list.at(i).name;
-    return names.join(u',');
-}
-
 // The action of page's context menu whose text starts with text.
 QAction* menuAction(const QWidget& page, const QString& text) {
     const auto actions = page.actions();
