@@ -1,7 +1,6 @@
 #include "windowsupport.h"
 
 #include "app/language.h"
-#include "window/initextview.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -70,12 +69,4 @@ void retype(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
-}
-
-const RosterDocument& documentOf(const QWidget& window) {
-    return *control<RosterDocument>(window, "rosterDocument");
-}
-
-QString iniTextOf(const QWidget& window) {
-    return control<IniTextView>(window, "iniTextView")->text();
 }

@@ -5,6 +5,7 @@
 // them and must not load it.
 #include "testsupport.h"
 #include "window/folderpicker.h"
+#include "window/initextview.h"
 #include "window/mainwindow.h"
 #include "window/messages.h"
 
@@ -99,12 +100,7 @@ private:
     FolderPicker previous;
 };
 
-// The document the window shows, the roster it holds, and the text of its INI page.
-const RosterDocument& documentOf(const QWidget& window);
-inline const Roster& rosterOf(const QWidget& window) {
-    return documentOf(window).roster();
-}
-QString iniTextOf(const QWidget& window);
+
 // The names of a list's entries in order, joined by commas.
 template <typename Entry> QString namesOf(const EntryList<Entry>& list) {
     QStringList names;
@@ -124,6 +120,17 @@ template <typename T = QWidget> T* control(const QWidget& window, QAnyStringView
     if (!found)
         missingControl(name);
     return found;
+}
+
+// The document the window shows, the roster it holds, and the text of its INI page.
+inline const RosterDocument& documentOf(const QWidget& window) {
+    return *control<RosterDocument>(window, "rosterDocument");
+}
+inline const Roster& rosterOf(const QWidget& window) {
+    return documentOf(window).roster();
+}
+inline QString iniTextOf(const QWidget& window) {
+    return control<IniTextView>(window, "iniTextView")->text();
 }
 
 // A left click on the button, or on the button of window with this object name.
