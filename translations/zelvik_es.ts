@@ -5,23 +5,23 @@
     <name>AtomicFile</name>
     <message>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema no dio ningún motivo</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1: %2</translation>
     </message>
     <message>
         <source>it is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>the file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura.</translation>
     </message>
     <message>
         <source>writing stopped before the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>la escritura se detuvo antes del final.</translation>
     </message>
 </context>
 <context>
@@ -40,103 +40,103 @@
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe.</translation>
     </message>
     <message>
         <source>%1 is not a bots.ini file: the add-on reads only bots.ini.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo bots.ini: el add-on solo lee bots.ini.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta %1.</translation>
     </message>
     <message>
         <source>Edits the bot roster in bots.ini of a bot add-on for Half-Life, and starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita la configuración de bots en el bots.ini de un add-on de bots para Half-Life, e inicia el juego.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información de la versión.</translation>
     </message>
     <message>
         <source>The add-on folder whose bots.ini to edit, or that bots.ini file itself. Without it: the program&apos;s own folder when it holds a bots.ini, else the folder of last time, else the add-on folder of the installed game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del add-on cuyo bots.ini se quiere editar, o ese mismo archivo bots.ini. Sin ella: la carpeta del propio programa si contiene un bots.ini; si no, la carpeta de la última vez; si no, la carpeta del add-on del juego instalado.</translation>
     </message>
     <message>
         <source>[FOLDER | FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>[CARPETA | ARCHIVO]</translation>
     </message>
     <message>
         <source>Name one folder or file, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica una sola carpeta o archivo, no %1.</translation>
     </message>
 </context>
 <context>
     <name>EntryPage</name>
     <message>
         <source>Move Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover antes</translation>
     </message>
     <message>
         <source>Move Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover después</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Copy Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar entrada</translation>
     </message>
     <message>
         <source>Paste Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar entradas</translation>
     </message>
     <message>
         <source>Show All Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los bots</translation>
     </message>
     <message>
         <source>Show All Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los mapas</translation>
     </message>
     <message>
         <source>Number, 1 to %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número, de 1 a %1:</translation>
     </message>
 </context>
 <context>
     <name>FindBox</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Enter: next; Shift+Enter: previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro: siguiente; Mayús+Intro: anterior</translation>
     </message>
 </context>
 <context>
     <name>FolderPicker</name>
     <message>
         <source>Open add-on folder: choose the bot add-on&apos;s folder (vantrel in the Half-Life folder), where its bots.ini is</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta del add-on: elige la carpeta del add-on de bots (vantrel en la carpeta de Half-Life), donde está su bots.ini</translation>
     </message>
 </context>
 <context>
     <name>GameLists</name>
     <message>
         <source>The game folder has no player model of this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del juego no tiene ningún modelo de jugador con este nombre.</translation>
     </message>
     <message>
         <source>The game folder has no map of this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del juego no tiene ningún mapa con este nombre.</translation>
     </message>
 </context>
 <context>
@@ -154,239 +154,255 @@
     <name>HistoryKeys</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer: %1</translation>
     </message>
 </context>
 <context>
     <name>IniPage</name>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Bots.ini file not found.<byte value="xd"/>
 Make sure this program is in the vantrel folder along with the Bots.ini file.<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo Bots.ini.<byte value="xd"/>
+Asegúrate de que este programa esté en la carpeta vantrel junto con el archivo Bots.ini.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Find in the INI text</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el texto INI</translation>
     </message>
 </context>
 <context>
     <name>IniTextView</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: INI text menu</extracomment>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: INI text menu</extracomment>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
 </context>
 <context>
     <name>Launch</name>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>it is not there as a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>no está ahí como programa ejecutable.</translation>
     </message>
     <message>
         <source>none of them is there as a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno de ellos está ahí como programa ejecutable.</translation>
     </message>
     <message>
         <source>the folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no existe.</translation>
     </message>
     <message>
         <source>Could not start %1 in the folder %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar %1 en la carpeta %2: %3</translation>
     </message>
     <message>
         <source>the program does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa no existe.</translation>
     </message>
     <message>
         <source>the file is not a program that can be run.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no es un programa ejecutable.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vantrel Zelvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel Zelvik</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Bots, Maps</extracomment>
+        <translation>&amp;Nom.</translation>
     </message>
     <message>
         <source>Previous or next bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot anterior o siguiente</translation>
     </message>
     <message>
         <source>Pages through the bots: the left arrow shows the previous bot, the right arrow the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorre los bots: la flecha izquierda muestra el bot anterior, la derecha el siguiente.</translation>
     </message>
     <message>
         <source>&amp;Model</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Bots</extracomment>
+        <translation>&amp;Modelo</translation>
     </message>
     <message>
         <source>&amp;Top Color</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Bots</extracomment>
+        <translation>Tono &amp;superior</translation>
     </message>
     <message>
         <source>Top Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono superior</translation>
     </message>
     <message>
         <source>The top colour, 1 to 255 round the colour wheel; the box to its right shows the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tono superior, de 1 a 255 alrededor de la rueda de colores; la casilla de su derecha muestra el número.</translation>
     </message>
     <message>
         <source>&amp;Bottom Color</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Bots</extracomment>
+        <translation>Tono &amp;inferior</translation>
     </message>
     <message>
         <source>Bottom Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono inferior</translation>
     </message>
     <message>
         <source>The bottom colour, 1 to 255 round the colour wheel; the box to its right shows the number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tono inferior, de 1 a 255 alrededor de la rueda de colores; la casilla de su derecha muestra el número.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Previous or next map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa anterior o siguiente</translation>
     </message>
     <message>
         <source>Pages through the map rotation: the left arrow shows the previous entry, the right arrow the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorre la rotación de mapas: la flecha izquierda muestra la entrada anterior, la derecha la siguiente.</translation>
     </message>
     <message>
         <source>Bot &amp;Quantity</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Maps</extracomment>
+        <translation>Nº de &amp;bots</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Maps</extracomment>
+        <translation>&amp;Aleatorio</translation>
     </message>
     <message>
         <source>&amp;Initial Delay</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Maps</extracomment>
+        <translation>Espera &amp;inicial</translation>
     </message>
     <message>
         <source>&amp;Spawn Delay</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Maps</extracomment>
+        <translation>Espera &amp;spawn</translation>
     </message>
     <message>
         <source>&amp;Wait For Players</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Maps</extracomment>
+        <translation>Esp. &amp;jugadores</translation>
     </message>
     <message>
         <source>&amp;Keep Server Full</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Maps</extracomment>
+        <translation>&amp;Mantener lleno</translation>
     </message>
     <message>
         <source>bots.ini text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto de bots.ini</translation>
     </message>
     <message>
         <source>The text of bots.ini as read, or as Save INI last wrote it; for reading and copying, typing changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de bots.ini tal como se leyó, o como «Guardar INI» lo escribió por última vez; para leer y copiar, escribir no cambia nada.</translation>
     </message>
     <message>
         <source>&amp;HL.exe path</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: INI</extracomment>
+        <translation>Ruta &amp;HL.exe</translation>
     </message>
     <message>
         <source>The full path of the game (hl.exe, or hlds.exe for the dedicated server); Launch starts it, and the map and model lists come from its folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta completa del juego (hl.exe, o hlds.exe para el servidor dedicado); «Iniciar» lo ejecuta, y las listas de mapas y modelos salen de su carpeta.</translation>
     </message>
     <message>
         <source>&amp;Parameters</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: INI</extracomment>
+        <translation>&amp;Parámetros</translation>
     </message>
     <message>
         <source>The command line the game is started with.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea de comandos con la que se inicia el juego.</translation>
     </message>
     <message>
         <source>Save INI</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar INI</translation>
     </message>
     <message numerus="yes">
         <source>%n map entry(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada de mapa</numerusform>
+            <numerusform>%n entradas de mapa</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bot(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bot</numerusform>
+            <numerusform>%n bots</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots</translation>
     </message>
     <message>
         <source>Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapas</translation>
     </message>
     <message>
         <source>INI</source>
-        <translation type="unfinished"></translation>
+        <translation>INI</translation>
     </message>
     <message>
         <source>%1 v%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 v%2</translation>
     </message>
     <message>
         <source>Recovery copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de recuperación</translation>
     </message>
     <message>
         <source>Zelvik cannot keep a recovery copy of your unsaved edits, so a crash would lose them:
@@ -394,35 +410,43 @@ Make sure this program is in the vantrel folder along with the Bots.ini file.<by
 %1
 
 Your edits are still here, and &quot;Save INI&quot; writes them to bots.ini as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvik no puede guardar una copia de recuperación de tus cambios sin guardar, así que un fallo los perdería:
+
+%1
+
+Tus cambios siguen aquí, y «Guardar INI» los escribe en bots.ini como antes.</translation>
     </message>
     <message>
         <source>Show All Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los bots</translation>
     </message>
     <message>
         <source>Open add-on folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta del add-on...</translation>
     </message>
     <message>
         <source>The roster has changes that are not saved in bots.ini.
 
 Save them before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración tiene cambios que no están guardados en bots.ini.
+
+¿Guardarlos antes de cerrar?</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>Too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiadas entradas</translation>
     </message>
     <message>
         <source>bots.ini holds more than Zelvik can show: it reads at most %1 map entries and %1 bots. Left unread: %2.
 
 The pages show the entries read. &quot;Save INI&quot; would write bots.ini without the ones left unread.</source>
-        <translation type="unfinished"></translation>
+        <translation>bots.ini contiene más de lo que Zelvik puede mostrar: lee como máximo %1 entradas de mapa y %1 bots. Sin leer: %2.
+
+Las páginas muestran las entradas leídas. «Guardar INI» escribiría bots.ini sin las que quedaron sin leer.</translation>
     </message>
     <message>
         <source>A recovery copy of unsaved edits to the roster in
@@ -433,15 +457,22 @@ It is left where it is, and no new copy is kept for this folder while it lies th
 %3
 
 The roster is shown as bots.ini holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia de recuperación de cambios sin guardar en la configuración de
+%1
+no se puede usar: %2
+
+Se deja donde está, y no se guarda ninguna copia nueva para esta carpeta mientras siga ahí:
+%3
+
+La configuración se muestra tal como la contiene bots.ini.</translation>
     </message>
     <message>
         <source>bots.ini was changed by another program since Zelvik read it, last at %1. &quot;Restore&quot; puts back the older roster with the edits, and &quot;Save INI&quot; asks before it overwrites that change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa cambió bots.ini desde que Zelvik lo leyó, por última vez el %1. «Restaurar» recupera la configuración anterior con los cambios, y «Guardar INI» pregunta antes de sobrescribir ese cambio.</translation>
     </message>
     <message>
         <source>Recover unsaved edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar cambios sin guardar</translation>
     </message>
     <message>
         <source>Zelvik was closed before the edits to the roster in
@@ -449,21 +480,27 @@ The roster is shown as bots.ini holds it.</source>
 were saved. A recovery copy of them was kept at %2.%3
 
 &quot;Restore&quot; shows them as unsaved edits: bots.ini changes only when you press &quot;Save INI&quot;. &quot;Discard&quot; deletes the copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvik se cerró antes de guardar los cambios en la configuración de
+%1
+y se conservó una copia de recuperación de ellos el %2.%3
+
+«Restaurar» los muestra como cambios sin guardar: bots.ini solo cambia cuando pulsas «Guardar INI». «Descartar» borra la copia.</translation>
     </message>
     <message>
         <source>The roster has changes that are not saved in bots.ini.
 
 Save them before opening another folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración tiene cambios que no están guardados en bots.ini.
+
+¿Guardarlos antes de abrir otra carpeta?</translation>
     </message>
     <message>
         <source>bots.ini holds %1 that Zelvik could not read. Saving writes only the roster shown here and drops them from the file. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>bots.ini contiene entradas que Zelvik no pudo leer: %1. Al guardar se escribe solo la configuración mostrada aquí y esas entradas desaparecen del archivo. ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>bots.ini was changed by another program since Zelvik read it. Overwrite it with the roster shown here?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa cambió bots.ini desde que Zelvik lo leyó. ¿Sobrescribirlo con la configuración mostrada aquí?</translation>
     </message>
     <message>
         <source>The roster was not saved, and bots.ini is unchanged.
@@ -471,7 +508,11 @@ Save them before opening another folder?</source>
 %1
 
 Your edits are still here: fix the cause and press &quot;Save INI&quot; again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración no se guardó y bots.ini no ha cambiado.
+
+%1
+
+Tus cambios siguen aquí: corrige la causa y vuelve a pulsar «Guardar INI».</translation>
     </message>
     <message>
         <source>The game could not be started.
@@ -479,153 +520,160 @@ Your edits are still here: fix the cause and press &quot;Save INI&quot; again.</
 %1
 
 Check the &quot;HL.exe path&quot; on the INI page and press &quot;Save INI&quot; before launching.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el juego.
+
+%1
+
+Comprueba la «Ruta HL.exe» en la página INI y pulsa «Guardar INI» antes de iniciar.</translation>
     </message>
     <message>
         <source>Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar...</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar anterior</translation>
     </message>
     <message>
         <source>Go to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró «%1»</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Question</extracomment>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Question</extracomment>
+        <translation>&amp;Sobrescribir</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Question</extracomment>
+        <translation>&amp;Restaurar</translation>
     </message>
 </context>
 <context>
     <name>NameMark</name>
     <message>
         <source>bots.ini cannot hold some letters of this name: &quot;Save INI&quot; writes each of them as &quot;?&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>bots.ini no puede contener algunas letras de este nombre: «Guardar INI» escribe cada una de ellas como «?».</translation>
     </message>
 </context>
 <context>
     <name>PageWords</name>
     <message>
         <source>%1  (Bot %2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (Bot %2 de %3)</translation>
     </message>
     <message>
         <source>%1  (Map %2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (Mapa %2 de %3)</translation>
     </message>
     <message>
         <source>Find in bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en los bots</translation>
     </message>
     <message>
         <source>Find in maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en los mapas</translation>
     </message>
     <message>
         <source>Go to bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al bot</translation>
     </message>
     <message>
         <source>Go to map</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al mapa</translation>
     </message>
     <message>
         <source>Add bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir bot</translation>
     </message>
     <message>
         <source>Add map</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir mapa</translation>
     </message>
     <message>
         <source>The bot list is full: it already holds %1 bots, the most it can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de bots está llena: ya contiene %1 bots, el máximo posible.</translation>
     </message>
     <message>
         <source>The map list is full: it already holds %1 entries, the most it can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de mapas está llena: ya contiene %1 entradas, el máximo posible.</translation>
     </message>
     <message>
         <source>Paste Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar entradas</translation>
     </message>
     <message>
         <source>The clipboard holds no bots to paste: no bots.ini text with a [Bot] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene bots para pegar: no hay texto de bots.ini con una sección [Bot].</translation>
     </message>
     <message>
         <source>The clipboard holds no map entries to paste: no bots.ini text with a [Map] or [DefaultMap] section.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene entradas de mapa para pegar: no hay texto de bots.ini con una sección [Map] o [DefaultMap].</translation>
     </message>
     <message>
         <source>No bot was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó ningún bot.</translation>
     </message>
     <message>
         <source>No map entry was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó ninguna entrada de mapa.</translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n bot(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se pegó %n bot.</numerusform>
+            <numerusform>Se pegaron %n bots.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n map entry(ies).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se pegó %n entrada de mapa.</numerusform>
+            <numerusform>Se pegaron %n entradas de mapa.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n bot(s) did not fit: the list holds at most %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bot no cupo: la lista admite como máximo %1.</numerusform>
+            <numerusform>%n bots no cupieron: la lista admite como máximo %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n map entry(ies) did not fit: the list holds at most %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada de mapa no cupo: la lista admite como máximo %1.</numerusform>
+            <numerusform>%n entradas de mapa no cupieron: la lista admite como máximo %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Left out: %n map entry(ies), which belong on the Maps page.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Omitida: %n entrada de mapa, que va en la página Mapas.</numerusform>
+            <numerusform>Omitidas: %n entradas de mapa, que van en la página Mapas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Left out: %n bot(s), which belong on the Bots page.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Omitido: %n bot, que va en la página Bots.</numerusform>
+            <numerusform>Omitidos: %n bots, que van en la página Bots.</numerusform>
         </translation>
     </message>
 </context>
@@ -633,284 +681,285 @@ Check the &quot;HL.exe path&quot; on the INI page and press &quot;Save INI&quot;
     <name>Recovery</name>
     <message>
         <source>it could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer: %1</translation>
     </message>
     <message>
         <source>it is not a recovery copy Zelvik wrote.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una copia de recuperación escrita por Zelvik.</translation>
     </message>
     <message>
         <source>it is cut short or changed: its contents do not match its checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>está truncada o modificada: su contenido no coincide con su suma de comprobación.</translation>
     </message>
     <message>
         <source>it was kept for another folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se guardó para otra carpeta: %1</translation>
     </message>
     <message>
         <source>another Zelvik window has this add-on folder open and keeps the recovery copy; this window keeps none.</source>
-        <translation type="unfinished"></translation>
+        <translation>otra ventana de Zelvik tiene abierta esta carpeta del add-on y guarda la copia de recuperación; esta ventana no guarda ninguna.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear el archivo de bloqueo %1.</translation>
     </message>
     <message>
         <source>%1 could not be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo eliminar %1: %2</translation>
     </message>
     <message>
         <source>the folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
     <name>RosterHistory</name>
     <message>
         <source>Edit Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar bot</translation>
     </message>
     <message>
         <source>Edit Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar bots</translation>
     </message>
     <message>
         <source>Edit Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar mapa</translation>
     </message>
     <message>
         <source>Edit Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar mapas</translation>
     </message>
     <message>
         <source>Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir bot</translation>
     </message>
     <message>
         <source>Add Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir bots</translation>
     </message>
     <message>
         <source>Add Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir mapa</translation>
     </message>
     <message>
         <source>Add Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir mapas</translation>
     </message>
     <message>
         <source>Remove Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar bot</translation>
     </message>
     <message>
         <source>Remove Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar bots</translation>
     </message>
     <message>
         <source>Remove Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar mapa</translation>
     </message>
     <message>
         <source>Remove Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar mapas</translation>
     </message>
     <message>
         <source>Move Bot Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover bot antes</translation>
     </message>
     <message>
         <source>Move Bots Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover bots antes</translation>
     </message>
     <message>
         <source>Move Map Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover mapa antes</translation>
     </message>
     <message>
         <source>Move Maps Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover mapas antes</translation>
     </message>
     <message>
         <source>Move Bot Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover bot después</translation>
     </message>
     <message>
         <source>Move Bots Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover bots después</translation>
     </message>
     <message>
         <source>Move Map Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover mapa después</translation>
     </message>
     <message>
         <source>Move Maps Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover mapas después</translation>
     </message>
     <message>
         <source>Duplicate Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar bot</translation>
     </message>
     <message>
         <source>Duplicate Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar bots</translation>
     </message>
     <message>
         <source>Duplicate Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar mapa</translation>
     </message>
     <message>
         <source>Duplicate Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar mapas</translation>
     </message>
     <message>
         <source>Paste Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar bot</translation>
     </message>
     <message>
         <source>Paste Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar bots</translation>
     </message>
     <message>
         <source>Paste Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar mapa</translation>
     </message>
     <message>
         <source>Paste Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar mapas</translation>
     </message>
     <message>
         <source>Sort Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar bots</translation>
     </message>
     <message>
         <source>Sort Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar mapas</translation>
     </message>
 </context>
 <context>
     <name>RosterTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>TopColor</source>
-        <translation type="unfinished"></translation>
+        <translation>TopColor</translation>
     </message>
     <message>
         <source>BottomColor</source>
-        <translation type="unfinished"></translation>
+        <translation>BottomColor</translation>
     </message>
     <message>
         <source>Quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Random</translation>
     </message>
     <message>
         <source>InitialDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>InitialDelay</translation>
     </message>
     <message>
         <source>SpawnDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>SpawnDelay</translation>
     </message>
     <message>
         <source>WaitForPlayers</source>
-        <translation type="unfinished"></translation>
+        <translation>WaitForPlayers</translation>
     </message>
     <message>
         <source>KeepServerFull</source>
-        <translation type="unfinished"></translation>
+        <translation>KeepServerFull</translation>
     </message>
     <message>
         <source>The add-on reads this as a number, and &quot;%1&quot; is not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El add-on lee esto como un número, y «%1» no es un número entero.</translation>
     </message>
     <message>
         <source>A colour is a number from 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un color es un número de 0 a 255.</translation>
     </message>
 </context>
 <context>
     <name>RosterWindow</name>
     <message>
         <source>Roster - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista general - %1</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Page: Roster</extracomment>
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>All bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los bots</translation>
     </message>
     <message>
         <source>All map entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las entradas de mapa</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots</translation>
     </message>
     <message>
         <source>Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapas</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Move Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover antes</translation>
     </message>
     <message>
         <source>Move Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover después</translation>
     </message>
     <message>
         <source>Copy Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar entradas</translation>
     </message>
     <message>
         <source>Paste Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar entradas</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana principal</translation>
     </message>
     <message>
         <source>%1 of %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 mostrados</translation>
     </message>
 </context>
 </TS>

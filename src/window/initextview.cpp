@@ -437,9 +437,11 @@ void IniTextView::setPrimarySelection() const {
 
 QMenu* IniTextView::createContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
+    //: Page: INI text menu
     QAction* copyAction = menu->addAction(tr("&Copy"), this, &IniTextView::copy);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(hasSelection());
+    //: Page: INI text menu
     QAction* allAction = menu->addAction(tr("Select &All"), this, &IniTextView::selectAll);
     allAction->setShortcut(QKeySequence::SelectAll);
     allAction->setEnabled(size > 0);

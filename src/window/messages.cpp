@@ -21,15 +21,18 @@ QAbstractButton* addAnswer(QMessageBox& box, Answer answer) {
     case Answer::Discard: {
         // The keyboard reaches it by Alt+D, as Restore and Overwrite by their letters.
         QAbstractButton* button = box.addButton(QMessageBox::Discard);
+        //: Page: Question
         button->setText(QCoreApplication::translate("Messages", "&Discard"));
         return button;
     }
     case Answer::Cancel:
         return box.addButton(QMessageBox::Cancel);
     case Answer::Overwrite:
+        //: Page: Question
         return box.addButton(QCoreApplication::translate("Messages", "&Overwrite"),
                              QMessageBox::AcceptRole);
     case Answer::Restore:
+        //: Page: Question
         return box.addButton(QCoreApplication::translate("Messages", "&Restore"),
                              QMessageBox::AcceptRole);
     }

@@ -130,6 +130,7 @@ RosterWindow::RosterWindow(RosterDocument& owner, Hooks given, QWidget* mainWind
     setWindowTitle(tr("Roster - %1").arg(MainWindow::programName()));
     // A window of its own inherits no font from the window it belongs to.
     setFont(dialogFont());
+    //: Page: Roster
     auto* filterLabel = new QLabel(tr("&Filter:"), this);
     filterEdit = new QLineEdit(this);
     filterEdit->setObjectName(u"rosterFilterEdit"_s);

@@ -67,7 +67,7 @@ void TestGuide::keysAreBound() {
         for (const QString& item : row.first().split(u", "_s)) {
             QString caption = item.mid(6);
             caption.insert(caption.indexOf(item.at(4), 0, Qt::CaseInsensitive), u'&');
-            bindings << u"<string>"_s + caption + u"</string>"_s;
+            bindings << u">"_s + caption + u"</string>"_s; // <string ...>&Name</string>
         }
     }
     QVERIFY(bindings.size() >= 19);
