@@ -569,7 +569,7 @@ QString Session::play(int budget) {
     document.reset();
     if (fault.isEmpty())
         return {};
-    const QByteArray input = char(most == SmallLists ? 0 : 1) + choices.taken();
+    const QByteArray input = (most == SmallLists ? '.' : ToTheLimit) + choices.taken();
     return u"%1\nafter %2 steps; the last: %3\nplay again with the input %4"_s.arg(
         fault, QString::number(steps.size()), steps.mid(steps.size() - 30).join(u"; "_s),
         QString::fromLatin1(input.toHex()));
@@ -590,7 +590,7 @@ QString play(Choices& choices, int most, int* steps) {
 
 QString playSession(const QByteArray& input, int* steps) {
     Choices choices(input.mid(1));
-    return play(choices, !input.isEmpty() && input.front() & 1 ? Most + 1 : SmallLists, steps);
+    return play(choices, input.startsWith(ToTheLimit) ? Most + 1 : SmallLists, steps);
 }
 
 QString playSession(quint32 seed, bool toTheLimit, int* steps) {

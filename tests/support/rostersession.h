@@ -81,9 +81,10 @@ QString sessionFolderTemplate();
 // load, a save or a copy more again. Ends with both lists stored, the history redone to its end,
 // undone to its start and redone again. The fault found, with the last steps and the input that
 // plays the session again, or empty; *steps: how many steps it took.
-// The session an input gives: its first byte chooses files of a few entries (even) or up to the
-// limit and past it (odd), the bytes after it every choice the session makes.
+// The session an input gives: its first byte chooses files up to the limit and past it
+// (ToTheLimit) or of a few entries (any other), the bytes after it every choice it makes.
 QString playSession(const QByteArray& input, int* steps = nullptr);
+inline constexpr char ToTheLimit = 'L';
 // A session of a seed's choices, on files of a few entries or up to the limit and past it.
 QString playSession(quint32 seed, bool toTheLimit, int* steps = nullptr);
 // The most entries a list of the files holds in a session of a few.
