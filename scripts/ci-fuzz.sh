@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build-fuzz/ (or
 # $ZELVIK_BUILD_DIR) and runs each for a bounded time on a copy of its seed folder, so the
-# repository is never written: the bots.ini reader for $ZELVIK_FUZZ_SECONDS (60 s), the
-# libraryfolders.vdf reader for $ZELVIK_FUZZ_VDF_SECONDS (30 s). Exits non-zero when a fuzzer
-# finds a crash or a broken check; the input that did it is kept in <build dir>/fuzz-artifacts/.
+# repository is never written: the bots.ini reader for $ZELVIK_FUZZ_SECONDS (60 s), sessions on
+# the open roster for $ZELVIK_FUZZ_SESSION_SECONDS (60 s), the libraryfolders.vdf reader for
+# $ZELVIK_FUZZ_VDF_SECONDS (30 s). Exits non-zero when a fuzzer finds a crash or a broken check;
+# the input that did it is kept in <build dir>/fuzz-artifacts/. A session's input shrinks with
+#   build-fuzz/tests/fuzz/fuzz_rostersession -minimize_crash=1 -runs=2000 <input>
+# and, as hex, becomes a row of tests/app/tst_rostersessions.cpp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${ZELVIK_BUILD_DIR:-build-fuzz}
 seconds=${ZELVIK_FUZZ_SECONDS:-60}
+session_seconds=${ZELVIK_FUZZ_SESSION_SECONDS:-60}
 vdf_seconds=${ZELVIK_FUZZ_VDF_SECONDS:-30}
 
 bash scripts/deps.sh build fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZELVIK_FUZZ=ON -DZELVIK_TESTS=OFF
-cmake --build "$build_dir" --parallel --target fuzz_botsini fuzz_libraryfolders
+cmake --build "$build_dir" --parallel --target fuzz_botsini fuzz_rostersession fuzz_libraryfolders
 
 artifacts="$build_dir/fuzz-artifacts/"
 mkdir -p "$artifacts"
@@ -29,8 +33,9 @@ fuzz() {
 
     local corpus="$work/$1"
     mkdir -p "$corpus"
-    # The small seeds only: a large one would have the fuzzer start out with long, slow inputs.
-    find "$seeds" -type f -size -8k -exec cp {} "$corpus/" \;
+    # The small seeds only: a large one would have the fuzzer start out with long, slow inputs,
+    # as would a session on files up to the limit, which takes seconds.
+    find "$seeds" -type f -size -8k ! -name 'to-the-limit*' -exec cp {} "$corpus/" \;
 
     echo "Fuzzing $what for ${time} s"
     local status=0
@@ -44,6 +49,8 @@ fuzz() {
 }
 
 fuzz fuzz_botsini tests/data/fuzz-seed tests/fuzz/botsini.dict "$seconds" "the bots.ini reader"
+fuzz fuzz_rostersession tests/data/fuzz-seed-rostersession tests/fuzz/rostersession.dict \
+    "$session_seconds" "sessions on the open roster"
 fuzz fuzz_libraryfolders tests/data/fuzz-seed-libraryfolders tests/fuzz/libraryfolders.dict \
     "$vdf_seconds" "the libraryfolders.vdf reader"
 echo "Fuzzing finished without a failure."

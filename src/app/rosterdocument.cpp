@@ -22,6 +22,7 @@ Roster withDrafts(Roster roster, const MapEntry& mapDraft, const BotEntry& botDr
 
 RosterDocument::RosterDocument(QObject* parent, const QString& recoveryFolder)
     : QObject(parent), recovery(recoveryFolder) {
+    recoveryTimer.setObjectName(QStringLiteral("recoveryTimer"));
     recoveryTimer.setSingleShot(true);
     recoveryTimer.setInterval(RecoveryDelayMs);
     connect(&recoveryTimer, &QTimer::timeout, this, &RosterDocument::keepRecoveryCopy);

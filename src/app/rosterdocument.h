@@ -170,7 +170,8 @@ private:
     std::optional<CopiedState> copied;
     // A number that changes with every change of either list.
     quint64 revision = 0;
-    QTimer recoveryTimer;
+    // A child named "recoveryTimer", so that a test that drives the window can step it itself.
+    QTimer recoveryTimer{this};
     QTimer modifiedCheck;
     bool lastModified = false;
 };

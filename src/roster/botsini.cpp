@@ -270,11 +270,13 @@ qsizetype readLines(const QByteArray& bytes, QList<MapEntry>& maps, QList<BotEnt
     return -1;
 }
 
-// Whether the writer puts out the same key lines for both entries.
+// Whether the writer puts out the same key lines for both entries. Values that differ as text
+// may still be written alike: the code page writes each character it lacks as "?".
 template <typename Entry>
 bool writesSame(const Entry& a, const Entry& b, const KeyTable<Entry>& keys, bool withName) {
     for (const auto& [key, label, field] : keys) {
-        if ((withName || field != &Entry::name) && a.*field != b.*field)
+        if ((withName || field != &Entry::name) && a.*field != b.*field &&
+            encodeCodePage(a.*field) != encodeCodePage(b.*field))
             return false;
     }
     return true;

@@ -64,12 +64,8 @@ void TestRecovery::copyIsKeptOfferedAndRemoved_data() {
     const int none = int(RosterDocument::Recovery::State::None);
     const int offered = int(RosterDocument::Recovery::State::Offered);
     const int damaged = int(RosterDocument::Recovery::State::Damaged);
-    QTest::newRow("nothing edited keeps none") << u"keep"_s << false << none << 0;
-    QTest::newRow("an edit is kept and outlives a crash") << u"edit keep"_s << true << offered << 0;
-    QTest::newRow("typing not yet stored is kept") << u"type"_s << true << offered << 0;
-    QTest::newRow("undo back to the saved roster removes it")
-        << u"edit keep undo keep"_s << false << none << 0;
-    QTest::newRow("Save INI removes it") << u"edit keep save"_s << false << none << 0;
+    // When a copy is kept, offered and restored as edits, undo and Save INI change the roster,
+    // the random sessions check (tst_rostersessions); these rows are what they do not reach.
     QTest::newRow("closing removes it") << u"edit keep close"_s << false << none << 0;
     QTest::newRow("a copy that is what the file holds is not offered")
         << u"edit keep saved-elsewhere"_s << true << none << 0;
@@ -146,10 +142,6 @@ void TestRecovery::copyIsKeptOfferedAndRemoved() {
             acting.type();
             acting.keep();
         }
-        if (step == u"undo")
-            acting.document->history().undo();
-        if (step == u"save")
-            QCOMPARE(acting.document->save().outcome, RosterDocument::Saved::Outcome::Written);
         if (step == u"close")
             acting.document->closeRecovery();
         if (step == u"first-closes")

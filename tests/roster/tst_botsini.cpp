@@ -335,7 +335,8 @@ void TestBotsIni::codePageGivesEveryByteOneCharacter() {
 }
 
 // composesSame, which the close question asks, agrees with comparing the written text: what is
-// never written (the spare, a default map's name) makes no difference, anything written does.
+// never written (the spare, a default map's name) makes no difference, anything written does,
+// as the code page writes it.
 void TestBotsIni::unsavedMeansOtherTextWritten_data() {
     QTest::addColumn<int>("entries");
     QTest::addColumn<int>("change");
@@ -349,6 +350,7 @@ void TestBotsIni::unsavedMeansOtherTextWritten_data() {
     QTest::newRow("one bot more") << 2 << 6 << false;
     QTest::newRow("map no longer the default") << 2 << 7 << false;
     QTest::newRow("letter case of a bot's name") << 2 << 8 << false;
+    QTest::newRow("another character the code page lacks, both written ?") << 2 << 11 << true;
     // Both lists full: every entry is compared, to the last one of each.
     QTest::newRow("largest, nothing") << 32767 << 0 << true;
     QTest::newRow("largest, the last map") << 32767 << 9 << false;
@@ -361,7 +363,7 @@ void TestBotsIni::unsavedMeansOtherTextWritten() {
     QFETCH(bool, same);
     const auto rosterWith = [entries](int step) {
         QList<MapEntry> maps{MapEntry::numbered(9), MapEntry::numbered(1)};
-        maps.append({u"Default"_s, u"2"_s, u"No"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s});
+        maps.append({u"Default"_s, u"2"_s, u"No"_s, u"1"_s, u"1"_s, u"\u4e2d"_s, u"0"_s});
         QList<BotEntry> bots{BotEntry::numbered(9), BotEntry::numbered(1), BotEntry::numbered(2)};
         while (maps.size() <= entries)
             maps.append(MapEntry::numbered(int(maps.size())));
@@ -385,6 +387,8 @@ void TestBotsIni::unsavedMeansOtherTextWritten() {
             maps.last().quantity = u"4"_s;
         if (step == 10)
             bots.last().name = u"Last"_s;
+        if (step == 11)
+            maps[2].waitForPlayers = u"\U0001F600"_s;
         Roster roster;
         roster.maps = EntryList<MapEntry>(maps);
         roster.bots = EntryList<BotEntry>(bots);

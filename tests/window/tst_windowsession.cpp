@@ -1,0 +1,389 @@
+// Seeded sessions on the real window, offscreen: random keys, typing, clicks, tab presses and
+// menu actions across the pages, the recovery copy kept now and then, a crash or a close and a
+// new window; after every event the document holds what it must (tests/support/rostersession.h)
+// and both pages show its drafts. No dialog opens: every question, number and folder the window
+// asks for is answered at random, and the recovery copy's timer is stepped here.
+#include "app/rosterdocument.h"
+#include "roster/botsini.h"
+#include "rostersession.h"
+#include "window/numberprompt.h"
+#include "windowsupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+
+#include <limits>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The keys the player presses besides typing: moving about, editing, and the window's own.
+// clang-format off
+const QKeyCombination Keys[] = {
+    Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+    Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
+    Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
+    Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+    Qt::CTRL | Qt::SHIFT | Qt::Key_Up, Qt::CTRL | Qt::SHIFT | Qt::Key_Down, Qt::CTRL | Qt::Key_D,
+    Qt::CTRL | Qt::SHIFT | Qt::Key_C, Qt::CTRL | Qt::SHIFT | Qt::Key_V, Qt::CTRL | Qt::Key_A,
+    Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_F,
+    Qt::Key_F3, Qt::SHIFT | Qt::Key_F3, Qt::CTRL | Qt::Key_G, Qt::CTRL | Qt::Key_O,
+    Qt::ALT | Qt::Key_N, Qt::ALT | Qt::Key_M, Qt::ALT | Qt::Key_R, Qt::ALT | Qt::Key_H};
+// clang-format on
+
+// The controls of each page and the field of the draft each shows.
+struct Shown {
+    const char* control;
+    int field;
+};
+const Shown BotControls[] = {
+    {"botNameEdit", 0}, {"modelCombo", 1}, {"topColorEdit", 2}, {"bottomColorEdit", 3}};
+const Shown MapControls[] = {{"mapNameCombo", 0},      {"quantityEdit", 1},
+                             {"randomCheck", 2},       {"initialDelayEdit", 3},
+                             {"spawnDelayEdit", 4},    {"waitForPlayersEdit", 5},
+                             {"keepServerFullEdit", 6}};
+
+// Whether the page shows the list's draft, its place in the pager and the pager's state.
+template <typename Entry, size_t N>
+QString shownFault(const QWidget& window, const ListEditor<Entry>& editor, const char* pagerName,
+                   const Shown (&controls)[N]) {
+    const auto* pager = control<QScrollBar>(window, pagerName);
+    const EntryList<Entry>& list = editor.list();
+    if (pager->value() != list.current() || pager->maximum() != list.pagerMaximum() ||
+        pager->isEnabled() != list.canPage())
+        return u"%1 shows %2 of %3"_s.arg(pagerName).arg(pager->value()).arg(pager->maximum());
+    for (const auto& [name, field] : controls) {
+        const QWidget* shown = control(window, name);
+        const QString& value = fieldOf(editor.draft(), field);
+        const auto* box = qobject_cast<const QComboBox*>(shown);
+        const auto* check = qobject_cast<const QCheckBox*>(shown);
+        const bool same = check ? check->isChecked() == MapEntry::randomOn(value)
+                                : (box ? box->currentText()
+                                       : qobject_cast<const QLineEdit*>(shown)->text()) == value;
+        if (!same)
+            return u"%1 does not show the draft's %2"_s.arg(name, value);
+    }
+    return {};
+}
+
+class WindowSession {
+public:
+    WindowSession(Choices& source, const QString& work)
+        : choices(source), folders{work + u"/a"_s, work + u"/b"_s} {}
+    QString play(int most, int budget);
+    int events() const { return int(steps.size()); }
+
+private:
+    RosterDocument& document() const {
+        return *window->findChild<RosterDocument*>(u"rosterDocument"_s);
+    }
+    Answer answer(QWidget* asking, const Question& question);
+    void openWindow();
+    // What the document holds now is the file as read.
+    void noteLoad(const RosterDocument& loadedDocument) {
+        reference = composedWithDrafts(loadedDocument);
+        loaded = loadedDocument.roster();
+        kept.reset();
+        loading = false;
+    }
+    void event();
+    void settle();
+    void keepCopy();
+    void finish();
+
+    Choices& choices;
+    QString folders[2];
+    QString folder;
+    std::unique_ptr<MainWindow> window;
+    DocumentCheck check;
+    QByteArray reference;
+    Roster loaded;
+    std::optional<QByteArray> kept;
+    bool keptWhole = false;
+    bool loading = false;
+    bool offered = false;
+    bool restored = false;
+    bool saving = false;
+    bool saveCancelled = false;
+    QString fault;
+    QStringList steps;
+    int spent = 0;
+};
+
+// Any answer the question offers; what it makes the window do is noted.
+Answer WindowSession::answer(QWidget* asking, const Question& question) {
+    const Answer given = question.answers.at(choices.below(int(question.answers.size())));
+    const bool unsaved = question.answers.contains(Answer::Discard);
+    if (question.answers.contains(Answer::Restore)) { // the window is loading
+        offered = true;
+        restored = given == Answer::Restore;
+        noteLoad(*asking->findChild<RosterDocument*>(u"rosterDocument"_s));
+    } else if (question.answers.contains(Answer::Overwrite)) {
+        fault = u"the window took bots.ini for changed by another program"_s;
+    } else if (unsaved && given == Answer::Save) {
+        saving = true;
+    } else if (!unsaved && given == Answer::Cancel) { // entries left unread stay in the file
+        saveCancelled = true;
+    }
+    return given;
+}
+
+// A new window on the folder, as the program starts; a copy a crash left is offered.
+void WindowSession::openWindow() {
+    const std::optional<QByteArray> copy = kept;
+    offered = false;
+    window = std::make_unique<ShownWindow>(folder);
+    document().findChild<QTimer*>(u"recoveryTimer"_s)->setInterval(std::numeric_limits<int>::max());
+    QObject::connect(control<QAbstractButton>(*window, "saveIniButton"), &QAbstractButton::clicked,
+                     window.get(), [this] { saving = true; });
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        fault = u"the window is not active"_s;
+    if (!offered)
+        noteLoad(document());
+    const bool differs = copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference;
+    if (offered != differs)
+        fault = u"a recovery copy was offered: %1, one that differs was kept: %2"_s.arg(
+            QString::number(offered), QString::number(differs));
+    if (offered && restored) {
+        kept = copy;
+        loaded = document().roster();
+        if (keptWhole && composeBotsIniFile(loaded) != *copy)
+            fault = u"the roster restored does not compose as the one kept"_s;
+    }
+    spent += 5 + (loaded.bots.count() + loaded.maps.count()) / 150;
+}
+
+void WindowSession::keepCopy() {
+    RosterDocument& d = document();
+    const bool modified = composedWithDrafts(d) != reference;
+    d.keepRecoveryCopy();
+    d.recoveryCopy().wait();
+    kept = modified ? std::optional(composedWithDrafts(d)) : std::nullopt;
+    keptWhole = comesBackWhole(rosterWithDrafts(d));
+    spent += 5 + (d.roster().bots.count() + d.roster().maps.count()) / 100;
+}
+
+template <typename Type> QList<Type*> shownAndOn(const QWidget& window) {
+    QList<Type*> found;
+    const auto all = window.findChildren<Type*>();
+    for (Type* each : all) {
+        if (each->isVisible() && each->isEnabled())
+            found << each;
+    }
+    return found;
+}
+
+// An action of the window or of the page on view, as its menu or key offers it.
+bool onOffer(const QAction* action) {
+    const auto owners = action->associatedObjects();
+    return action->isEnabled() && !action->isSeparator() &&
+           std::any_of(owners.begin(), owners.end(), [](const QObject* owner) {
+               const auto* widget = qobject_cast<const QWidget*>(owner);
+               return widget && widget->isVisible();
+           });
+}
+
+void WindowSession::event() {
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    static constexpr char events[] = "kkkkkkkkkkttttttcccccccbbbaaaaappp$x%";
+    const char chosen = events[choices.below(int(sizeof(events)) - 1)];
+    steps << focus->objectName() + u':' + QChar::fromLatin1(chosen);
+    switch (chosen) {
+    case 'k': {
+        const QKeyCombination key = Keys[choices.below(int(std::size(Keys)))];
+        steps.last() += QKeySequence(key).toString();
+        QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        break;
+    }
+    case 't': {
+        const QChar letter = u"aZ7 =["_s.at(choices.below(6));
+        const QString typed = QString(letter).repeated(1 + choices.below(3));
+        steps.last() += typed;
+        QTest::keyClicks(focus, typed);
+        break;
+    }
+    case 'c': { // whatever takes a click: a button, a box, a pager, a slider
+        const QList<QWidget*> widgets = shownAndOn<QWidget>(*window);
+        QWidget* clicked = widgets.value(choices.below(int(widgets.size())));
+        if (clicked && clicked->focusPolicy() != Qt::NoFocus) {
+            steps.last() += clicked->objectName();
+            QTest::mouseClick(clicked, Qt::LeftButton, {}, clicked->rect().center());
+        }
+        break;
+    }
+    case 'b':
+        steps.last() += QString::number(choices.below(3));
+        clickTab(*window, steps.last().back().digitValue());
+        break;
+    case 'a': {
+        QList<QAction*> actions = window->findChildren<QAction*>();
+        actions.removeIf([](const QAction* action) { return !onOffer(action); });
+        if (QAction* action = actions.value(choices.below(int(actions.size())))) {
+            steps.last() += action->text();
+            action->trigger();
+        }
+        break;
+    }
+    case 'p': { // the pager's arrows, its trough, its ends, or a drag
+        const QList<QScrollBar*> pagers = shownAndOn<QScrollBar>(*window);
+        if (QScrollBar* pager = pagers.value(choices.below(int(pagers.size())))) {
+            if (const int how = choices.below(7); how < 6)
+                pager->triggerAction(QAbstractSlider::SliderAction(1 + how));
+            else
+                pager->setValue(choices.below(pager->maximum() + 1));
+        }
+        break;
+    }
+    case '$':
+        keepCopy();
+        break;
+    case 'x':
+        window->close();
+        break;
+    default: // a crash: the window ends without closing, and its copy stays
+        window.reset();
+        openWindow();
+    }
+}
+
+// Lets the window finish what the event started, notes a load or a save it made, and checks.
+void WindowSession::settle() {
+    // A button its Alt key pressed shows itself down for a moment, then clicks.
+    const bool clicked = QTest::qWaitFor([this] {
+        const auto buttons = window->findChildren<QAbstractButton*>();
+        return std::none_of(buttons.begin(), buttons.end(),
+                            [](const QAbstractButton* button) { return button->isDown(); });
+    });
+    if (!clicked && fault.isEmpty())
+        fault = u"a button stays down"_s;
+    QCoreApplication::processEvents();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    if (!window->isVisible()) { // closed, and the copy with it: a new window reads the file
+        kept.reset();
+        openWindow();
+    } else if (loading) {
+        noteLoad(document());
+    } else if (saving && !saveCancelled) {
+        QFile file(document().filePath());
+        reference = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        kept.reset();
+    }
+    saving = saveCancelled = false;
+    const RosterDocument& d = document();
+    if (fault.isEmpty())
+        fault = check.fault(d, reference);
+    if (fault.isEmpty())
+        fault = shownFault(*window, d.bots(), "botPager", BotControls);
+    if (fault.isEmpty())
+        fault = shownFault(*window, d.maps(), "mapPager", MapControls);
+    spent += 1 + (d.roster().bots.count() + d.roster().maps.count()) / 2000;
+}
+
+// Both drafts stored by a press on the tab strip; the history redone to its end, undone to the
+// roster as read and redone to the one last seen.
+void WindowSession::finish() {
+    clickTab(*window, 0);
+    RosterDocument& d = document();
+    while (d.stepHistory(true)) {
+    }
+    const Roster last = d.roster();
+    while (d.stepHistory(false)) {
+    }
+    fault = entriesFault(d.roster(), loaded);
+    while (d.stepHistory(true)) {
+    }
+    if (fault.isEmpty())
+        fault = entriesFault(d.roster(), last);
+    if (fault.isEmpty())
+        settle();
+}
+
+QString WindowSession::play(int most, int budget) {
+    for (const QString& path : folders) {
+        QFile file(botsIniPath(path));
+        const std::optional<QByteArray> text = randomBotsIni(choices, most);
+        if (!QDir().mkpath(path) ||
+            (text && !(file.open(QIODevice::WriteOnly) && file.write(*text) == text->size())))
+            return u"no bots.ini in "_s + path;
+    }
+    const MessageCapture messages;
+    const QuestionHandler asked = setQuestionHandler(
+        [this](QWidget* asking, const Question& question) { return answer(asking, question); });
+    const NumberPrompt prompted =
+        setNumberPrompt([this](QWidget*, const NumberQuestion& q) -> std::optional<int> {
+            if (choices.below(4) == 0)
+                return std::nullopt;
+            return q.minimum + choices.below(q.maximum - q.minimum + 1);
+        });
+    const FolderPicker picked = setFolderPicker([this](QWidget*, const QString&) {
+        const int pick = choices.below(3);
+        if (pick == 2)
+            return QString();
+        loading = true;
+        return folder = folders[pick];
+    });
+    folder = folders[0];
+    openWindow();
+    while (fault.isEmpty() && spent < budget) {
+        event();
+        settle();
+    }
+    if (fault.isEmpty())
+        finish();
+    window.reset();
+    setQuestionHandler(asked);
+    setNumberPrompt(prompted);
+    setFolderPicker(picked);
+    if (fault.isEmpty())
+        return {};
+    return u"%1\nafter %2 events; the last: %3"_s.arg(fault, QString::number(steps.size()),
+                                                      steps.mid(steps.size() - 25).join(u"; "_s));
+}
+
+} // namespace
+
+class TestWindowSession : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void sessions_data();
+    void sessions();
+    void cleanupTestCase() { qInfo("%d events", events); }
+
+private:
+    int events = 0;
+};
+
+void TestWindowSession::sessions_data() {
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("most"); // the most entries a list of a file holds
+    for (quint32 seed = 1; seed <= 4; ++seed)
+        QTest::addRow("seed %u, small", seed) << seed << SmallLists;
+    QTest::addRow("seed 5, to the limit") << 5u << 32768;
+}
+
+void TestWindowSession::sessions() {
+    QFETCH(quint32, seed);
+    QFETCH(int, most);
+    const QTemporaryDir work(sessionFolderTemplate());
+    Choices choices(seed);
+    WindowSession session(choices, work.path());
+    const QString fault = session.play(most, SessionBudget);
+    events += session.events();
+    QVERIFY2(fault.isEmpty(), qPrintable(u"seed %1: %2"_s.arg(seed).arg(fault)));
+}
+
+QTEST_MAIN(TestWindowSession)
+#include "tst_windowsession.moc"
