@@ -115,7 +115,10 @@ MainWindow::MainWindow(const QString& addonFolder, const QString& fileName, QWid
     });
 }
 
-MainWindow::~MainWindow() = default;
+// The Roster window goes before the roster it shows.
+MainWindow::~MainWindow() {
+    delete rosterWindow;
+}
 
 void MainWindow::applyFonts() {
     setFont(dialogFont());
@@ -188,6 +191,8 @@ void MainWindow::load() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     const QString question = tr("The roster has changes that are not saved in bots.ini.\n\nSave "
                                 "them before closing?");
+    if (rosterWindow)
+        rosterWindow->finishEditing();
     if (!settleUnsavedEdits(question)) {
         event->ignore();
         return;

@@ -201,7 +201,24 @@ RosterWindow::RosterWindow(RosterDocument& owner, Hooks given, QWidget* mainWind
     }
 }
 
-RosterWindow::~RosterWindow() = default;
+// An editor still open when the window goes is dropped: closing the main window has asked for
+// it already, and the roster it would write to may be gone.
+RosterWindow::~RosterWindow() {
+    for (Table& table : tables)
+        table.view->itemDelegate()->blockSignals(true);
+}
+
+void RosterWindow::finishEditing() {
+    for (Table& table : tables) {
+        // The table holds no editors but the one a cell is typed in.
+        QWidget* editor = table.view->indexWidget(table.view->currentIndex());
+        if (!editor)
+            continue;
+        QAbstractItemDelegate* delegate = table.view->itemDelegate();
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
 
 void RosterWindow::addActions() {
     const auto make = [this](const QString& text, const QList<QKeySequence>& keys, auto act) {

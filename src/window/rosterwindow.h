@@ -41,6 +41,8 @@ public:
     // Shows the window with the list's table, its current cell on the entry the main window
     // shows, in the Name column.
     void open(RosterListKind list);
+    // Puts a cell's value being typed into the roster, as leaving the cell would.
+    void finishEditing();
     // The names the name cells offer and mark.
     void setLists(const GameLists& lists);
 

@@ -31,8 +31,9 @@ private slots:
     // and commits with Ctrl+Enter, "del", "D", "up", "down", "A", "C", "V", "Z" press Delete,
     // Ctrl+D, Ctrl+Shift+Up/Down, Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+Z, "find:text" presses Ctrl+F and
     // types text, "enter" presses Enter, "hdrN" clicks column N's header, "numN" double-clicks
-    // row N's number. The outcome: the window in front, the bots, the main window's caption,
-    // and the Roster window's count.
+    // row N's number, "~text" types on the current cell and leaves it open, "close" closes the
+    // main window and cancels the question it must ask. The outcome: the window in front, the bots,
+    // the main window's caption, and the Roster window's count.
     void keys_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcome");
@@ -47,6 +48,8 @@ private slots:
             "roster row1/Name Alpha,Beta,Gamma,Delta "
             "(Map  1 of 2) 2 of 2 shown");
         row("typing edits a cell", "L row2 'Bee",
+            "roster row2/Name Alpha,Bee,Gamma,Delta (Bot  1 of 4) 4 of 4 shown");
+        row("a cell still open counts when the main window closes", "L row2 ~Bee close",
             "roster row2/Name Alpha,Bee,Gamma,Delta (Bot  1 of 4) 4 of 4 shown");
         row("Ctrl+Enter sets every selected row", "L row2 +row3 !Zed",
             "roster row3/Name Alpha,Zed,Zed,Delta (Bot  1 of 4) 4 of 4 shown");
@@ -109,11 +112,17 @@ private slots:
                                                                            : Qt::NoModifier;
                 QTest::mouseClick(table->viewport(), Qt::LeftButton, with,
                                   cell(step.section(u"row"_s, 1)));
-            } else if (step.startsWith(u'\'') || step.startsWith(u'!')) {
+            } else if (step.startsWith(u'\'') || step.startsWith(u'!') || step.startsWith(u'~')) {
                 for (const QChar c : step.mid(1))
                     QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+                if (step.startsWith(u'~'))
+                    continue;
                 press(Qt::Key_Return, step.startsWith(u'!') ? Qt::ControlModifier : Qt::NoModifier);
                 QTRY_COMPARE(QApplication::focusWidget(), table); // the editor has closed
+            } else if (step == u"close") {
+                QuestionCapture questions({Answer::Cancel});
+                QVERIFY(!w.close());
+                QCOMPARE(questions.asked.size(), 1);
             } else if (step == u"del") {
                 press(Qt::Key_Delete);
             } else if (step == u"up" || step == u"down") {
