@@ -329,7 +329,7 @@ Upewnij się, że ten program jest w folderze vantrel razem z plikiem Bots.ini.<
     <message>
         <source>&amp;Wait For Players</source>
         <extracomment>Page: Maps</extracomment>
-        <translation>&amp;Czekaj na graczy</translation>
+        <translation>&amp;Oczekuj graczy</translation>
     </message>
     <message>
         <source>&amp;Keep Server Full</source>
