@@ -405,9 +405,6 @@ private:
     std::unique_ptr<RosterDocument> document;
     Model model;
     DocumentCheck documentCheck;
-    QByteArray reference; // the file as last read or saved, composed with the drafts of a read
-    std::optional<QByteArray> kept;
-    bool keptWhole = false;
     QStringList steps;
     QString fault;
     int spent = 0;
@@ -436,15 +433,14 @@ void Session::check() {
     if (fault.isEmpty())
         fault = listFault(document->maps(), model.now.maps);
     if (fault.isEmpty())
-        fault = documentCheck.fault(*document, reference);
+        fault = documentCheck.fault(*document);
 }
 
 RosterDocument::Recovery::State Session::load(const QString& path) {
     folder = path;
     const RosterDocument::Loaded loaded = document->load(folder);
-    kept.reset();
     model.load(readBotsIni(fileBytes(document->filePath()).value_or(QByteArray())).roster);
-    reference = composedWithDrafts(*document);
+    documentCheck.read(*document);
     spent += 5 + size() / 75;
     return loaded.recovery.state;
 }
@@ -464,8 +460,7 @@ void Session::save() {
         fault = u"Save INI wrote other bytes than the roster composes"_s;
     else
         fault = roundTripFault(saved.bytes, whole);
-    reference = saved.bytes;
-    kept.reset();
+    documentCheck.saved(saved.bytes);
     spent += 5 + size() / 75;
 }
 
@@ -481,16 +476,9 @@ void Session::open() {
     expectNoOffer(load(other));
 }
 
-// A copy is kept exactly while the roster with its drafts differs from the file.
 void Session::keep() {
-    const bool modified = composedWithDrafts(*document) != reference;
-    document->keepRecoveryCopy();
-    document->recoveryCopy().wait();
-    kept = modified ? std::optional(composedWithDrafts(*document)) : std::nullopt;
-    keptWhole = comesBackWhole(rosterWithDrafts(*document));
-    if (QFile::exists(document->recoveryCopy().path()) != modified && fault.isEmpty())
-        fault = u"a recovery copy lies there: %1; the roster differs from the file: %2"_s.arg(
-            QString::number(!modified), QString::number(modified));
+    if (fault.isEmpty())
+        fault = documentCheck.keep(*document);
     spent += 5 + size() / 50;
 }
 
@@ -501,22 +489,19 @@ void Session::crash() {
     steps.last() += restore ? u" restore"_s : u" discard"_s;
     document.reset();
     document = std::make_unique<RosterDocument>(nullptr, workFolder + u"/copies"_s);
-    const std::optional<QByteArray> copy = kept;
+    const std::optional<QByteArray> copy = documentCheck.copy();
     const RosterDocument::Recovery::State state = load(folder);
-    const bool offered = copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference;
-    if ((state == RosterDocument::Recovery::State::Offered) != offered ||
-        state == RosterDocument::Recovery::State::Damaged)
-        fault = u"after a crash the copy was in state %1, one that differs was kept: %2"_s.arg(
-            QString::number(int(state)), QString::number(offered));
-    if (!offered || !restore) {
+    const bool offered = state == RosterDocument::Recovery::State::Offered;
+    if (offered && restore && copy) {
+        document->restoreRecovery();
+        model.load(readBotsIni(*copy).roster);
+    } else {
         document->discardRecovery();
-        return;
     }
-    document->restoreRecovery();
-    kept = copy;
-    model.load(readBotsIni(*copy).roster);
-    if (keptWhole && composeBotsIniFile(document->roster()) != *copy)
-        fault = u"the roster restored does not compose as the one kept"_s;
+    if (state == RosterDocument::Recovery::State::Damaged)
+        fault = u"after a crash the copy was damaged"_s;
+    if (fault.isEmpty())
+        fault = documentCheck.started(*document, copy, offered, restore);
 }
 
 // Both drafts stored and the history redone to its end, which the model holds too; then undone
@@ -664,7 +649,7 @@ QByteArray composedWithDrafts(const RosterDocument& document) {
     return composeBotsIniFile(rosterWithDrafts(document));
 }
 
-QString DocumentCheck::fault(const RosterDocument& document, const QByteArray& reference) {
+QString DocumentCheck::fault(const RosterDocument& document) {
     const Roster& roster = document.roster();
     const auto sameList = [](const auto& a, const auto& b) {
         return a.entries().constData() == b.entries().constData() && a.current() == b.current();
@@ -685,6 +670,33 @@ QString DocumentCheck::fault(const RosterDocument& document, const QByteArray& r
             document.isModified() ? u"something"_s : u"nothing"_s,
             differs ? u"otherwise than"_s : u"as"_s);
     return fault;
+}
+
+QString DocumentCheck::keep(RosterDocument& document) {
+    const QByteArray now = composedWithDrafts(document);
+    const bool modified = now != reference;
+    document.keepRecoveryCopy();
+    document.recoveryCopy().wait();
+    kept = modified ? std::optional(now) : std::nullopt;
+    keptWhole = comesBackWhole(rosterWithDrafts(document));
+    if (QFile::exists(document.recoveryCopy().path()) != modified)
+        return u"a recovery copy lies there: %1; the roster differs from the file: %2"_s.arg(
+            QString::number(!modified), QString::number(modified));
+    return {};
+}
+
+QString DocumentCheck::started(const RosterDocument& document,
+                               const std::optional<QByteArray>& copy, bool offered, bool restored) {
+    const bool differs = copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference;
+    if (offered != differs)
+        return u"a recovery copy was offered: %1, one that differs was kept: %2"_s.arg(
+            QString::number(offered), QString::number(differs));
+    if (!offered || !restored)
+        return {};
+    kept = copy;
+    if (keptWhole && composeBotsIniFile(document.roster()) != *copy)
+        return u"the roster restored does not compose as the one kept"_s;
+    return {};
 }
 
 QString roundTripFault(const QByteArray& fileBytes, bool whole) {

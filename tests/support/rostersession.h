@@ -50,16 +50,34 @@ QString randomValue(Choices& choices);
 // The document's roster with both drafts stored, and what Save INI would write for it.
 Roster rosterWithDrafts(const RosterDocument& document);
 QByteArray composedWithDrafts(const RosterDocument& document);
-// What the document must hold whatever was done: counts within the limit, and anything to save
-// exactly while the roster with its drafts composes otherwise than reference, the file as last
-// read or saved (composed with the drafts of its load). Empty, or the fault. It composes again
-// only where the roster or a draft changed since its last look.
+// What a session knows of the file and the recovery copy, and what the document must hold
+// whatever was done: counts within the limit, and anything to save exactly while the roster
+// with its drafts composes otherwise than the file as last read or saved (composed with the
+// drafts of its load). It composes again only where the roster or a draft changed since its last
+// look. Each check gives the fault, or empty.
 class DocumentCheck {
 public:
-    QString fault(const RosterDocument& document, const QByteArray& reference);
+    // The document holds the file as it read it; or Save INI wrote bytes.
+    void read(const RosterDocument& document) { saved(composedWithDrafts(document)); }
+    void saved(const QByteArray& bytes) {
+        reference = bytes;
+        kept.reset();
+    }
+    QString fault(const RosterDocument& document);
+    // Keeps a recovery copy, as the timer would: one lies there exactly while the roster
+    // differs from the file.
+    QString keep(RosterDocument& document);
+    const std::optional<QByteArray>& copy() const { return kept; }
+    // After a new start on the folder, where copy was kept before: a copy is offered exactly
+    // where it differs from the file, and restored gives the roster kept.
+    QString started(const RosterDocument& document, const std::optional<QByteArray>& copy,
+                    bool offered, bool restored);
 
 private:
-    Roster seen; // shares the lists it saw: a list changed since is another one
+    QByteArray reference;
+    std::optional<QByteArray> kept;
+    bool keptWhole = false; // every value of the copy comes back from the file as it was
+    Roster seen;            // shares the lists it saw: a list changed since is another one
     BotEntry bot;
     MapEntry map;
     QByteArray composed;

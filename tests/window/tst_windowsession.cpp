@@ -91,14 +91,12 @@ private:
     void openWindow();
     // What the document holds now is the file as read.
     void noteLoad(const RosterDocument& loadedDocument) {
-        reference = composedWithDrafts(loadedDocument);
+        check.read(loadedDocument);
         loaded = loadedDocument.roster();
-        kept.reset();
         loading = false;
     }
     void event();
     void settle();
-    void keepCopy();
     void finish();
 
     Choices& choices;
@@ -106,10 +104,7 @@ private:
     QString folder;
     std::unique_ptr<MainWindow> window;
     DocumentCheck check;
-    QByteArray reference;
     Roster loaded;
-    std::optional<QByteArray> kept;
-    bool keptWhole = false;
     bool loading = false;
     bool offered = false;
     bool restored = false;
@@ -140,7 +135,7 @@ Answer WindowSession::answer(QWidget* asking, const Question& question) {
 
 // A new window on the folder, as the program starts; a copy a crash left is offered.
 void WindowSession::openWindow() {
-    const std::optional<QByteArray> copy = kept;
+    const std::optional<QByteArray> copy = check.copy();
     offered = false;
     window = std::make_unique<ShownWindow>(folder);
     document().findChild<QTimer*>(u"recoveryTimer"_s)->setInterval(std::numeric_limits<int>::max());
@@ -151,27 +146,11 @@ void WindowSession::openWindow() {
         fault = u"the window is not active"_s;
     if (!offered)
         noteLoad(document());
-    const bool differs = copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference;
-    if (offered != differs)
-        fault = u"a recovery copy was offered: %1, one that differs was kept: %2"_s.arg(
-            QString::number(offered), QString::number(differs));
-    if (offered && restored) {
-        kept = copy;
+    if (fault.isEmpty())
+        fault = check.started(document(), copy, offered, restored);
+    if (offered && restored)
         loaded = document().roster();
-        if (keptWhole && composeBotsIniFile(loaded) != *copy)
-            fault = u"the roster restored does not compose as the one kept"_s;
-    }
     spent += 5 + (loaded.bots.count() + loaded.maps.count()) / 150;
-}
-
-void WindowSession::keepCopy() {
-    RosterDocument& d = document();
-    const bool modified = composedWithDrafts(d) != reference;
-    d.keepRecoveryCopy();
-    d.recoveryCopy().wait();
-    kept = modified ? std::optional(composedWithDrafts(d)) : std::nullopt;
-    keptWhole = comesBackWhole(rosterWithDrafts(d));
-    spent += 5 + (d.roster().bots.count() + d.roster().maps.count()) / 100;
 }
 
 template <typename Type> QList<Type*> shownAndOn(const QWidget& window) {
@@ -246,7 +225,8 @@ void WindowSession::event() {
         break;
     }
     case '$':
-        keepCopy();
+        fault = check.keep(document());
+        spent += 5 + (document().roster().bots.count() + document().roster().maps.count()) / 100;
         break;
     case 'x':
         window->close();
@@ -270,20 +250,19 @@ void WindowSession::settle() {
     QCoreApplication::processEvents();
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
-    if (!window->isVisible()) { // closed, and the copy with it: a new window reads the file
-        kept.reset();
+    if (!window->isVisible()) { // closed, and its copy with it: a new window reads the file
+        check.saved({});
         openWindow();
     } else if (loading) {
         noteLoad(document());
     } else if (saving && !saveCancelled) {
         QFile file(document().filePath());
-        reference = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        kept.reset();
+        check.saved(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
     saving = saveCancelled = false;
     const RosterDocument& d = document();
     if (fault.isEmpty())
-        fault = check.fault(d, reference);
+        fault = check.fault(d);
     if (fault.isEmpty())
         fault = shownFault(*window, d.bots(), "botPager", BotControls);
     if (fault.isEmpty())
