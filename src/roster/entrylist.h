@@ -303,9 +303,11 @@ public:
 private:
     bool hasEntryOnView() const { return currentIndex >= 1 && currentIndex <= count(); }
 
+    // Storing what the entry already holds writes nothing: the list stays shared with the
+    // rosters that hold it too (the one last saved, the recovery copy's), not copied whole.
     void storeAt(int index, const Entry* onView) {
         index = qMin(index, count());
-        if (onView && index >= 0)
+        if (onView && index >= 0 && !(items.at(index) == *onView))
             items[index] = *onView;
     }
 
