@@ -189,6 +189,11 @@ public:
     // and wherever they lie. Indices are 1 to count(), ascending, each once.
     // Takes out the entries at indices and hands them back in their order.
     QList<Entry> takeEntries(const QList<int>& indices) {
+        if (isRun(indices)) { // shifted in place: no new list of the whole roster
+            QList<Entry> taken = items.mid(indices.first(), indices.size());
+            items.remove(indices.first(), indices.size());
+            return taken;
+        }
         QList<Entry> taken;
         taken.reserve(indices.size());
         QList<Entry> kept;
@@ -208,6 +213,11 @@ public:
     // Puts entries in so that each lands at its index of the list that results.
     void putEntries(const QList<int>& indices, const QList<Entry>& entries) {
         Q_ASSERT(indices.size() == entries.size() && count() + entries.size() <= MaxEntries);
+        if (isRun(indices)) {
+            items.insert(indices.first(), entries.size(), Entry());
+            std::copy(entries.begin(), entries.end(), items.begin() + indices.first());
+            return;
+        }
         QList<Entry> merged;
         merged.reserve(items.size() + entries.size());
         qsizetype next = 0;
@@ -302,6 +312,10 @@ public:
 
 private:
     bool hasEntryOnView() const { return currentIndex >= 1 && currentIndex <= count(); }
+    // Whether ascending indices, each once, lie side by side.
+    static bool isRun(const QList<int>& indices) {
+        return !indices.isEmpty() && indices.last() - indices.first() == indices.size() - 1;
+    }
 
     // Storing what the entry already holds writes nothing: the list stays shared with the
     // rosters that hold it too (the one last saved, the recovery copy's), not copied whole.
