@@ -294,11 +294,6 @@ BotsPage::BotsPage(QWidget& owner, Ui::MainWindow& controls, RosterDocument& doc
                      [this] { showModelPicture(); });
 }
 
-void BotsPage::showDraft(bool all) {
-    EntryPage::showDraft(all);
-    showModelPicture();
-}
-
 void BotsPage::showModelPicture() {
     ui.modelCombo->setToolTip(
         modelPictureToolTip(offered.modelPicture(ui.modelCombo->currentText())));

@@ -80,7 +80,7 @@ protected:
     // Shows the list's state and the draft.
     void render();
     // Shows the draft: in every control (all), or in those that show something else.
-    virtual void showDraft(bool all);
+    void showDraft(bool all);
     // The player changed the control that shows field.
     void edited(int field, const QString& value) { editor.editDraft(field, value); }
     // While true, a control's change comes from showing the draft, not from the player.
@@ -119,10 +119,9 @@ class BotsPage : public EntryPage<BotEntry> {
 public:
     BotsPage(QWidget& window, Ui::MainWindow& ui, RosterDocument& document);
 
-protected:
-    void showDraft(bool all) override;
-
 private:
     // The model box's tool tip: the model's picture in the game folder, where the game has one.
+    // It follows the box's text as it changes, whether typed or shown; new lists empty the box
+    // and show the model again.
     void showModelPicture();
 };

@@ -91,6 +91,7 @@ void TestCommands::saveRebuildsBothListsFromAChangedPath() {
     QDir(game.path()).mkpath(u"valve/maps"_s);
     QDir(game.path()).mkpath(u"valve/models/player/zombie"_s);
     writeBytes(game.filePath(u"valve/maps/rapidcore.bsp"_s), "");
+    writeBytes(game.filePath(u"valve/models/player/zombie/zombie.bmp"_s), "BM");
     ShownWindow window(folder.path());
     // A model and map name typed on the pages, then stored by the tab change.
     control<QComboBox>(window, "modelCombo")->setEditText(u"zombie"_s);
@@ -105,6 +106,7 @@ void TestCommands::saveRebuildsBothListsFromAChangedPath() {
     QCOMPARE(items(maps).size(), 10);
     QCOMPARE(items(maps).last(), u"rapidcore"_s);
     QCOMPARE(models->currentText(), u"zombie"_s);
+    QVERIFY(models->toolTip().contains(u"zombie.bmp"_s)); // the new folder has its picture
     QCOMPARE(maps->currentText(), u"crossfire"_s);
     QVERIFY(readBytes(iniPath()).contains("Model           = zombie\r\n"));
 }
