@@ -17,12 +17,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QHeaderView>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>

@@ -100,7 +100,6 @@ private:
     FolderPicker previous;
 };
 
-
 // The names of a list's entries in order, joined by commas.
 template <typename Entry> QString namesOf(const EntryList<Entry>& list) {
     QStringList names;
