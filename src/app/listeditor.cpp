@@ -215,7 +215,7 @@ template <typename Entry> QString stepName(StepAction action, qsizetype count = 
 
 QString stepName(RosterListKind list, StepAction action, qsizetype count) {
     // Whole phrases, for each list one and many, so that each language words them its own way.
-    static const char* const Names[][2][2] = {
+    static const char* const names[][2][2] = {
         {{QT_TRANSLATE_NOOP("RosterHistory", "Edit Bot"),
           QT_TRANSLATE_NOOP("RosterHistory", "Edit Bots")},
          {QT_TRANSLATE_NOOP("RosterHistory", "Edit Map"),
@@ -249,7 +249,7 @@ QString stepName(RosterListKind list, StepAction action, qsizetype count) {
          {QT_TRANSLATE_NOOP("RosterHistory", "Sort Maps"),
           QT_TRANSLATE_NOOP("RosterHistory", "Sort Maps")}},
     };
-    const char* name = Names[int(action)][list == RosterListKind::Bots ? 0 : 1][count == 1 ? 0 : 1];
+    const char* name = names[int(action)][list == RosterListKind::Bots ? 0 : 1][count == 1 ? 0 : 1];
     return QCoreApplication::translate("RosterHistory", name);
 }
 
