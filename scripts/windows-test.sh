@@ -14,6 +14,12 @@ bash scripts/windows-build.sh
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/zelvik-wine.XXXXXX")
 export WINEPREFIX
 export WINEDEBUG=-all
+# Wine names the Unix files in the locale's encoding: in a shell with no UTF-8 locale (a bare CI
+# shell may have none) a file name with accents, as the tests make, cannot be written.
+case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+*UTF-8* | *utf8*) ;;
+*) export LC_ALL=C.UTF-8 ;;
+esac
 # A server that is ending may still write the registry into the prefix while it is removed: try
 # again until nothing is left, and never let the tidying decide the run's outcome.
 cleanup() {
