@@ -8,13 +8,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Most = EntryList<BotEntry>::MaxEntries;
+constexpr int Most = 32767; // the most entries a list of bots.ini may hold
 
 // Whether two entries say the same: a map's Random only by whether it is on, since a store that
 // spells it anew is no step of the history.
@@ -44,34 +46,37 @@ template <typename Entry> struct ModelList {
     bool mayLeave() const { return current < 1 || draft.isComplete(); }
     void show() { draft = asShown(items.at(onView())); }
 };
+using ModelLists = std::pair<ModelList<BotEntry>, ModelList<MapEntry>>;
 
-struct ModelRoster {
-    ModelList<BotEntry> bots;
-    ModelList<MapEntry> maps;
-    template <typename Entry> ModelList<Entry>& list() {
-        if constexpr (listKindOf<Entry>() == RosterListKind::Bots)
-            return bots;
-        else
-            return maps;
+// The roster as plainly as it goes. Each step of the history keeps both lists before and after
+// it; undo puts back the list the step changed, all but its spare. The rules of the operations
+// are the session's (Session::onList).
+struct Model {
+    ModelLists now;
+    struct Step {
+        bool bots;
+        ModelLists before;
+        ModelLists after;
+    };
+    QList<Step> steps;
+    qsizetype done = 0;
+
+    template <typename Entry> ModelList<Entry>& list() { return std::get<ModelList<Entry>>(now); }
+    template <typename Entry> static ModelList<Entry> fromFile(const EntryList<Entry>& read) {
+        ModelList<Entry> l{read.entries(), 1, true, read.canPage(), {}};
+        l.show();
+        return l;
     }
-};
-
-// The roster as plainly as it goes, with the rules as the player meets them. Each step of the
-// history keeps the whole roster before and after it; undo puts back the list the step changed,
-// all but its spare.
-class Model {
-public:
-    ModelRoster now;
-    ModelRoster read; // as the file or the recovery copy gave it
-
-    template <typename Entry> ModelList<Entry>& list() { return now.list<Entry>(); }
     void load(const Roster& roster) {
         now = {fromFile(roster.bots), fromFile(roster.maps)};
-        read = now;
         steps.clear();
         done = 0;
     }
-
+    template <typename Entry> void push(const ModelLists& before) {
+        steps.resize(done);
+        steps.append({std::is_same_v<Entry, BotEntry>, before, now});
+        done = steps.size();
+    }
     // The store of the draft that leaving its entry makes: a step where it changes what the
     // entry says.
     template <typename Entry> void store() {
@@ -79,123 +84,20 @@ public:
         const int at = l.onView();
         if (l.items.at(at) == l.draft)
             return;
-        const ModelRoster before = now;
+        const ModelLists before = now;
         const bool changes = at >= 1 && !same(l.items.at(at), l.draft);
         l.items[at] = l.draft;
         if (changes)
             push<Entry>(before);
     }
-    void storeDrafts() {
-        store<MapEntry>();
-        store<BotEntry>();
-    }
-    template <typename Entry> bool pageTo(int target) {
-        ModelList<Entry>& l = list<Entry>();
-        if (!l.mayLeave())
+    // A rule that changes the list where it is allowed, as a step: the draft stored first where
+    // storing says so. Whether it was allowed.
+    template <typename Entry, typename Rule> bool change(bool allowed, bool storing, Rule rule) {
+        if (!allowed)
             return false;
-        store<Entry>();
-        l.current = target < 1 ? l.count() : (target > l.count() ? 1 : target);
-        l.show();
-        return true;
-    }
-    template <typename Entry> bool add() {
-        return list<Entry>().count() < Most &&
-               change<Entry>(list<Entry>().mayLeave(), [](ModelList<Entry>& l) {
-                   l.items.append(Entry::numbered(l.count() + 1));
-                   l.removable = l.removable || l.count() == 1;
-                   l.pageable = l.pageable || l.count() >= 2;
-                   l.current = l.count();
-               });
-    }
-    // Stores nothing: the draft of the entry taken out is dropped.
-    template <typename Entry> bool remove() {
-        return list<Entry>().hasEntry() && change<Entry>(false, [](ModelList<Entry>& l) {
-                   l.items.remove(l.current);
-                   l.current = l.current > 1 ? l.current - 1 : l.count();
-                   l.removable = l.removable && l.count() > 0;
-                   l.pageable = l.pageable && l.count() > 1;
-               });
-    }
-    template <typename Entry> bool move(int by) {
-        const ModelList<Entry>& l = list<Entry>();
-        const int to = l.current + by;
-        return l.hasEntry() && to >= 1 && to <= l.count() && l.draft.isComplete() &&
-               change<Entry>(true, [to](ModelList<Entry>& m) {
-                   m.items.move(m.current, to);
-                   m.current = to;
-               });
-    }
-    // 0: made, 1: refused, 2: the list is full.
-    template <typename Entry> int duplicate() {
-        const ModelList<Entry>& l = list<Entry>();
-        const int outcome = !l.hasEntry() ? 1 : (l.count() >= Most ? 2 : !l.draft.isComplete());
-        if (outcome == 0) {
-            change<Entry>(true, [](ModelList<Entry>& m) {
-                m.items.insert(++m.current, m.draft);
-                m.removable = m.pageable = true;
-            });
-        }
-        return outcome;
-    }
-    template <typename Entry> bool paste(const QList<Entry>& entries) {
-        const ModelList<Entry>& l = list<Entry>();
-        return l.mayLeave() && !entries.isEmpty() && l.count() + entries.size() <= Most &&
-               change<Entry>(true, [&entries](ModelList<Entry>& m) {
-                   m.current = m.onView() + 1;
-                   m.items = m.items.first(m.current) + entries + m.items.sliced(m.current);
-                   m.removable = true;
-                   m.pageable = m.pageable || m.count() >= 2;
-               });
-    }
-    // Undo (forward: redo) from a page: refused where the entry may not be left, a redo also
-    // where the draft differs from it; the draft is stored first.
-    template <typename Entry> bool stepFrom(bool forward) {
-        const ModelList<Entry>& l = list<Entry>();
-        if (!l.mayLeave() || (forward && l.onView() >= 1 && !same(l.items.at(l.onView()), l.draft)))
-            return false;
-        store<Entry>();
-        return step(forward);
-    }
-    // Undo or redo as it stands, drafts and all.
-    bool step(bool forward) {
-        if (forward ? done == steps.size() : done == 0)
-            return false;
-        const Step& taken = steps.at(forward ? done++ : --done);
-        const ModelRoster& to = forward ? taken.after : taken.before;
-        if (taken.bots)
-            putBack(now.bots, to.bots);
-        else
-            putBack(now.maps, to.maps);
-        return true;
-    }
-
-private:
-    struct Step {
-        bool bots;
-        ModelRoster before;
-        ModelRoster after;
-    };
-    QList<Step> steps;
-    qsizetype done = 0;
-
-    template <typename Entry> static ModelList<Entry> fromFile(const EntryList<Entry>& read) {
-        ModelList<Entry> l;
-        l.items = read.entries();
-        l.current = 1;
-        l.pageable = read.canPage();
-        l.show();
-        return l;
-    }
-    template <typename Entry> void push(const ModelRoster& before) {
-        steps.resize(done);
-        steps.append({listKindOf<Entry>() == RosterListKind::Bots, before, now});
-        done = steps.size();
-    }
-    // A rule that changes the list, as a step: the draft stored first where storing says so.
-    template <typename Entry, typename Rule> bool change(bool storing, Rule rule) {
         if (storing)
             store<Entry>();
-        const ModelRoster before = now;
+        const ModelLists before = now;
         rule(list<Entry>());
         list<Entry>().show();
         push<Entry>(before);
@@ -203,22 +105,28 @@ private:
     }
     template <typename Entry> static void putBack(ModelList<Entry>& l, const ModelList<Entry>& to) {
         const Entry spare = l.items.at(0);
-        l.items = to.items;
+        l = to;
         if (!(l.items.at(0) == spare))
             l.items[0] = spare;
-        l.current = to.current;
-        l.removable = to.removable;
-        l.pageable = to.pageable;
         l.show();
+    }
+    // Undo or redo as it stands, drafts and all.
+    bool step(bool forward) {
+        if (forward ? done == steps.size() : done == 0)
+            return false;
+        const Step& taken = steps.at(forward ? done++ : --done);
+        const ModelLists& to = forward ? taken.after : taken.before;
+        taken.bots ? putBack(now.first, to.first) : putBack(now.second, to.second);
+        return true;
     }
 };
 
 template <typename Entry>
 QString entriesFault(const QList<Entry>& items, const QList<Entry>& expected) {
-    const auto kind = listKindOf<Entry>() == RosterListKind::Bots ? u"bots"_s : u"maps"_s;
     for (qsizetype i = 1; i < qMax(items.size(), expected.size()); ++i) {
         if (i >= qMin(items.size(), expected.size()) || !same(items.at(i), expected.at(i)))
-            return u"%1: %2 entries, expected %3; entry %4 is %5, expected %6"_s.arg(kind)
+            return u"%1: %2 entries, expected %3; entry %4 is %5, expected %6"_s
+                .arg(std::is_same_v<Entry, BotEntry> ? u"bots"_s : u"maps"_s)
                 .arg(items.size() - 1)
                 .arg(expected.size() - 1)
                 .arg(i)
@@ -227,30 +135,29 @@ QString entriesFault(const QList<Entry>& items, const QList<Entry>& expected) {
     return {};
 }
 
+QString entriesFault(const Roster& roster, const Roster& expected) {
+    const QString fault = entriesFault(roster.bots.entries(), expected.bots.entries());
+    return fault.isEmpty() ? entriesFault(roster.maps.entries(), expected.maps.entries()) : fault;
+}
+
 // Whether the document's list holds the model's entries, with the same entry and draft on view
 // and the same switches.
 template <typename Entry>
 QString listFault(const ListEditor<Entry>& editor, const ModelList<Entry>& model) {
     const EntryList<Entry>& l = editor.list();
-    if (QString fault = entriesFault(l.entries(), model.items); !fault.isEmpty())
+    const QString fault = entriesFault(l.entries(), model.items);
+    if (!fault.isEmpty() || (l.current() == model.current && l.canRemove() == model.removable &&
+                             l.canPage() == model.pageable && editor.draft() == model.draft))
         return fault;
-    if (l.current() == model.current && l.canRemove() == model.removable &&
-        l.canPage() == model.pageable && editor.draft() == model.draft)
-        return {};
-    return u"%1 on view, remove %2, pager %3, draft %4; the model %5, %6, %7, %8"_s.arg(
+    return u"entry %1 on view, remove %2, pager %3, draft %4; the model %5, %6, %7, %8"_s.arg(
         QString::number(l.current()), QString::number(l.canRemove()), QString::number(l.canPage()),
         described(editor.draft()), QString::number(model.current), QString::number(model.removable),
         QString::number(model.pageable), described(model.draft));
 }
 
-template <typename Entry> QString boundsFault(const EntryList<Entry>& l) {
-    if (l.count() < 0 || l.count() > Most || l.current() < qMin(1, l.count()) ||
-        l.current() > l.count())
-        return u"a list holds %1 entries with %2 on view"_s.arg(l.count()).arg(l.current());
-    return {};
-}
-
-template <typename Entry> bool wholeList(const EntryList<Entry>& l) {
+// Whether every value comes back whole from the file (no spaces at its ends, no CR, no character
+// the code page lacks), and the list is not empty.
+template <typename Entry> bool comesBackWhole(const EntryList<Entry>& l) {
     for (int i = 1; i <= l.count(); ++i) {
         for (int f = 0; f < fieldCount<Entry>(); ++f) {
             const QString& v = fieldOf(l.at(i), f);
@@ -261,12 +168,38 @@ template <typename Entry> bool wholeList(const EntryList<Entry>& l) {
     }
     return l.count() > 0;
 }
+bool comesBackWhole(const Roster& roster) {
+    return comesBackWhole(roster.bots) && comesBackWhole(roster.maps);
+}
+
+Roster rosterWithDrafts(const RosterDocument& document) {
+    Roster roster = document.roster();
+    // A list is copied only where its draft differs from the entry.
+    if (!(roster.bots.at(roster.bots.storeIndex()) == document.bots().draft()))
+        roster.bots.storeCurrent(document.bots().draft());
+    if (!(roster.maps.at(roster.maps.storeIndex()) == document.maps().draft()))
+        roster.maps.storeCurrent(document.maps().draft());
+    return roster;
+}
 
 std::optional<QByteArray> fileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
+}
+
+// A value of a few characters: letters, spaces, line breaks, "=" and "[", and characters the
+// file's code page lacks.
+QString randomValue(Choices& choices) {
+    static const QStringList pieces =
+        u"a|Zed|gina|1|Yes|Default| |\r|\n|=|[Bot]|\u00e9|\u20ac|\u0081|\u0100|\U0001F600"_s.split(
+            u'|')
+        << QString(QChar(0xD800)) << QString(QChar(0));
+    QString value;
+    for (int n = choices.below(4); n > 0; --n)
+        value += pieces.at(choices.below(int(pieces.size())));
+    return value;
 }
 
 // n sections of the list's kind: the first varied of any kind, with keys in any spelling and
@@ -298,105 +231,45 @@ int listSize(Choices& choices) {
     return size == 26 ? choices.below(Most + 1) : Most + 28 - size;
 }
 
+// Lower case acts on the Bots page, upper case on the Maps page, the rest on the roster.
+constexpr char Operations[] = "eEpPaAxXmMdDvVuUrR<>|!@#$%";
+
 // The player's operations, each on the document as the window makes it and on the model; after
 // each, the two are compared.
 class Session {
 public:
     Session(Choices& source, const QString& work, int largest)
         : choices(source), workFolder(work), most(largest) {}
-    QString play(int budget);
+    QString play();
     int taken() const { return int(steps.size()); }
 
 private:
-    struct Operation {
-        char code;
-        void (Session::*run)();
-    };
-    static const Operation Operations[];
-
-    template <typename Entry> ListEditor<Entry>& editor() { return document->list<Entry>(); }
-    int size() const { return model.now.bots.count() + model.now.maps.count(); }
+    int size() { return model.now.first.count() + model.now.second.count(); }
+    void fail(const QString& found) {
+        if (fault.isEmpty())
+            fault = found;
+    }
     void expect(int done, int modelDone, const char* what) {
-        if (done != modelDone && fault.isEmpty())
-            fault =
-                u"%1 gave %2, the model %3"_s.arg(QLatin1StringView(what)).arg(done).arg(modelDone);
+        if (done != modelDone)
+            fail(u"%1 gave %2, the model %3"_s.arg(QLatin1StringView(what))
+                     .arg(done)
+                     .arg(modelDone));
     }
-    void check();
-    RosterDocument::Recovery::State load(const QString& path);
-    void expectNoOffer(RosterDocument::Recovery::State state) {
-        if (state != RosterDocument::Recovery::State::None && fault.isEmpty())
-            fault = u"a load offered a recovery copy no crash left"_s;
+    void check() {
+        fail(listFault(document->bots(), model.now.first));
+        fail(listFault(document->maps(), model.now.second));
+        fail(documentCheck.fault(*document));
     }
-
-    template <typename Entry> void edit() {
-        const int field = choices.below(fieldCount<Entry>());
-        QString value = randomValue(choices);
-        if (listKindOf<Entry>() == RosterListKind::Maps && field == RandomField)
-            value = choices.byte() & 1 ? u"Yes"_s : u"No"_s; // the box
-        steps.last() +=
-            u" %1 %2"_s.arg(field).arg(QString::fromLatin1(value.toUtf8().toPercentEncoding()));
-        editor<Entry>().editDraft(field, value);
-        fieldOf(model.list<Entry>().draft, field) = value;
-    }
-    // The pager one step either way or dragged anywhere while it is on; Go to any entry.
-    template <typename Entry> void page() {
-        const ModelList<Entry>& l = model.list<Entry>();
-        const int how = choices.below(4);
-        if (how < 3 ? !l.pageable : l.count() == 0)
-            return;
-        int to =
-            how == 0 ? l.current - 1 : (how == 1 ? l.current + 1 : choices.below(l.count() + 2));
-        if (how == 3)
-            to = choices.byte() & 1 ? l.count() : qBound(1, to, l.count());
-        steps.last() += u" to %1"_s.arg(to);
-        expect(editor<Entry>().pageTo(to), model.pageTo<Entry>(to), "Paging");
-    }
-    template <typename Entry> void add() {
-        expect(editor<Entry>().add(), model.add<Entry>(), "Add");
-    }
-    template <typename Entry> void remove() {
-        expect(editor<Entry>().remove(), model.remove<Entry>(), "Remove");
-    }
-    template <typename Entry> void move() {
-        const int by = choices.byte() & 1 ? 1 : -1;
-        steps.last() += QString::number(by);
-        expect(editor<Entry>().move(by), model.move<Entry>(by), "Move");
-    }
-    template <typename Entry> void duplicate() {
-        expect(int(editor<Entry>().duplicate()), model.duplicate<Entry>(), "Duplicate");
-    }
-    // A few sections of any kind, or plain ones up to the limit and past it.
-    template <typename Entry> void paste() {
-        const bool bots = listKindOf<Entry>() == RosterListKind::Bots;
-        const int count = model.list<Entry>().count();
-        const bool plain = choices.below(3) == 0;
-        const int n = plain ? qMin(Most - count + choices.below(3), most) : 1 + choices.below(4);
-        const QString text = decodeCodePage(sections(choices, bots, n, plain ? 0 : n));
-        const PastedEntries<Entry> pasted = pasteEntries<Entry>(text, count);
-        steps.last() += QString::number(pasted.entries.size());
-        spent += int(text.size() / 2000);
-        if (!pasted.entries.isEmpty())
-            expect(editor<Entry>().insertAfterView(pasted.entries), model.paste(pasted.entries),
-                   "Paste");
-    }
-    template <typename Entry, bool Forward> void step() {
-        expect(editor<Entry>().step(Forward).has_value(), model.stepFrom<Entry>(Forward),
-               Forward ? "Redo" : "Undo");
-    }
-    template <bool Forward> void stepFromIniPage() {
-        expect(document->stepHistory(Forward).has_value(), model.step(Forward),
-               Forward ? "Redo" : "Undo");
-    }
-    void pressTab() {
+    void storeDrafts() {
         document->storeDrafts();
-        model.storeDrafts();
+        model.store<MapEntry>();
+        model.store<BotEntry>();
     }
+    template <typename Entry> void onList(char code);
+    void onRoster(char code);
+    RosterDocument::Recovery::State load(const QString& path);
     void save();
-    void reload() { expectNoOffer(load(folder)); }
-    void open();
-    void keep();
     void crash();
-    void finish();
 
     Choices& choices;
     QString workFolder;
@@ -410,76 +283,173 @@ private:
     int spent = 0;
 };
 
-// Lower case: the Bots page, upper case: the Maps page; the rest act on the roster.
-// clang-format off
-const Session::Operation Session::Operations[] = {
-    {'e', &Session::edit<BotEntry>},              {'E', &Session::edit<MapEntry>},
-    {'p', &Session::page<BotEntry>},              {'P', &Session::page<MapEntry>},
-    {'a', &Session::add<BotEntry>},               {'A', &Session::add<MapEntry>},
-    {'x', &Session::remove<BotEntry>},            {'X', &Session::remove<MapEntry>},
-    {'m', &Session::move<BotEntry>},              {'M', &Session::move<MapEntry>},
-    {'d', &Session::duplicate<BotEntry>},         {'D', &Session::duplicate<MapEntry>},
-    {'v', &Session::paste<BotEntry>},             {'V', &Session::paste<MapEntry>},
-    {'u', &Session::step<BotEntry, false>},       {'U', &Session::step<MapEntry, false>},
-    {'r', &Session::step<BotEntry, true>},        {'R', &Session::step<MapEntry, true>},
-    {'<', &Session::stepFromIniPage<false>},      {'>', &Session::stepFromIniPage<true>},
-    {'|', &Session::pressTab}, {'!', &Session::save}, {'@', &Session::reload},
-    {'#', &Session::open},     {'$', &Session::keep}, {'%', &Session::crash}};
-// clang-format on
+template <typename Entry> void Session::onList(char code) {
+    ListEditor<Entry>& editor = document->list<Entry>();
+    ModelList<Entry>& l = model.list<Entry>();
+    switch (code) {
+    case 'e': { // any field, any bytes; a map's Random by its box
+        const int field = choices.below(fieldCount<Entry>());
+        QString value = randomValue(choices);
+        if (std::is_same_v<Entry, MapEntry> && field == RandomField)
+            value = choices.byte() & 1 ? u"Yes"_s : u"No"_s;
+        steps.last() +=
+            u" %1 %2"_s.arg(field).arg(QString::fromLatin1(value.toUtf8().toPercentEncoding()));
+        editor.editDraft(field, value);
+        fieldOf(l.draft, field) = value;
+        break;
+    }
+    case 'p': { // the pager a step either way or dragged anywhere while it is on; Go to any entry
+        const int how = choices.below(4);
+        if (how < 3 ? !l.pageable : l.count() == 0)
+            break;
+        int to =
+            how == 0 ? l.current - 1 : (how == 1 ? l.current + 1 : choices.below(l.count() + 2));
+        if (how == 3)
+            to = choices.byte() & 1 ? l.count() : qBound(1, to, l.count());
+        steps.last() += u" to %1"_s.arg(to);
+        const bool leaves = l.mayLeave();
+        if (leaves) {
+            model.store<Entry>();
+            l.current = to < 1 ? l.count() : (to > l.count() ? 1 : to);
+            l.show();
+        }
+        expect(editor.pageTo(to), leaves, "Paging");
+        break;
+    }
+    case 'a': {
+        const bool added = model.change<Entry>(l.count() < Most, l.mayLeave(), [](auto& m) {
+            m.items.append(Entry::numbered(m.count() + 1));
+            m.removable = m.removable || m.count() == 1;
+            m.pageable = m.pageable || m.count() >= 2;
+            m.current = m.count();
+        });
+        expect(editor.add(), added, "Add");
+        break;
+    }
+    case 'x': { // stores nothing: the draft of the entry taken out is dropped
+        const bool removed = model.change<Entry>(l.hasEntry(), false, [](auto& m) {
+            m.items.remove(m.current);
+            m.current = m.current > 1 ? m.current - 1 : m.count();
+            m.removable = m.removable && m.count() > 0;
+            m.pageable = m.pageable && m.count() > 1;
+        });
+        expect(editor.remove(), removed, "Remove");
+        break;
+    }
+    case 'm': {
+        const int by = choices.byte() & 1 ? 1 : -1;
+        const int to = l.current + by;
+        steps.last() += QString::number(by);
+        const bool may = l.hasEntry() && to >= 1 && to <= l.count() && l.draft.isComplete();
+        const bool moved = model.change<Entry>(may, true, [to](auto& m) {
+            m.items.move(m.current, to);
+            m.current = to;
+        });
+        expect(editor.move(by), moved, "Move");
+        break;
+    }
+    case 'd': { // made, refused or the list full
+        const int outcome = !l.hasEntry() ? 1 : (l.count() >= Most ? 2 : !l.draft.isComplete());
+        model.change<Entry>(outcome == 0, true, [](auto& m) {
+            m.items.insert(++m.current, m.draft);
+            m.removable = m.pageable = true;
+        });
+        expect(int(editor.duplicate()), outcome, "Duplicate");
+        break;
+    }
+    case 'v': { // a few sections of any kind, or plain ones up to the limit and past it
+        const bool plain = choices.below(3) == 0;
+        const int n =
+            plain ? qMin(Most - l.count() + choices.below(3), most) : 1 + choices.below(4);
+        const QString text =
+            decodeCodePage(sections(choices, std::is_same_v<Entry, BotEntry>, n, plain ? 0 : n));
+        const QList<Entry> pasted = pasteEntries<Entry>(text, l.count()).entries;
+        steps.last() += QString::number(pasted.size());
+        spent += int(text.size() / 2000);
+        if (pasted.isEmpty())
+            break;
+        const bool may = l.mayLeave() && l.count() + pasted.size() <= Most;
+        const bool inserted = model.change<Entry>(may, true, [&pasted](auto& m) {
+            m.current = m.onView() + 1;
+            m.items = m.items.first(m.current) + pasted + m.items.sliced(m.current);
+            m.removable = true;
+            m.pageable = m.pageable || m.count() >= 2;
+        });
+        expect(editor.insertAfterView(pasted), inserted, "Paste");
+        break;
+    }
+    default: { // undo, or redo: refused where the entry may not be left, a redo also where the
+               // draft differs from its entry; the draft is stored first
+        const bool forward = code == 'r';
+        const bool may =
+            l.mayLeave() && !(forward && l.onView() >= 1 && !same(l.items.at(l.onView()), l.draft));
+        if (may)
+            model.store<Entry>();
+        expect(editor.step(forward).has_value(), may && model.step(forward),
+               forward ? "Redo" : "Undo");
+    }
+    }
+}
 
-void Session::check() {
-    if (fault.isEmpty())
-        fault = listFault(document->bots(), model.now.bots);
-    if (fault.isEmpty())
-        fault = listFault(document->maps(), model.now.maps);
-    if (fault.isEmpty())
-        fault = documentCheck.fault(*document);
+void Session::onRoster(char code) {
+    switch (code) {
+    case '<': // the history from the INI page, drafts and all
+    case '>':
+        expect(document->stepHistory(code == '>').has_value(), model.step(code == '>'),
+               code == '>' ? "Redo" : "Undo");
+        break;
+    case '|': // a press on the tab strip
+        storeDrafts();
+        break;
+    case '!':
+        save();
+        break;
+    case '#':   // Ctrl+O of the other folder, with another roster written there (or none)
+    case '@': { // the folder read anew
+        const QString path =
+            code == '@' ? folder : workFolder + (folder.endsWith(u'a') ? u"/b"_s : u"/a"_s);
+        if (code == '#' && !putRandomBotsIni(choices, path, most))
+            fail(u"no bots.ini as wanted in "_s + path);
+        if (load(path) != RosterDocument::Recovery::State::None)
+            fail(u"a load offered a recovery copy no crash left"_s);
+        break;
+    }
+    case '$':
+        fail(documentCheck.keep(*document));
+        spent += 5 + size() / 50;
+        break;
+    default:
+        crash();
+    }
 }
 
 RosterDocument::Recovery::State Session::load(const QString& path) {
     folder = path;
-    const RosterDocument::Loaded loaded = document->load(folder);
+    const RosterDocument::Recovery::State state = document->load(folder).recovery.state;
     model.load(readBotsIni(fileBytes(document->filePath()).value_or(QByteArray())).roster);
     documentCheck.read(*document);
     spent += 5 + size() / 75;
-    return loaded.recovery.state;
+    return state;
 }
 
-// Save INI: the drafts stored, the file written as the roster composes, and read back whole.
+// Save INI: the drafts stored, the file written as the roster composes, and read back whole
+// where every value can come back so, else composing the same bytes from the second reading.
 void Session::save() {
-    pressTab();
+    storeDrafts();
     check();
     const bool whole = comesBackWhole(document->roster());
     const RosterDocument::Saved saved = document->save();
-    if (!fault.isEmpty())
-        return;
+    const QByteArray again = composeBotsIniFile(readBotsIni(saved.bytes).roster);
     if (saved.outcome != RosterDocument::Saved::Outcome::Written)
-        fault = u"Save INI wrote nothing: "_s + saved.error;
+        fail(u"Save INI wrote nothing: "_s + saved.error);
     else if (saved.bytes != document->composedFile() ||
              fileBytes(document->filePath()) != saved.bytes)
-        fault = u"Save INI wrote other bytes than the roster composes"_s;
-    else
-        fault = roundTripFault(saved.bytes, whole);
+        fail(u"Save INI wrote other bytes than the roster composes"_s);
+    else if ((whole && again != saved.bytes) ||
+             composeBotsIniFile(readBotsIni(again).roster) != again)
+        fail(u"what Save INI wrote does not read back into the roster it composes"_s);
     documentCheck.saved(saved.bytes);
     spent += 5 + size() / 75;
-}
-
-// Ctrl+O of the other folder, with another roster written there (or none).
-void Session::open() {
-    const QString other = workFolder + (folder.endsWith(u'a') ? u"/b"_s : u"/a"_s);
-    const std::optional<QByteArray> text = randomBotsIni(choices, most);
-    QFile file(botsIniPath(other));
-    if (text ? !file.open(QIODevice::WriteOnly) || file.write(*text) != text->size()
-             : file.exists() && !file.remove())
-        fault = u"no bots.ini as wanted in "_s + other;
-    file.close();
-    expectNoOffer(load(other));
-}
-
-void Session::keep() {
-    if (fault.isEmpty())
-        fault = documentCheck.keep(*document);
-    spent += 5 + size() / 50;
 }
 
 // Ends as a crash ends the program, and starts again on the folder: a copy that differs from
@@ -499,65 +469,47 @@ void Session::crash() {
         document->discardRecovery();
     }
     if (state == RosterDocument::Recovery::State::Damaged)
-        fault = u"after a crash the copy was damaged"_s;
-    if (fault.isEmpty())
-        fault = documentCheck.started(*document, copy, offered, restore);
+        fail(u"after a crash the copy was damaged"_s);
+    fail(documentCheck.started(*document, copy, offered, restore));
 }
 
-// Both drafts stored and the history redone to its end, which the model holds too; then undone
-// to its start, which holds the entries read, and redone to the end again.
-void Session::finish() {
-    pressTab();
-    steps << u"redo all, undo all, redo all"_s;
-    std::optional<ModelRoster> last;
-    for (const bool forward : {true, false, true}) {
-        for (bool more = true; more && fault.isEmpty();) {
-            more = document->stepHistory(forward).has_value();
-            expect(more, model.step(forward), forward ? "Redo" : "Undo");
-        }
-        check();
-        if (!last)
-            last = model.now;
-        const ModelRoster& end = forward ? *last : model.read;
-        if (fault.isEmpty())
-            fault = entriesFault(document->roster().bots.entries(), end.bots.items);
-        if (fault.isEmpty())
-            fault = entriesFault(document->roster().maps.entries(), end.maps.items);
-        if (!fault.isEmpty()) {
-            fault = (forward ? u"redone: "_s : u"undone: "_s) + fault;
-            return;
-        }
-    }
-}
-
-QString Session::play(int budget) {
+QString Session::play() {
     for (const QString& sub : {u"a"_s, u"b"_s, u"copies"_s})
         QDir(workFolder).mkpath(sub);
     document = std::make_unique<RosterDocument>(nullptr, workFolder + u"/copies"_s);
-    open();
+    onRoster('#');
     check();
-    while (fault.isEmpty() && spent < budget && !choices.exhausted()) {
-        const int code = choices.byte();
-        const Operation* chosen = &Operations[size_t(code) % std::size(Operations)];
-        for (const Operation& operation : Operations) {
-            if (operation.code == code)
-                chosen = &operation;
-        }
-        choices.name(chosen->code);
-        steps << QString(QChar::fromLatin1(chosen->code));
-        (this->*chosen->run)();
+    while (fault.isEmpty() && spent < SessionBudget && !choices.exhausted()) {
+        const int byte = choices.byte();
+        const char code = byte && std::strchr(Operations, byte)
+                              ? char(byte)
+                              : Operations[byte % (sizeof(Operations) - 1)];
+        choices.name(code);
+        steps << QString(QChar::fromLatin1(code));
+        if (code >= 'a' && code <= 'z')
+            onList<BotEntry>(code);
+        else if (code >= 'A' && code <= 'Z')
+            onList<MapEntry>(char(code - 'A' + 'a'));
+        else
+            onRoster(code);
         check();
         spent += 1 + size() / 1000;
     }
-    if (fault.isEmpty())
-        finish();
+    if (fault.isEmpty()) { // the model redone to its end as the document is
+        storeDrafts();
+        for (bool more = true; more && fault.isEmpty();) {
+            more = document->stepHistory(true).has_value();
+            expect(more, model.step(true), "Redo");
+        }
+        check();
+        fail(documentCheck.historyFault(*document));
+    }
     document.reset();
     if (fault.isEmpty())
         return {};
     const QByteArray input = (most == SmallLists ? '.' : ToTheLimit) + choices.taken();
-    return u"%1\nafter %2 steps; the last: %3\nplay again with the input %4"_s.arg(
-        fault, QString::number(steps.size()), steps.mid(steps.size() - 30).join(u"; "_s),
-        QString::fromLatin1(input.toHex()));
+    return faultReport(fault, steps) + u"\nplay again with the input "_s +
+           QString::fromLatin1(input.toHex());
 }
 
 QString play(Choices& choices, int most, int* steps) {
@@ -565,7 +517,7 @@ QString play(Choices& choices, int most, int* steps) {
     if (!work.isValid())
         return u"no folder for the session: "_s + work.errorString();
     Session session(choices, work.path(), most);
-    QString fault = session.play(SessionBudget);
+    QString fault = session.play();
     if (steps)
         *steps = session.taken();
     return fault;
@@ -581,6 +533,11 @@ QString playSession(const QByteArray& input, int* steps) {
 QString playSession(quint32 seed, bool toTheLimit, int* steps) {
     Choices choices(seed);
     return play(choices, toTheLimit ? Most + 1 : SmallLists, steps);
+}
+
+QString faultReport(const QString& fault, const QStringList& steps) {
+    return u"%1\nafter %2 steps; the last: %3"_s.arg(fault, QString::number(steps.size()),
+                                                     steps.mid(steps.size() - 30).join(u"; "_s));
 }
 
 QString sessionFolderTemplate() {
@@ -603,82 +560,46 @@ int Choices::below(int n) {
     return (high | byte()) % n;
 }
 
-QString randomValue(Choices& choices) {
-    static const QString pieces[] = {u"a"_s,
-                                     u"Zed"_s,
-                                     u"gina"_s,
-                                     u"1"_s,
-                                     u"Yes"_s,
-                                     u"Default"_s,
-                                     u" "_s,
-                                     u"\r"_s,
-                                     u"\n"_s,
-                                     u"="_s,
-                                     u"[Bot]"_s,
-                                     u"\u00e9"_s,
-                                     u"\u20ac"_s,
-                                     u"\u0081"_s,
-                                     u"\u0100"_s,
-                                     u"\U0001F600"_s,
-                                     QString(QChar(0xD800)),
-                                     QString(QChar(0))};
-    QString value;
-    for (int n = choices.below(4); n > 0; --n)
-        value += pieces[choices.below(int(std::size(pieces)))];
-    return value;
-}
-
-std::optional<QByteArray> randomBotsIni(Choices& choices, int most) {
+bool putRandomBotsIni(Choices& choices, const QString& folder, int most) {
+    QFile file(botsIniPath(folder));
     if (choices.below(16) == 0)
-        return std::nullopt;
+        return !file.exists() || file.remove();
     const QByteArray maps = sections(choices, false, qMin(listSize(choices), most), 3);
-    return maps + sections(choices, true, qMin(listSize(choices), most), 3);
+    const QByteArray text = maps + sections(choices, true, qMin(listSize(choices), most), 3);
+    return QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) &&
+           file.write(text) == text.size();
 }
 
-Roster rosterWithDrafts(const RosterDocument& document) {
-    Roster roster = document.roster();
-    // A list is copied only where its draft differs from the entry.
-    if (!(roster.bots.at(roster.bots.storeIndex()) == document.bots().draft()))
-        roster.bots.storeCurrent(document.bots().draft());
-    if (!(roster.maps.at(roster.maps.storeIndex()) == document.maps().draft()))
-        roster.maps.storeCurrent(document.maps().draft());
-    return roster;
-}
-
-QByteArray composedWithDrafts(const RosterDocument& document) {
-    return composeBotsIniFile(rosterWithDrafts(document));
+void DocumentCheck::read(const RosterDocument& document) {
+    saved(composeBotsIniFile(rosterWithDrafts(document)));
+    loaded = document.roster();
 }
 
 QString DocumentCheck::fault(const RosterDocument& document) {
     const Roster& roster = document.roster();
-    const auto sameList = [](const auto& a, const auto& b) {
-        return a.entries().constData() == b.entries().constData() && a.current() == b.current();
+    const auto outside = [](const auto& l) {
+        return l.count() < 0 || l.count() > Most || l.current() < qMin(1, l.count()) ||
+               l.current() > l.count();
     };
-    if (!sameList(roster.bots, seen.bots) || !sameList(roster.maps, seen.maps) ||
-        !(bot == document.bots().draft()) || !(map == document.maps().draft())) {
-        seen = roster;
-        bot = document.bots().draft();
-        map = document.maps().draft();
-        composed = composedWithDrafts(document);
-    }
-    QString fault = boundsFault(roster.bots);
-    if (fault.isEmpty())
-        fault = boundsFault(roster.maps);
-    const bool differs = composed != reference;
-    if (fault.isEmpty() && document.isModified() != differs)
-        fault = u"there is %1 to save, but the roster with its drafts composes %2 the file"_s.arg(
+    if (outside(roster.bots) || outside(roster.maps))
+        return u"a list holds %1 bots and %2 maps"_s.arg(roster.bots.count())
+            .arg(roster.maps.count());
+    const bool differs = composeBotsIniFile(rosterWithDrafts(document)) != reference;
+    if (document.isModified() != differs)
+        return u"there is %1 to save, but the roster with its drafts composes %2 the file"_s.arg(
             document.isModified() ? u"something"_s : u"nothing"_s,
             differs ? u"otherwise than"_s : u"as"_s);
-    return fault;
+    return {};
 }
 
 QString DocumentCheck::keep(RosterDocument& document) {
-    const QByteArray now = composedWithDrafts(document);
-    const bool modified = now != reference;
+    const Roster now = rosterWithDrafts(document);
+    const QByteArray bytes = composeBotsIniFile(now);
+    const bool modified = bytes != reference;
     document.keepRecoveryCopy();
     document.recoveryCopy().wait();
-    kept = modified ? std::optional(now) : std::nullopt;
-    keptWhole = comesBackWhole(rosterWithDrafts(document));
+    kept = modified ? std::optional(bytes) : std::nullopt;
+    keptWhole = comesBackWhole(now);
     if (QFile::exists(document.recoveryCopy().path()) != modified)
         return u"a recovery copy lies there: %1; the roster differs from the file: %2"_s.arg(
             QString::number(!modified), QString::number(modified));
@@ -694,25 +615,23 @@ QString DocumentCheck::started(const RosterDocument& document,
     if (!offered || !restored)
         return {};
     kept = copy;
+    loaded = document.roster();
     if (keptWhole && composeBotsIniFile(document.roster()) != *copy)
         return u"the roster restored does not compose as the one kept"_s;
     return {};
 }
 
-QString roundTripFault(const QByteArray& fileBytes, bool whole) {
-    const QByteArray again = composeBotsIniFile(readBotsIni(fileBytes).roster);
-    if (whole && again != fileBytes)
-        return u"what was composed reads back into a roster that composes other bytes"_s;
-    if (composeBotsIniFile(readBotsIni(again).roster) != again)
-        return u"what was composed, read twice, does not compose the same bytes again"_s;
-    return {};
-}
-
-QString entriesFault(const Roster& roster, const Roster& expected) {
-    const QString fault = entriesFault(roster.bots.entries(), expected.bots.entries());
-    return fault.isEmpty() ? entriesFault(roster.maps.entries(), expected.maps.entries()) : fault;
-}
-
-bool comesBackWhole(const Roster& roster) {
-    return wholeList(roster.bots) && wholeList(roster.maps);
+QString DocumentCheck::historyFault(RosterDocument& document) const {
+    document.storeDrafts();
+    while (document.stepHistory(true)) {
+    }
+    const Roster last = document.roster();
+    while (document.stepHistory(false)) {
+    }
+    const QString undone = entriesFault(document.roster(), loaded);
+    while (document.stepHistory(true)) {
+    }
+    const QString redone = entriesFault(document.roster(), last);
+    return !undone.isEmpty() ? u"undone: "_s + undone
+                             : (redone.isEmpty() ? QString() : u"redone: "_s + redone);
 }

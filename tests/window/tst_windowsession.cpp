@@ -4,7 +4,6 @@
 // and both pages show its drafts. No dialog opens: every question, number and folder the window
 // asks for is answered at random, and the recovery copy's timer is stepped here.
 #include "app/rosterdocument.h"
-#include "roster/botsini.h"
 #include "rostersession.h"
 #include "window/numberprompt.h"
 #include "windowsupport.h"
@@ -80,7 +79,7 @@ class WindowSession {
 public:
     WindowSession(Choices& source, const QString& work)
         : choices(source), folders{work + u"/a"_s, work + u"/b"_s} {}
-    QString play(int most, int budget);
+    QString play(int most);
     int events() const { return int(steps.size()); }
 
 private:
@@ -92,19 +91,16 @@ private:
     // What the document holds now is the file as read.
     void noteLoad(const RosterDocument& loadedDocument) {
         check.read(loadedDocument);
-        loaded = loadedDocument.roster();
         loading = false;
     }
     void event();
     void settle();
-    void finish();
 
     Choices& choices;
     QString folders[2];
     QString folder;
     std::unique_ptr<MainWindow> window;
     DocumentCheck check;
-    Roster loaded;
     bool loading = false;
     bool offered = false;
     bool restored = false;
@@ -148,9 +144,7 @@ void WindowSession::openWindow() {
         noteLoad(document());
     if (fault.isEmpty())
         fault = check.started(document(), copy, offered, restored);
-    if (offered && restored)
-        loaded = document().roster();
-    spent += 5 + (loaded.bots.count() + loaded.maps.count()) / 150;
+    spent += 5 + (document().roster().bots.count() + document().roster().maps.count()) / 150;
 }
 
 template <typename Type> QList<Type*> shownAndOn(const QWidget& window) {
@@ -261,40 +255,18 @@ void WindowSession::settle() {
     }
     saving = saveCancelled = false;
     const RosterDocument& d = document();
-    if (fault.isEmpty())
-        fault = check.fault(d);
-    if (fault.isEmpty())
-        fault = shownFault(*window, d.bots(), "botPager", BotControls);
-    if (fault.isEmpty())
-        fault = shownFault(*window, d.maps(), "mapPager", MapControls);
+    for (const QString& found :
+         {check.fault(d), shownFault(*window, d.bots(), "botPager", BotControls),
+          shownFault(*window, d.maps(), "mapPager", MapControls)}) {
+        if (fault.isEmpty())
+            fault = found;
+    }
     spent += 1 + (d.roster().bots.count() + d.roster().maps.count()) / 2000;
 }
 
-// Both drafts stored by a press on the tab strip; the history redone to its end, undone to the
-// roster as read and redone to the one last seen.
-void WindowSession::finish() {
-    clickTab(*window, 0);
-    RosterDocument& d = document();
-    while (d.stepHistory(true)) {
-    }
-    const Roster last = d.roster();
-    while (d.stepHistory(false)) {
-    }
-    fault = entriesFault(d.roster(), loaded);
-    while (d.stepHistory(true)) {
-    }
-    if (fault.isEmpty())
-        fault = entriesFault(d.roster(), last);
-    if (fault.isEmpty())
-        settle();
-}
-
-QString WindowSession::play(int most, int budget) {
+QString WindowSession::play(int most) {
     for (const QString& path : folders) {
-        QFile file(botsIniPath(path));
-        const std::optional<QByteArray> text = randomBotsIni(choices, most);
-        if (!QDir().mkpath(path) ||
-            (text && !(file.open(QIODevice::WriteOnly) && file.write(*text) == text->size())))
+        if (!putRandomBotsIni(choices, path, most))
             return u"no bots.ini in "_s + path;
     }
     const MessageCapture messages;
@@ -315,20 +287,21 @@ QString WindowSession::play(int most, int budget) {
     });
     folder = folders[0];
     openWindow();
-    while (fault.isEmpty() && spent < budget) {
+    while (fault.isEmpty() && spent < SessionBudget) {
         event();
         settle();
     }
+    if (fault.isEmpty()) { // the drafts stored by a press on the tab strip
+        clickTab(*window, 0);
+        fault = check.historyFault(document());
+    }
     if (fault.isEmpty())
-        finish();
+        settle();
     window.reset();
     setQuestionHandler(asked);
     setNumberPrompt(prompted);
     setFolderPicker(picked);
-    if (fault.isEmpty())
-        return {};
-    return u"%1\nafter %2 events; the last: %3"_s.arg(fault, QString::number(steps.size()),
-                                                      steps.mid(steps.size() - 25).join(u"; "_s));
+    return fault.isEmpty() ? QString() : faultReport(fault, steps);
 }
 
 } // namespace
@@ -359,7 +332,7 @@ void TestWindowSession::sessions() {
     const QTemporaryDir work(sessionFolderTemplate());
     Choices choices(seed);
     WindowSession session(choices, work.path());
-    const QString fault = session.play(most, SessionBudget);
+    const QString fault = session.play(most);
     events += session.events();
     QVERIFY2(fault.isEmpty(), qPrintable(u"seed %1: %2"_s.arg(seed).arg(fault)));
 }
