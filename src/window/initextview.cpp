@@ -75,9 +75,15 @@ void IniTextView::setText(const QString& text) {
 }
 
 void IniTextView::setFileBytes(const QByteArray& codePageBytes, qsizetype shownSize) {
+    const qsizetype shown =
+        shownSize < 0 ? codePageBytes.size() : std::min(shownSize, codePageBytes.size());
+    // Save INI on this page puts back the very text it shows: its lines stay where they are.
+    const bool sameText = shown == size && QByteArrayView(codePageBytes).first(shown) ==
+                                               QByteArrayView(bytes).first(size);
     bytes = codePageBytes;
-    size = shownSize < 0 ? codePageBytes.size() : std::min(shownSize, codePageBytes.size());
-    indexLines();
+    size = shown;
+    if (!sameText)
+        indexLines();
     resetView();
 }
 

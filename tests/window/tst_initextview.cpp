@@ -126,6 +126,12 @@ void TestIniTextView::lineBreaks() {
     QCOMPARE(viewLines(fromBytes), lines);
     QCOMPARE(fromBytes.lineCount(), lines.size());
     QCOMPARE(fromBytes.text(), QString::fromLatin1(text));
+    // Over a text as long with its breaks elsewhere, then given the same text again.
+    IniTextView again;
+    again.setFileBytes(QByteArray(text.size(), '\n'));
+    again.setFileBytes(text);
+    again.setFileBytes(text);
+    QCOMPARE(viewLines(again), lines);
 
     IniTextView fromText;
     fromText.setText(QString::fromLatin1(text));
