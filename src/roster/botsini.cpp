@@ -322,24 +322,35 @@ QByteArray composeBotsIniFile(const Roster& roster) {
     return bytes;
 }
 
-bool composesSame(const Roster& a, const Roster& b, EntriesOnView aOnView) {
-    if (a.maps.count() != b.maps.count() || a.bots.count() != b.bots.count())
-        return false;
-    const int mapOnView = aOnView.map ? a.maps.storeIndex() : -1;
-    for (int i = 1; i <= a.maps.count(); ++i) {
-        const MapEntry& map = i == mapOnView ? *aOnView.map : a.maps.at(i);
-        const MapEntry& other = b.maps.at(i);
-        const bool isDefault = same(map.name, u"Default");
-        if (isDefault != same(other.name, u"Default") ||
-            !writesSame(map, other, MapKeys, !isDefault))
-            return false;
-    }
-    const int botOnView = aOnView.bot ? a.bots.storeIndex() : -1;
-    for (int i = 1; i <= a.bots.count(); ++i) {
-        if (!writesSame(i == botOnView ? *aOnView.bot : a.bots.at(i), b.bots.at(i), BotKeys, true))
+namespace {
+
+bool entryWritesSame(const MapEntry& map, const MapEntry& other) {
+    const bool isDefault = same(map.name, u"Default");
+    return isDefault == same(other.name, u"Default") && writesSame(map, other, MapKeys, !isDefault);
+}
+bool entryWritesSame(const BotEntry& bot, const BotEntry& other) {
+    return writesSame(bot, other, BotKeys, true);
+}
+
+// Whether list a, with aOnView in place of its entry on view, is written as list b is. Lists
+// that share their entries (a roster as it was read or saved) can differ only there.
+template <typename Entry>
+bool listWritesSame(const EntryList<Entry>& a, const EntryList<Entry>& b, const Entry* aOnView) {
+    const int onView = aOnView ? a.storeIndex() : -1;
+    const bool shared = a.entries().constData() == b.entries().constData();
+    for (int i = 1; i <= a.count(); ++i) {
+        if ((!shared || i == onView) && !entryWritesSame(i == onView ? *aOnView : a.at(i), b.at(i)))
             return false;
     }
     return true;
+}
+
+} // namespace
+
+bool composesSame(const Roster& a, const Roster& b, EntriesOnView aOnView) {
+    return a.maps.count() == b.maps.count() && a.bots.count() == b.bots.count() &&
+           listWritesSame(a.maps, b.maps, aOnView.map) &&
+           listWritesSame(a.bots, b.bots, aOnView.bot);
 }
 
 namespace {

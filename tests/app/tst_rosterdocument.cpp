@@ -28,6 +28,7 @@ namespace {
 //   u      Undo           r    Redo           s    store the draft, as a change of tab
 //   !      note what Undo and Redo would do: "undo:<what>/redo:<what>", added to the outcome
 //   m      note whether there is anything to save: "mod:yes" or "mod:no"
+//   w      Save INI
 template <typename Entry> QString play(const QString& script, const QByteArray& file = {}) {
     RosterDocument document;
     QTemporaryDir folder;
@@ -82,6 +83,9 @@ template <typename Entry> QString play(const QString& script, const QByteArray& 
             break;
         case u'm':
             menus += document.isModified() ? u" mod:yes"_s : u" mod:no"_s;
+            break;
+        case u'w':
+            document.save();
             break;
         default:
             qFatal("unknown step %s", qPrintable(step));
@@ -247,6 +251,8 @@ private slots:
             << u">2 m"_s << u"m1,m2 @2 pager:on remove:on mod:yes"_s;
         QTest::newRow("which undo does not take back")
             << u"=x >2 u m"_s << u"m1,m2 @1 pager:on remove:on mod:yes"_s;
+        QTest::newRow("saved, then a name typed and typed back")
+            << u"s w =x m =m1 m"_s << u"m1,m2 @1 pager:on remove:on mod:yes mod:no"_s;
     }
     void anythingToSave() {
         QFETCH(QString, script);
