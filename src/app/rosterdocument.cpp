@@ -96,7 +96,10 @@ bool RosterDocument::isModified() const {
 }
 
 QByteArray RosterDocument::composedFile() const {
-    return composeBotsIniFile(editing);
+    // The INI page, Save INI and Launch ask in turn for the same roster: it is composed once.
+    if (!composed)
+        composed = composeBotsIniFile(editing);
+    return *composed;
 }
 
 RosterDocument::Saved RosterDocument::save(SaveMode mode) {
@@ -152,6 +155,7 @@ void RosterDocument::keepRecoveryCopy() {
 
 void RosterDocument::noteListChanged(RosterListKind list, const ListChange& change) {
     ++revision;
+    composed.reset();
     // A roster read or restored is no edit to keep a copy of: a copy a crash left is still on
     // offer while it is read.
     changed(change.kind != ListChange::Kind::Reset);

@@ -170,6 +170,8 @@ private:
     std::optional<CopiedState> copied;
     // A number that changes with every change of either list.
     quint64 revision = 0;
+    // What composedFile() gave since the last change of either list.
+    mutable std::optional<QByteArray> composed;
     // A child named "recoveryTimer", so that a test that drives the window can step it itself.
     QTimer recoveryTimer{this};
     QTimer modifiedCheck;

@@ -78,8 +78,9 @@ void IniTextView::setFileBytes(const QByteArray& codePageBytes, qsizetype shownS
     const qsizetype shown =
         shownSize < 0 ? codePageBytes.size() : std::min(shownSize, codePageBytes.size());
     // Save INI on this page puts back the very text it shows: its lines stay where they are.
-    const bool sameText = shown == size && QByteArrayView(codePageBytes).first(shown) ==
-                                               QByteArrayView(bytes).first(size);
+    const bool sameText = shown == size && (codePageBytes.constData() == bytes.constData() ||
+                                            QByteArrayView(codePageBytes).first(shown) ==
+                                                QByteArrayView(bytes).first(size));
     bytes = codePageBytes;
     size = shown;
     if (!sameText)
