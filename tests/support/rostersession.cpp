@@ -145,7 +145,7 @@ QString entriesFault(const Roster& roster, const Roster& expected) {
 template <typename Entry>
 QString listFault(const ListEditor<Entry>& editor, const ModelList<Entry>& model) {
     const EntryList<Entry>& l = editor.list();
-    const QString fault = entriesFault(l.entries(), model.items);
+    QString fault = entriesFault(l.entries(), model.items);
     if (!fault.isEmpty() || (l.current() == model.current && l.canRemove() == model.removable &&
                              l.canPage() == model.pageable && editor.draft() == model.draft))
         return fault;
