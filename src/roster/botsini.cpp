@@ -333,7 +333,7 @@ bool entryWritesSame(const BotEntry& bot, const BotEntry& other) {
 }
 
 // Whether list a, with aOnView in place of its entry on view, is written as list b is. Lists
-// that share their entries (a roster as it was read or saved) can differ only there.
+// that share their entries (the roster and the one Save INI just wrote) can differ only there.
 template <typename Entry>
 bool listWritesSame(const EntryList<Entry>& a, const EntryList<Entry>& b, const Entry* aOnView) {
     const int onView = aOnView ? a.storeIndex() : -1;
