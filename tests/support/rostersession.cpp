@@ -10,7 +10,6 @@
 
 #include <cstring>
 #include <memory>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -18,8 +17,7 @@ namespace {
 
 constexpr int Most = 32767; // the most entries a list of bots.ini may hold
 
-// Whether two entries say the same: a map's Random only by whether it is on, since a store that
-// spells it anew is no step of the history.
+// Whether two entries say the same: a map's Random spelled anew is no change.
 template <typename Entry> bool same(const Entry& a, const Entry& b) {
     return a == b || asShown(a) == asShown(b);
 }
@@ -31,7 +29,7 @@ template <typename Entry> QString described(const Entry& entry) {
     return QString::fromLatin1(fields.join(u'|').toUtf8().toPercentEncoding(" |"));
 }
 
-// One list of the model: its entries (0 is the spare a page stores into while the list is
+// A list as plainly as it goes: its entries (0 is the spare a page stores into while the list is
 // empty), the one on view, whether Remove and the pager are on, and the draft.
 template <typename Entry> struct ModelList {
     QList<Entry> items{Entry()};
@@ -45,12 +43,18 @@ template <typename Entry> struct ModelList {
     bool hasEntry() const { return current >= 1 && current <= count(); }
     bool mayLeave() const { return current < 1 || draft.isComplete(); }
     void show() { draft = asShown(items.at(onView())); }
+    void putBack(const ModelList& to) { // all but the spare
+        const Entry spare = items.at(0);
+        *this = to;
+        if (!(items.at(0) == spare))
+            items[0] = spare;
+        show();
+    }
 };
 using ModelLists = std::pair<ModelList<BotEntry>, ModelList<MapEntry>>;
 
-// The roster as plainly as it goes. Each step of the history keeps both lists before and after
-// it; undo puts back the list the step changed, all but its spare. The rules of the operations
-// are the session's (Session::onList).
+// The roster with its history: each step keeps both lists before and after it, and undo puts
+// back the list the step changed. The rules of the operations are the session's (onList).
 struct Model {
     ModelLists now;
     struct Step {
@@ -77,21 +81,18 @@ struct Model {
         steps.append({std::is_same_v<Entry, BotEntry>, before, now});
         done = steps.size();
     }
-    // The store of the draft that leaving its entry makes: a step where it changes what the
-    // entry says.
+    // Leaving the entry on view stores its draft: a step where that changes what it says.
     template <typename Entry> void store() {
         ModelList<Entry>& l = list<Entry>();
         const int at = l.onView();
-        if (l.items.at(at) == l.draft)
-            return;
         const ModelLists before = now;
         const bool changes = at >= 1 && !same(l.items.at(at), l.draft);
-        l.items[at] = l.draft;
+        if (!(l.items.at(at) == l.draft))
+            l.items[at] = l.draft;
         if (changes)
             push<Entry>(before);
     }
-    // A rule that changes the list where it is allowed, as a step: the draft stored first where
-    // storing says so. Whether it was allowed.
+    // A step of rule where it is allowed, the draft stored first where storing; whether taken.
     template <typename Entry, typename Rule> bool change(bool allowed, bool storing, Rule rule) {
         if (!allowed)
             return false;
@@ -103,20 +104,12 @@ struct Model {
         push<Entry>(before);
         return true;
     }
-    template <typename Entry> static void putBack(ModelList<Entry>& l, const ModelList<Entry>& to) {
-        const Entry spare = l.items.at(0);
-        l = to;
-        if (!(l.items.at(0) == spare))
-            l.items[0] = spare;
-        l.show();
-    }
-    // Undo or redo as it stands, drafts and all.
-    bool step(bool forward) {
+    bool step(bool forward) { // undo or redo as it stands, drafts and all
         if (forward ? done == steps.size() : done == 0)
             return false;
         const Step& taken = steps.at(forward ? done++ : --done);
         const ModelLists& to = forward ? taken.after : taken.before;
-        taken.bots ? putBack(now.first, to.first) : putBack(now.second, to.second);
+        taken.bots ? now.first.putBack(to.first) : now.second.putBack(to.second);
         return true;
     }
 };
@@ -125,9 +118,7 @@ template <typename Entry>
 QString entriesFault(const QList<Entry>& items, const QList<Entry>& expected) {
     for (qsizetype i = 1; i < qMax(items.size(), expected.size()); ++i) {
         if (i >= qMin(items.size(), expected.size()) || !same(items.at(i), expected.at(i)))
-            return u"%1: %2 entries, expected %3; entry %4 is %5, expected %6"_s
-                .arg(std::is_same_v<Entry, BotEntry> ? u"bots"_s : u"maps"_s)
-                .arg(items.size() - 1)
+            return u"%1 entries, expected %2; entry %3 is %4, expected %5"_s.arg(items.size() - 1)
                 .arg(expected.size() - 1)
                 .arg(i)
                 .arg(described(items.value(i)), described(expected.value(i)));
@@ -140,19 +131,23 @@ QString entriesFault(const Roster& roster, const Roster& expected) {
     return fault.isEmpty() ? entriesFault(roster.maps.entries(), expected.maps.entries()) : fault;
 }
 
-// Whether the document's list holds the model's entries, with the same entry and draft on view
-// and the same switches.
+// Whether the document's list is the model's: its entries, the one on view with its draft, and
+// the switches.
 template <typename Entry>
 QString listFault(const ListEditor<Entry>& editor, const ModelList<Entry>& model) {
     const EntryList<Entry>& l = editor.list();
-    QString fault = entriesFault(l.entries(), model.items);
-    if (!fault.isEmpty() || (l.current() == model.current && l.canRemove() == model.removable &&
-                             l.canPage() == model.pageable && editor.draft() == model.draft))
+    const auto state = [](int current, bool removable, bool pageable, const Entry& draft) {
+        return u"entry %1 on view, remove %2, pager %3, draft %4"_s.arg(current)
+            .arg(int(removable))
+            .arg(int(pageable))
+            .arg(described(draft));
+    };
+    const QString is = state(l.current(), l.canRemove(), l.canPage(), editor.draft());
+    const QString expected = state(model.current, model.removable, model.pageable, model.draft);
+    if (QString fault = entriesFault(l.entries(), model.items); !fault.isEmpty())
         return fault;
-    return u"entry %1 on view, remove %2, pager %3, draft %4; the model %5, %6, %7, %8"_s.arg(
-        QString::number(l.current()), QString::number(l.canRemove()), QString::number(l.canPage()),
-        described(editor.draft()), QString::number(model.current), QString::number(model.removable),
-        QString::number(model.pageable), described(model.draft));
+    return is == expected && editor.draft() == model.draft ? QString()
+                                                           : is + u"; the model: "_s + expected;
 }
 
 // Whether every value comes back whole from the file (no spaces at its ends, no CR, no character
@@ -173,8 +168,7 @@ bool comesBackWhole(const Roster& roster) {
 }
 
 Roster rosterWithDrafts(const RosterDocument& document) {
-    Roster roster = document.roster();
-    // A list is copied only where its draft differs from the entry.
+    Roster roster = document.roster(); // a list is copied only where its draft differs
     if (!(roster.bots.at(roster.bots.storeIndex()) == document.bots().draft()))
         roster.bots.storeCurrent(document.bots().draft());
     if (!(roster.maps.at(roster.maps.storeIndex()) == document.maps().draft()))
@@ -202,7 +196,7 @@ QString randomValue(Choices& choices) {
     return value;
 }
 
-// n sections of the list's kind: the first varied of any kind, with keys in any spelling and
+// n sections of the list's kind: the first varied ones of any kind, with keys in any spelling and
 // values of any kind, the rest plain.
 QByteArray sections(Choices& choices, bool bots, int n, int varied) {
     static const QByteArray headers[] = {"[Bot]", "[Map]", "[DefaultMap]", "[bot]", "; note"};
@@ -260,11 +254,6 @@ private:
         fail(listFault(document->maps(), model.now.second));
         fail(documentCheck.fault(*document));
     }
-    void storeDrafts() {
-        document->storeDrafts();
-        model.store<MapEntry>();
-        model.store<BotEntry>();
-    }
     template <typename Entry> void onList(char code);
     void onRoster(char code);
     RosterDocument::Recovery::State load(const QString& path);
@@ -298,14 +287,10 @@ template <typename Entry> void Session::onList(char code) {
         fieldOf(l.draft, field) = value;
         break;
     }
-    case 'p': { // the pager a step either way or dragged anywhere while it is on; Go to any entry
-        const int how = choices.below(4);
-        if (how < 3 ? !l.pageable : l.count() == 0)
+    case 'p': { // the pager while it is on, a step past either end too; or Go to an entry
+        if (!l.pageable && l.count() == 0)
             break;
-        int to =
-            how == 0 ? l.current - 1 : (how == 1 ? l.current + 1 : choices.below(l.count() + 2));
-        if (how == 3)
-            to = choices.byte() & 1 ? l.count() : qBound(1, to, l.count());
+        const int to = l.pageable ? choices.below(l.count() + 2) : 1 + choices.below(l.count());
         steps.last() += u" to %1"_s.arg(to);
         const bool leaves = l.mayLeave();
         if (leaves) {
@@ -399,7 +384,9 @@ void Session::onRoster(char code) {
                code == '>' ? "Redo" : "Undo");
         break;
     case '|': // a press on the tab strip
-        storeDrafts();
+        document->storeDrafts();
+        model.store<MapEntry>(); // maps first, as the document stores them
+        model.store<BotEntry>();
         break;
     case '!':
         save();
@@ -435,7 +422,7 @@ RosterDocument::Recovery::State Session::load(const QString& path) {
 // Save INI: the drafts stored, the file written as the roster composes, and read back whole
 // where every value can come back so, else composing the same bytes from the second reading.
 void Session::save() {
-    storeDrafts();
+    onRoster('|');
     check();
     const bool whole = comesBackWhole(document->roster());
     const RosterDocument::Saved saved = document->save();
@@ -457,7 +444,6 @@ void Session::save() {
 void Session::crash() {
     const bool restore = choices.byte() & 1;
     steps.last() += restore ? u" restore"_s : u" discard"_s;
-    document.reset();
     document = std::make_unique<RosterDocument>(nullptr, workFolder + u"/copies"_s);
     const std::optional<QByteArray> copy = documentCheck.copy();
     const RosterDocument::Recovery::State state = load(folder);
@@ -496,11 +482,9 @@ QString Session::play() {
         spent += 1 + size() / 1000;
     }
     if (fault.isEmpty()) { // the model redone to its end as the document is
-        storeDrafts();
-        for (bool more = true; more && fault.isEmpty();) {
-            more = document->stepHistory(true).has_value();
-            expect(more, model.step(true), "Redo");
-        }
+        onRoster('|');
+        for (bool more = true; more && fault.isEmpty();)
+            expect(more = document->stepHistory(true).has_value(), model.step(true), "Redo");
         check();
         fail(documentCheck.historyFault(*document));
     }
@@ -512,7 +496,7 @@ QString Session::play() {
            QString::fromLatin1(input.toHex());
 }
 
-QString play(Choices& choices, int most, int* steps) {
+QString play(Choices&& choices, int most, int* steps) {
     const QTemporaryDir work(sessionFolderTemplate());
     if (!work.isValid())
         return u"no folder for the session: "_s + work.errorString();
@@ -526,13 +510,11 @@ QString play(Choices& choices, int most, int* steps) {
 } // namespace
 
 QString playSession(const QByteArray& input, int* steps) {
-    Choices choices(input.mid(1));
-    return play(choices, input.startsWith(ToTheLimit) ? Most + 1 : SmallLists, steps);
+    return play(Choices(input.mid(1)), input.startsWith(ToTheLimit) ? Most + 1 : SmallLists, steps);
 }
 
 QString playSession(quint32 seed, bool toTheLimit, int* steps) {
-    Choices choices(seed);
-    return play(choices, toTheLimit ? Most + 1 : SmallLists, steps);
+    return play(Choices(seed), toTheLimit ? Most + 1 : SmallLists, steps);
 }
 
 QString faultReport(const QString& fault, const QStringList& steps) {

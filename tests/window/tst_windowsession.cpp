@@ -27,50 +27,33 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The keys the player presses besides typing: moving about, editing, and the window's own.
-// clang-format off
-const QKeyCombination Keys[] = {
-    Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
-    Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
-    Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
-    Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
-    Qt::CTRL | Qt::SHIFT | Qt::Key_Up, Qt::CTRL | Qt::SHIFT | Qt::Key_Down, Qt::CTRL | Qt::Key_D,
-    Qt::CTRL | Qt::SHIFT | Qt::Key_C, Qt::CTRL | Qt::SHIFT | Qt::Key_V, Qt::CTRL | Qt::Key_A,
-    Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_F,
-    Qt::Key_F3, Qt::SHIFT | Qt::Key_F3, Qt::CTRL | Qt::Key_G, Qt::CTRL | Qt::Key_O,
-    Qt::ALT | Qt::Key_N, Qt::ALT | Qt::Key_M, Qt::ALT | Qt::Key_R, Qt::ALT | Qt::Key_H};
-// clang-format on
+const QStringList Keys =
+    u"Tab|Shift+Backtab|Backspace|Del|Left|Right|Home|End|Up|Down|PgUp|PgDown|Space|Return|Esc|"
+    "Ctrl+Z|Ctrl+Y|Ctrl+Shift+Z|Ctrl+Shift+Up|Ctrl+Shift+Down|Ctrl+D|Ctrl+Shift+C|Ctrl+Shift+V|"
+    "Ctrl+A|Ctrl+C|Ctrl+V|Ctrl+X|Ctrl+F|F3|Shift+F3|Ctrl+G|Ctrl+O|Alt+N|Alt+M|Alt+R|Alt+H"_s.split(
+        u'|');
 
-// The controls of each page and the field of the draft each shows.
-struct Shown {
-    const char* control;
-    int field;
-};
-const Shown BotControls[] = {
-    {"botNameEdit", 0}, {"modelCombo", 1}, {"topColorEdit", 2}, {"bottomColorEdit", 3}};
-const Shown MapControls[] = {{"mapNameCombo", 0},      {"quantityEdit", 1},
-                             {"randomCheck", 2},       {"initialDelayEdit", 3},
-                             {"spawnDelayEdit", 4},    {"waitForPlayersEdit", 5},
-                             {"keepServerFullEdit", 6}};
-
-// Whether the page shows the list's draft, its place in the pager and the pager's state.
-template <typename Entry, size_t N>
-QString shownFault(const QWidget& window, const ListEditor<Entry>& editor, const char* pagerName,
-                   const Shown (&controls)[N]) {
-    const auto* pager = control<QScrollBar>(window, pagerName);
+// Whether the page shows the list's draft, its place in the pager and the pager's state. names:
+// the pager, then the control of each field.
+template <typename Entry>
+QString shownFault(const QWidget& window, const ListEditor<Entry>& editor, const QString& names) {
+    const QStringList controls = names.split(u' ');
+    const auto* pager = control<QScrollBar>(window, controls.first());
     const EntryList<Entry>& list = editor.list();
     if (pager->value() != list.current() || pager->maximum() != list.pagerMaximum() ||
         pager->isEnabled() != list.canPage())
-        return u"%1 shows %2 of %3"_s.arg(pagerName).arg(pager->value()).arg(pager->maximum());
-    for (const auto& [name, field] : controls) {
-        const QWidget* shown = control(window, name);
-        const QString& value = fieldOf(editor.draft(), field);
+        return u"%1 shows %2 of %3"_s.arg(controls.first())
+            .arg(pager->value())
+            .arg(pager->maximum());
+    for (int f = 0; f < fieldCount<Entry>(); ++f) {
+        const QWidget* shown = control(window, controls.at(f + 1));
+        const QString& value = fieldOf(editor.draft(), f);
         const auto* box = qobject_cast<const QComboBox*>(shown);
         const auto* check = qobject_cast<const QCheckBox*>(shown);
-        const bool same = check ? check->isChecked() == MapEntry::randomOn(value)
-                                : (box ? box->currentText()
-                                       : qobject_cast<const QLineEdit*>(shown)->text()) == value;
-        if (!same)
-            return u"%1 does not show the draft's %2"_s.arg(name, value);
+        if (check ? check->isChecked() != MapEntry::randomOn(value)
+                  : (box ? box->currentText() : qobject_cast<const QLineEdit*>(shown)->text()) !=
+                        value)
+            return u"%1 does not show the draft's %2"_s.arg(controls.at(f + 1), value);
     }
     return {};
 }
@@ -174,8 +157,9 @@ void WindowSession::event() {
     steps << focus->objectName() + u':' + QChar::fromLatin1(chosen);
     switch (chosen) {
     case 'k': {
-        const QKeyCombination key = Keys[choices.below(int(std::size(Keys)))];
-        steps.last() += QKeySequence(key).toString();
+        const QString& name = Keys.at(choices.below(int(Keys.size())));
+        const QKeyCombination key = QKeySequence(name)[0];
+        steps.last() += name;
         QTest::keyClick(focus, key.key(), key.keyboardModifiers());
         break;
     }
@@ -255,9 +239,14 @@ void WindowSession::settle() {
     }
     saving = saveCancelled = false;
     const RosterDocument& d = document();
-    for (const QString& found :
-         {check.fault(d), shownFault(*window, d.bots(), "botPager", BotControls),
-          shownFault(*window, d.maps(), "mapPager", MapControls)}) {
+    for (
+        const QString& found :
+        {check.fault(d),
+         shownFault(*window, d.bots(),
+                    u"botPager botNameEdit modelCombo topColorEdit bottomColorEdit"_s),
+         shownFault(
+             *window, d.maps(),
+             u"mapPager mapNameCombo quantityEdit randomCheck initialDelayEdit spawnDelayEdit waitForPlayersEdit keepServerFullEdit"_s)}) {
         if (fault.isEmpty())
             fault = found;
     }
