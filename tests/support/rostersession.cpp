@@ -230,18 +230,22 @@ constexpr char Operations[] = "eEpPaAxXmMdDvVuUrR<>|!@#$%";
 
 // The player's operations, each on the document as the window makes it and on the model; after
 // each, the two are compared.
-class Session {
+class DocumentSession : public Session {
 public:
-    Session(Choices& source, const QString& work, int largest)
-        : choices(source), workFolder(work), most(largest) {}
-    QString play();
-    int taken() const { return int(steps.size()); }
+    using Session::Session;
 
 private:
-    int size() { return model.now.first.count() + model.now.second.count(); }
-    void fail(const QString& found) {
-        if (fault.isEmpty())
-            fault = found;
+    RosterDocument& document() override { return *opened; }
+    void start(const std::optional<QByteArray>& copy, bool restore) override;
+    void step() override;
+    QString stepFault() override {
+        const QString bots = listFault(opened->bots(), model.now.first);
+        return bots.isEmpty() ? listFault(opened->maps(), model.now.second) : bots;
+    }
+    void finish() override { // the model redone to its end as the document is
+        onRoster('|');
+        for (bool more = true; more && fault.isEmpty();)
+            expect(more = opened->stepHistory(true).has_value(), model.step(true), "Redo");
     }
     void expect(int done, int modelDone, const char* what) {
         if (done != modelDone)
@@ -249,31 +253,27 @@ private:
                      .arg(done)
                      .arg(modelDone));
     }
-    void check() {
-        fail(listFault(document->bots(), model.now.first));
-        fail(listFault(document->maps(), model.now.second));
-        fail(documentCheck.fault(*document));
+    // Entries put in after entry at as a step where allowed, the first of them shown.
+    template <typename Entry>
+    bool insertion(bool allowed, bool storing, int at, const QList<Entry>& entries) {
+        return model.change<Entry>(allowed, storing, [at, &entries](ModelList<Entry>& m) {
+            m.items = m.items.first(at + 1) + entries + m.items.sliced(at + 1);
+            m.current = at + 1;
+            m.removable = true;
+            m.pageable = m.pageable || m.count() >= 2;
+        });
     }
     template <typename Entry> void onList(char code);
     void onRoster(char code);
     RosterDocument::Recovery::State load(const QString& path);
     void save();
-    void crash();
 
-    Choices& choices;
-    QString workFolder;
-    int most;
-    QString folder;
-    std::unique_ptr<RosterDocument> document;
+    std::unique_ptr<RosterDocument> opened;
     Model model;
-    DocumentCheck documentCheck;
-    QStringList steps;
-    QString fault;
-    int spent = 0;
 };
 
-template <typename Entry> void Session::onList(char code) {
-    ListEditor<Entry>& editor = document->list<Entry>();
+template <typename Entry> void DocumentSession::onList(char code) {
+    ListEditor<Entry>& editor = opened->list<Entry>();
     ModelList<Entry>& l = model.list<Entry>();
     switch (code) {
     case 'e': { // any field, any bytes; a map's Random by its box
@@ -301,16 +301,12 @@ template <typename Entry> void Session::onList(char code) {
         expect(editor.pageTo(to), leaves, "Paging");
         break;
     }
-    case 'a': {
-        const bool added = model.change<Entry>(l.count() < Most, l.mayLeave(), [](auto& m) {
-            m.items.append(Entry::numbered(m.count() + 1));
-            m.removable = m.removable || m.count() == 1;
-            m.pageable = m.pageable || m.count() >= 2;
-            m.current = m.count();
-        });
-        expect(editor.add(), added, "Add");
+    case 'a': // the draft stored only where the entry may be left; the new one shown all the same
+        expect(editor.add(),
+               insertion<Entry>(l.count() < Most, l.mayLeave(), l.count(),
+                                {Entry::numbered(l.count() + 1)}),
+               "Add");
         break;
-    }
     case 'x': { // stores nothing: the draft of the entry taken out is dropped
         const bool removed = model.change<Entry>(l.hasEntry(), false, [](auto& m) {
             m.items.remove(m.current);
@@ -335,10 +331,7 @@ template <typename Entry> void Session::onList(char code) {
     }
     case 'd': { // made, refused or the list full
         const int outcome = !l.hasEntry() ? 1 : (l.count() >= Most ? 2 : !l.draft.isComplete());
-        model.change<Entry>(outcome == 0, true, [](auto& m) {
-            m.items.insert(++m.current, m.draft);
-            m.removable = m.pageable = true;
-        });
+        insertion<Entry>(outcome == 0, true, l.current, {l.draft});
         expect(int(editor.duplicate()), outcome, "Duplicate");
         break;
     }
@@ -354,13 +347,7 @@ template <typename Entry> void Session::onList(char code) {
         if (pasted.isEmpty())
             break;
         const bool may = l.mayLeave() && l.count() + pasted.size() <= Most;
-        const bool inserted = model.change<Entry>(may, true, [&pasted](auto& m) {
-            m.current = m.onView() + 1;
-            m.items = m.items.first(m.current) + pasted + m.items.sliced(m.current);
-            m.removable = true;
-            m.pageable = m.pageable || m.count() >= 2;
-        });
-        expect(editor.insertAfterView(pasted), inserted, "Paste");
+        expect(editor.insertAfterView(pasted), insertion(may, true, l.onView(), pasted), "Paste");
         break;
     }
     default: { // undo, or redo: refused where the entry may not be left, a redo also where the
@@ -376,15 +363,15 @@ template <typename Entry> void Session::onList(char code) {
     }
 }
 
-void Session::onRoster(char code) {
+void DocumentSession::onRoster(char code) {
     switch (code) {
     case '<': // the history from the INI page, drafts and all
     case '>':
-        expect(document->stepHistory(code == '>').has_value(), model.step(code == '>'),
+        expect(opened->stepHistory(code == '>').has_value(), model.step(code == '>'),
                code == '>' ? "Redo" : "Undo");
         break;
     case '|': // a press on the tab strip
-        document->storeDrafts();
+        opened->storeDrafts();
         model.store<MapEntry>(); // maps first, as the document stores them
         model.store<BotEntry>();
         break;
@@ -394,7 +381,7 @@ void Session::onRoster(char code) {
     case '#':   // Ctrl+O of the other folder, with another roster written there (or none)
     case '@': { // the folder read anew
         const QString path =
-            code == '@' ? folder : workFolder + (folder.endsWith(u'a') ? u"/b"_s : u"/a"_s);
+            code == '@' ? folder : work + (folder.endsWith(u'a') ? u"/b"_s : u"/a"_s);
         if (code == '#' && !putRandomBotsIni(choices, path, most))
             fail(u"no bots.ini as wanted in "_s + path);
         if (load(path) != RosterDocument::Recovery::State::None)
@@ -402,7 +389,7 @@ void Session::onRoster(char code) {
         break;
     }
     case '$':
-        fail(documentCheck.keep(*document));
+        keep();
         spent += 5 + size() / 50;
         break;
     default:
@@ -410,101 +397,76 @@ void Session::onRoster(char code) {
     }
 }
 
-RosterDocument::Recovery::State Session::load(const QString& path) {
+RosterDocument::Recovery::State DocumentSession::load(const QString& path) {
     folder = path;
-    const RosterDocument::Recovery::State state = document->load(folder).recovery.state;
-    model.load(readBotsIni(fileBytes(document->filePath()).value_or(QByteArray())).roster);
-    documentCheck.read(*document);
+    const RosterDocument::Recovery::State state = opened->load(folder).recovery.state;
+    model.load(readBotsIni(fileBytes(opened->filePath()).value_or(QByteArray())).roster);
+    read(*opened);
     spent += 5 + size() / 75;
     return state;
 }
 
 // Save INI: the drafts stored, the file written as the roster composes, and read back whole
 // where every value can come back so, else composing the same bytes from the second reading.
-void Session::save() {
+void DocumentSession::save() {
     onRoster('|');
     check();
-    const bool whole = comesBackWhole(document->roster());
-    const RosterDocument::Saved saved = document->save();
-    const QByteArray again = composeBotsIniFile(readBotsIni(saved.bytes).roster);
-    if (saved.outcome != RosterDocument::Saved::Outcome::Written)
-        fail(u"Save INI wrote nothing: "_s + saved.error);
-    else if (saved.bytes != document->composedFile() ||
-             fileBytes(document->filePath()) != saved.bytes)
+    const bool whole = comesBackWhole(opened->roster());
+    const RosterDocument::Saved written = opened->save();
+    const QByteArray again = composeBotsIniFile(readBotsIni(written.bytes).roster);
+    if (written.outcome != RosterDocument::Saved::Outcome::Written)
+        fail(u"Save INI wrote nothing: "_s + written.error);
+    else if (written.bytes != opened->composedFile() ||
+             fileBytes(opened->filePath()) != written.bytes)
         fail(u"Save INI wrote other bytes than the roster composes"_s);
-    else if ((whole && again != saved.bytes) ||
+    else if ((whole && again != written.bytes) ||
              composeBotsIniFile(readBotsIni(again).roster) != again)
         fail(u"what Save INI wrote does not read back into the roster it composes"_s);
-    documentCheck.saved(saved.bytes);
+    saved(written.bytes);
     spent += 5 + size() / 75;
 }
 
-// Ends as a crash ends the program, and starts again on the folder: a copy that differs from
-// the file is offered, and restored or discarded.
-void Session::crash() {
-    const bool restore = choices.byte() & 1;
-    steps.last() += restore ? u" restore"_s : u" discard"_s;
-    document = std::make_unique<RosterDocument>(nullptr, workFolder + u"/copies"_s);
-    const std::optional<QByteArray> copy = documentCheck.copy();
+void DocumentSession::start(const std::optional<QByteArray>& copy, bool restore) {
+    opened = std::make_unique<RosterDocument>(nullptr, work + u"/copies"_s);
     const RosterDocument::Recovery::State state = load(folder);
-    const bool offered = state == RosterDocument::Recovery::State::Offered;
+    offered = state == RosterDocument::Recovery::State::Offered;
     if (offered && restore && copy) {
-        document->restoreRecovery();
+        opened->restoreRecovery();
         model.load(readBotsIni(*copy).roster);
     } else {
-        document->discardRecovery();
+        opened->discardRecovery();
     }
     if (state == RosterDocument::Recovery::State::Damaged)
         fail(u"after a crash the copy was damaged"_s);
-    fail(documentCheck.started(*document, copy, offered, restore));
 }
 
-QString Session::play() {
-    for (const QString& sub : {u"a"_s, u"b"_s, u"copies"_s})
-        QDir(workFolder).mkpath(sub);
-    document = std::make_unique<RosterDocument>(nullptr, workFolder + u"/copies"_s);
-    onRoster('#');
-    check();
-    while (fault.isEmpty() && spent < SessionBudget && !choices.exhausted()) {
-        const int byte = choices.byte();
-        const char code = byte && std::strchr(Operations, byte)
-                              ? char(byte)
-                              : Operations[byte % (sizeof(Operations) - 1)];
-        choices.name(code);
-        steps << QString(QChar::fromLatin1(code));
-        if (code >= 'a' && code <= 'z')
-            onList<BotEntry>(code);
-        else if (code >= 'A' && code <= 'Z')
-            onList<MapEntry>(char(code - 'A' + 'a'));
-        else
-            onRoster(code);
-        check();
-        spent += 1 + size() / 1000;
-    }
-    if (fault.isEmpty()) { // the model redone to its end as the document is
-        onRoster('|');
-        for (bool more = true; more && fault.isEmpty();)
-            expect(more = document->stepHistory(true).has_value(), model.step(true), "Redo");
-        check();
-        fail(documentCheck.historyFault(*document));
-    }
-    document.reset();
-    if (fault.isEmpty())
-        return {};
-    const QByteArray input = (most == SmallLists ? '.' : ToTheLimit) + choices.taken();
-    return faultReport(fault, steps) + u"\nplay again with the input "_s +
-           QString::fromLatin1(input.toHex());
+void DocumentSession::step() {
+    const int byte = choices.byte();
+    const char code = byte && std::strchr(Operations, byte)
+                          ? char(byte)
+                          : Operations[byte % (sizeof(Operations) - 1)];
+    choices.name(code);
+    steps << QString(QChar::fromLatin1(code));
+    if (code >= 'a' && code <= 'z')
+        onList<BotEntry>(code);
+    else if (code >= 'A' && code <= 'Z')
+        onList<MapEntry>(char(code - 'A' + 'a'));
+    else
+        onRoster(code);
 }
 
 QString play(Choices&& choices, int most, int* steps) {
     const QTemporaryDir work(sessionFolderTemplate());
     if (!work.isValid())
         return u"no folder for the session: "_s + work.errorString();
-    Session session(choices, work.path(), most);
+    DocumentSession session(choices, work.path(), most);
     QString fault = session.play();
     if (steps)
         *steps = session.taken();
-    return fault;
+    const QByteArray input = (most == SmallLists ? '.' : ToTheLimit) + choices.taken();
+    return fault.isEmpty()
+               ? fault
+               : fault + u"\nplay again with the input "_s + QString::fromLatin1(input.toHex());
 }
 
 } // namespace
@@ -515,11 +477,6 @@ QString playSession(const QByteArray& input, int* steps) {
 
 QString playSession(quint32 seed, bool toTheLimit, int* steps) {
     return play(Choices(seed), toTheLimit ? Most + 1 : SmallLists, steps);
-}
-
-QString faultReport(const QString& fault, const QStringList& steps) {
-    return u"%1\nafter %2 steps; the last: %3"_s.arg(fault, QString::number(steps.size()),
-                                                     steps.mid(steps.size() - 30).join(u"; "_s));
 }
 
 QString sessionFolderTemplate() {
@@ -552,13 +509,42 @@ bool putRandomBotsIni(Choices& choices, const QString& folder, int most) {
            file.write(text) == text.size();
 }
 
-void DocumentCheck::read(const RosterDocument& document) {
-    saved(composeBotsIniFile(rosterWithDrafts(document)));
-    loaded = document.roster();
+QString Session::play() {
+    for (const QString& sub : {u"a"_s, u"b"_s, u"copies"_s})
+        QDir(work).mkpath(sub);
+    folder = work + u"/a"_s;
+    if (!putRandomBotsIni(choices, folder, most))
+        fail(u"no bots.ini as wanted in "_s + folder);
+    restart(false);
+    check();
+    while (fault.isEmpty() && spent < SessionBudget && !choices.exhausted()) {
+        step();
+        check();
+        spent += 1 + size() / 1000;
+    }
+    if (fault.isEmpty()) {
+        finish();
+        check();
+        fail(historyFault());
+        fail(documentFault());
+    }
+    if (fault.isEmpty())
+        return {};
+    return u"%1\nafter %2 steps; the last: %3"_s.arg(fault, QString::number(steps.size()),
+                                                     steps.mid(steps.size() - 30).join(u"; "_s));
 }
 
-QString DocumentCheck::fault(const RosterDocument& document) {
-    const Roster& roster = document.roster();
+int Session::size() {
+    return document().roster().bots.count() + document().roster().maps.count();
+}
+
+void Session::read(const RosterDocument& read) {
+    saved(composeBotsIniFile(rosterWithDrafts(read)));
+    loaded = read.roster();
+}
+
+QString Session::documentFault() {
+    const Roster& roster = document().roster();
     const auto outside = [](const auto& l) {
         return l.count() < 0 || l.count() > Most || l.current() < qMin(1, l.count()) ||
                l.current() > l.count();
@@ -566,54 +552,62 @@ QString DocumentCheck::fault(const RosterDocument& document) {
     if (outside(roster.bots) || outside(roster.maps))
         return u"a list holds %1 bots and %2 maps"_s.arg(roster.bots.count())
             .arg(roster.maps.count());
-    const bool differs = composeBotsIniFile(rosterWithDrafts(document)) != reference;
-    if (document.isModified() != differs)
+    const bool modified = document().isModified();
+    const bool differs = composeBotsIniFile(rosterWithDrafts(document())) != reference;
+    if (modified != differs)
         return u"there is %1 to save, but the roster with its drafts composes %2 the file"_s.arg(
-            document.isModified() ? u"something"_s : u"nothing"_s,
-            differs ? u"otherwise than"_s : u"as"_s);
+            modified ? u"something"_s : u"nothing"_s, differs ? u"otherwise than"_s : u"as"_s);
     return {};
 }
 
-QString DocumentCheck::keep(RosterDocument& document) {
-    const Roster now = rosterWithDrafts(document);
+void Session::keep() {
+    const Roster now = rosterWithDrafts(document());
     const QByteArray bytes = composeBotsIniFile(now);
     const bool modified = bytes != reference;
-    document.keepRecoveryCopy();
-    document.recoveryCopy().wait();
+    document().keepRecoveryCopy();
+    document().recoveryCopy().wait();
     kept = modified ? std::optional(bytes) : std::nullopt;
     keptWhole = comesBackWhole(now);
-    if (QFile::exists(document.recoveryCopy().path()) != modified)
-        return u"a recovery copy lies there: %1; the roster differs from the file: %2"_s.arg(
-            QString::number(!modified), QString::number(modified));
-    return {};
+    if (QFile::exists(document().recoveryCopy().path()) != modified)
+        fail(u"a recovery copy lies there: %1; the roster differs from the file: %2"_s.arg(
+            QString::number(!modified), QString::number(modified)));
 }
 
-QString DocumentCheck::started(const RosterDocument& document,
-                               const std::optional<QByteArray>& copy, bool offered, bool restored) {
+void Session::crash() {
+    const bool restore = choices.byte() & 1;
+    steps.last() += restore ? u" restore"_s : u" discard"_s;
+    restart(restore);
+}
+
+// A copy is offered exactly where it differs from the file, and restored it gives the roster
+// kept.
+void Session::restart(bool restore) {
+    const std::optional<QByteArray> copy = kept;
+    offered = false;
+    start(copy, restore);
     const bool differs = copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference;
     if (offered != differs)
-        return u"a recovery copy was offered: %1, one that differs was kept: %2"_s.arg(
-            QString::number(offered), QString::number(differs));
-    if (!offered || !restored)
-        return {};
+        fail(u"a recovery copy was offered: %1, one that differs was kept: %2"_s.arg(
+            QString::number(offered), QString::number(differs)));
+    if (!offered || !restore)
+        return;
     kept = copy;
-    loaded = document.roster();
-    if (keptWhole && composeBotsIniFile(document.roster()) != *copy)
-        return u"the roster restored does not compose as the one kept"_s;
-    return {};
+    loaded = document().roster();
+    if (keptWhole && composeBotsIniFile(document().roster()) != *copy)
+        fail(u"the roster restored does not compose as the one kept"_s);
 }
 
-QString DocumentCheck::historyFault(RosterDocument& document) const {
-    document.storeDrafts();
-    while (document.stepHistory(true)) {
+// The history redone to its end, undone to the roster read and redone to the end again.
+QString Session::historyFault() {
+    while (document().stepHistory(true)) {
     }
-    const Roster last = document.roster();
-    while (document.stepHistory(false)) {
+    const Roster last = document().roster();
+    while (document().stepHistory(false)) {
     }
-    const QString undone = entriesFault(document.roster(), loaded);
-    while (document.stepHistory(true)) {
+    const QString undone = entriesFault(document().roster(), loaded);
+    while (document().stepHistory(true)) {
     }
-    const QString redone = entriesFault(document.roster(), last);
+    const QString redone = entriesFault(document().roster(), last);
     return !undone.isEmpty() ? u"undone: "_s + undone
                              : (redone.isEmpty() ? QString() : u"redone: "_s + redone);
 }

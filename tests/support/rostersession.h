@@ -1,9 +1,8 @@
 #pragma once
 
-// Long random sessions on the open roster. The document's session plays every operation the
-// player has on a RosterDocument and on a plain model of the roster side by side, and compares
-// them after each step; the window's session (tests/window) plays keys, clicks and menu actions.
-// Both hold the document to what they know of the file and the recovery copy (DocumentCheck).
+// Long random sessions on the open roster, with one driver (Session): the document's session
+// plays every operation the player has on a RosterDocument and on a plain model of the roster side
+// by side; the window's session (tests/window) plays keys, clicks and menu actions.
 #include "roster/roster.h"
 
 #include <QByteArray>
@@ -40,39 +39,73 @@ private:
 // false where that failed.
 bool putRandomBotsIni(Choices& choices, const QString& folder, int most);
 
-// What a session knows of the file, the roster read and the recovery copy, and what the document
-// must hold whatever was done. Each check gives the fault, or empty.
-class DocumentCheck {
+// One session on the open roster, played from choices in a folder of its own that holds the
+// add-on folders "a" and "b": steps until a fault, the budget or the choices end, then the
+// history. After every step the driver holds the document to what it knows of the file and the
+// recovery copy: counts within the limit, and anything to save exactly while the roster with its
+// drafts composes otherwise than the file last read or saved. Each kind of session says what a
+// start and a step are, and what else a step must leave as it was.
+class Session {
 public:
+    Session(Choices& source, QString folders, int largest)
+        : choices(source), work(std::move(folders)), most(largest) {}
+    virtual ~Session() = default;
+    // The fault with the last steps, or empty.
+    QString play();
+    int taken() const { return int(steps.size()); }
+
+protected:
+    virtual RosterDocument& document() = 0;
+    // The program starts on folder, where the copy kept that differs from the file is offered
+    // (offered says so), and restored where restore says so.
+    virtual void start(const std::optional<QByteArray>& copy, bool restore) = 0;
+    // Chooses a step, names it in steps and takes it.
+    virtual void step() = 0;
+    virtual QString stepFault() = 0;
+    // Before the history is checked: the drafts stored as a press on the tab strip stores them,
+    // the history redone to its end.
+    virtual void finish() = 0;
+
+    void fail(const QString& found) {
+        if (fault.isEmpty())
+            fault = found;
+    }
+    void check() {
+        fail(stepFault());
+        fail(documentFault());
+    }
     // The document read its file; or Save INI wrote bytes.
-    void read(const RosterDocument& document);
+    void read(const RosterDocument& read);
     void saved(const QByteArray& bytes) {
         reference = bytes;
         kept.reset();
     }
-    // Counts within the limit, and anything to save exactly while the roster with its drafts
-    // composes otherwise than the file last read or saved.
-    QString fault(const RosterDocument& document);
     // Keeps a recovery copy as the timer does: one lies there exactly while the roster differs.
-    QString keep(RosterDocument& document);
-    const std::optional<QByteArray>& copy() const { return kept; }
-    // After a start where copy was kept: a copy is offered exactly where it differs from the
-    // file, and restored it gives the roster kept.
-    QString started(const RosterDocument& document, const std::optional<QByteArray>& copy,
-                    bool offered, bool restored);
-    // The drafts stored, the history redone to its end, undone to the roster read and redone to
-    // the end again.
-    QString historyFault(RosterDocument& document) const;
+    void keep();
+    // The program ends as a crash ends it and starts again, restoring the copy or not.
+    void restart(bool restore);
+    void crash();
+    int size(); // the entries of both lists
+
+    Choices& choices;
+    const QString work;
+    const int most; // the most entries a list of the files holds
+    QString folder;
+    QStringList steps;
+    QString fault;
+    int spent = 0;
+    bool offered = false;
 
 private:
+    QString documentFault();
+    QString historyFault();
+
     QByteArray reference;
     std::optional<QByteArray> kept;
     bool keptWhole = false; // every value of the copy comes back from the file as it was
     Roster loaded;          // as read or restored
 };
 
-// The fault with the session's last steps.
-QString faultReport(const QString& fault, const QStringList& steps);
 // Where a session keeps its files: a template for QTemporaryDir.
 QString sessionFolderTemplate();
 // The document's session an input plays: its first byte chooses files up to the limit and past

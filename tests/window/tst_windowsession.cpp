@@ -33,6 +33,10 @@ const QStringList Keys =
     "Ctrl+A|Ctrl+C|Ctrl+V|Ctrl+X|Ctrl+F|F3|Shift+F3|Ctrl+G|Ctrl+O|Alt+N|Alt+M|Alt+R|Alt+H"_s.split(
         u'|');
 
+const QString BotControls = u"botPager botNameEdit modelCombo topColorEdit bottomColorEdit"_s;
+const QString MapControls = u"mapPager mapNameCombo quantityEdit randomCheck initialDelayEdit "
+                            "spawnDelayEdit waitForPlayersEdit keepServerFullEdit"_s;
+
 // Whether the page shows the list's draft, its place in the pager and the pager's state. names:
 // the pager, then the control of each field.
 template <typename Entry>
@@ -58,76 +62,94 @@ QString shownFault(const QWidget& window, const ListEditor<Entry>& editor, const
     return {};
 }
 
-class WindowSession {
+class WindowSession : public Session {
 public:
-    WindowSession(Choices& source, const QString& work)
-        : choices(source), folders{work + u"/a"_s, work + u"/b"_s} {}
-    QString play(int most);
-    int events() const { return int(steps.size()); }
+    WindowSession(Choices& source, const QString& sessionFolder, int largest);
+    ~WindowSession() override;
 
 private:
-    RosterDocument& document() const {
+    RosterDocument& document() override {
         return *window->findChild<RosterDocument*>(u"rosterDocument"_s);
     }
+    void start(const std::optional<QByteArray>& copy, bool restore) override;
+    void step() override;
+    QString stepFault() override;
+    void finish() override { clickTab(*window, 0); }
     Answer answer(QWidget* asking, const Question& question);
-    void openWindow();
-    // What the document holds now is the file as read.
-    void noteLoad(const RosterDocument& loadedDocument) {
-        check.read(loadedDocument);
-        loading = false;
-    }
-    void event();
-    void settle();
 
-    Choices& choices;
-    QString folders[2];
-    QString folder;
+    const QString folders[2];
     std::unique_ptr<MainWindow> window;
-    DocumentCheck check;
+    bool restoring = false;
     bool loading = false;
-    bool offered = false;
-    bool restored = false;
     bool saving = false;
     bool saveCancelled = false;
-    QString fault;
-    QStringList steps;
-    int spent = 0;
+    const MessageCapture messages;
+    QuestionHandler asked;
+    NumberPrompt prompted;
+    FolderPicker picked;
 };
 
-// Any answer the question offers; what it makes the window do is noted.
+// Every question, number and folder the window asks for is answered at random.
+WindowSession::WindowSession(Choices& source, const QString& sessionFolder, int largest)
+    : Session(source, sessionFolder, largest), folders{work + u"/a"_s, work + u"/b"_s} {
+    if (!putRandomBotsIni(choices, folders[1], most))
+        fail(u"no bots.ini in "_s + folders[1]);
+    asked = setQuestionHandler(
+        [this](QWidget* asking, const Question& question) { return answer(asking, question); });
+    prompted = setNumberPrompt([this](QWidget*, const NumberQuestion& q) -> std::optional<int> {
+        if (choices.below(4) == 0)
+            return std::nullopt;
+        return q.minimum + choices.below(q.maximum - q.minimum + 1);
+    });
+    picked = setFolderPicker([this](QWidget*, const QString&) {
+        const int pick = choices.below(3);
+        if (pick == 2)
+            return QString();
+        loading = true;
+        return folder = folders[pick];
+    });
+}
+
+WindowSession::~WindowSession() {
+    window.reset();
+    setQuestionHandler(asked);
+    setNumberPrompt(prompted);
+    setFolderPicker(picked);
+}
+
+// What an answer makes the window do is noted.
 Answer WindowSession::answer(QWidget* asking, const Question& question) {
-    const Answer given = question.answers.at(choices.below(int(question.answers.size())));
-    const bool unsaved = question.answers.contains(Answer::Discard);
     if (question.answers.contains(Answer::Restore)) { // the window is loading
         offered = true;
-        restored = given == Answer::Restore;
-        noteLoad(*asking->findChild<RosterDocument*>(u"rosterDocument"_s));
-    } else if (question.answers.contains(Answer::Overwrite)) {
-        fault = u"the window took bots.ini for changed by another program"_s;
-    } else if (unsaved && given == Answer::Save) {
-        saving = true;
-    } else if (!unsaved && given == Answer::Cancel) { // entries left unread stay in the file
-        saveCancelled = true;
+        read(*asking->findChild<RosterDocument*>(u"rosterDocument"_s));
+        return restoring ? Answer::Restore : Answer::Discard;
     }
+    const Answer given = question.answers.at(choices.below(int(question.answers.size())));
+    const bool unsaved = question.answers.contains(Answer::Discard);
+    if (question.answers.contains(Answer::Overwrite))
+        fail(u"the window took bots.ini for changed by another program"_s);
+    else if (unsaved && given == Answer::Save)
+        saving = true;
+    else if (!unsaved && given == Answer::Cancel) // entries left unread stay in the file
+        saveCancelled = true;
     return given;
 }
 
-// A new window on the folder, as the program starts; a copy a crash left is offered.
-void WindowSession::openWindow() {
-    const std::optional<QByteArray> copy = check.copy();
-    offered = false;
+// A new window on the folder, as the program starts.
+void WindowSession::start(const std::optional<QByteArray>&, bool restore) {
+    restoring = restore;
+    window.reset();
     window = std::make_unique<ShownWindow>(folder);
     document().findChild<QTimer*>(u"recoveryTimer"_s)->setInterval(std::numeric_limits<int>::max());
     QObject::connect(control<QAbstractButton>(*window, "saveIniButton"), &QAbstractButton::clicked,
                      window.get(), [this] { saving = true; });
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowActive(window.get()))
-        fault = u"the window is not active"_s;
+        fail(u"the window is not active"_s);
     if (!offered)
-        noteLoad(document());
-    if (fault.isEmpty())
-        fault = check.started(document(), copy, offered, restored);
-    spent += 5 + (document().roster().bots.count() + document().roster().maps.count()) / 150;
+        read(document());
+    loading = false;
+    spent += 5 + size() / 150;
 }
 
 template <typename Type> QList<Type*> shownAndOn(const QWidget& window) {
@@ -150,7 +172,7 @@ bool onOffer(const QAction* action) {
            });
 }
 
-void WindowSession::event() {
+void WindowSession::step() {
     QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
     static constexpr char events[] = "kkkkkkkkkkttttttcccccccbbbaaaaappp$x%";
     const char chosen = events[choices.below(int(sizeof(events)) - 1)];
@@ -203,94 +225,44 @@ void WindowSession::event() {
         break;
     }
     case '$':
-        fault = check.keep(document());
-        spent += 5 + (document().roster().bots.count() + document().roster().maps.count()) / 100;
+        keep();
+        spent += 5 + size() / 100;
         break;
     case 'x':
         window->close();
         break;
-    default: // a crash: the window ends without closing, and its copy stays
-        window.reset();
-        openWindow();
+    default: // the window ends without closing, and its copy stays
+        crash();
     }
 }
 
-// Lets the window finish what the event started, notes a load or a save it made, and checks.
-void WindowSession::settle() {
+// Lets the window finish what the step started, and notes a load or a save it made; the pages
+// show the drafts.
+QString WindowSession::stepFault() {
     // A button its Alt key pressed shows itself down for a moment, then clicks.
     const bool clicked = QTest::qWaitFor([this] {
         const auto buttons = window->findChildren<QAbstractButton*>();
         return std::none_of(buttons.begin(), buttons.end(),
                             [](const QAbstractButton* button) { return button->isDown(); });
     });
-    if (!clicked && fault.isEmpty())
-        fault = u"a button stays down"_s;
     QCoreApplication::processEvents();
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     if (!window->isVisible()) { // closed, and its copy with it: a new window reads the file
-        check.saved({});
-        openWindow();
+        saved({});
+        restart(false);
     } else if (loading) {
-        noteLoad(document());
+        read(document());
+        loading = false;
     } else if (saving && !saveCancelled) {
         QFile file(document().filePath());
-        check.saved(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        saved(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
     saving = saveCancelled = false;
-    const RosterDocument& d = document();
-    for (
-        const QString& found :
-        {check.fault(d),
-         shownFault(*window, d.bots(),
-                    u"botPager botNameEdit modelCombo topColorEdit bottomColorEdit"_s),
-         shownFault(
-             *window, d.maps(),
-             u"mapPager mapNameCombo quantityEdit randomCheck initialDelayEdit spawnDelayEdit waitForPlayersEdit keepServerFullEdit"_s)}) {
-        if (fault.isEmpty())
-            fault = found;
-    }
-    spent += 1 + (d.roster().bots.count() + d.roster().maps.count()) / 2000;
-}
-
-QString WindowSession::play(int most) {
-    for (const QString& path : folders) {
-        if (!putRandomBotsIni(choices, path, most))
-            return u"no bots.ini in "_s + path;
-    }
-    const MessageCapture messages;
-    const QuestionHandler asked = setQuestionHandler(
-        [this](QWidget* asking, const Question& question) { return answer(asking, question); });
-    const NumberPrompt prompted =
-        setNumberPrompt([this](QWidget*, const NumberQuestion& q) -> std::optional<int> {
-            if (choices.below(4) == 0)
-                return std::nullopt;
-            return q.minimum + choices.below(q.maximum - q.minimum + 1);
-        });
-    const FolderPicker picked = setFolderPicker([this](QWidget*, const QString&) {
-        const int pick = choices.below(3);
-        if (pick == 2)
-            return QString();
-        loading = true;
-        return folder = folders[pick];
-    });
-    folder = folders[0];
-    openWindow();
-    while (fault.isEmpty() && spent < SessionBudget) {
-        event();
-        settle();
-    }
-    if (fault.isEmpty()) { // the drafts stored by a press on the tab strip
-        clickTab(*window, 0);
-        fault = check.historyFault(document());
-    }
-    if (fault.isEmpty())
-        settle();
-    window.reset();
-    setQuestionHandler(asked);
-    setNumberPrompt(prompted);
-    setFolderPicker(picked);
-    return fault.isEmpty() ? QString() : faultReport(fault, steps);
+    const QString bots = shownFault(*window, document().bots(), BotControls);
+    const QString shown =
+        bots.isEmpty() ? shownFault(*window, document().maps(), MapControls) : bots;
+    return clicked ? shown : u"a button stays down"_s;
 }
 
 } // namespace
@@ -320,9 +292,9 @@ void TestWindowSession::sessions() {
     QFETCH(int, most);
     const QTemporaryDir work(sessionFolderTemplate());
     Choices choices(seed);
-    WindowSession session(choices, work.path());
-    const QString fault = session.play(most);
-    events += session.events();
+    WindowSession session(choices, work.path(), most);
+    const QString fault = session.play();
+    events += session.taken();
     QVERIFY2(fault.isEmpty(), qPrintable(u"seed %1: %2"_s.arg(seed).arg(fault)));
 }
 
