@@ -579,8 +579,6 @@ void Session::crash() {
     restart(restore);
 }
 
-// A copy is offered exactly where it differs from the file, and restored it gives the roster
-// kept.
 void Session::restart(bool restore) {
     const std::optional<QByteArray> copy = kept;
     offered = false;

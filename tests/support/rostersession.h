@@ -39,16 +39,16 @@ private:
 // false where that failed.
 bool putRandomBotsIni(Choices& choices, const QString& folder, int most);
 
-// One session on the open roster, played from choices in a folder of its own that holds the
-// add-on folders "a" and "b": steps until a fault, the budget or the choices end, then the
+// One session on the open roster, played from choices in a folder of its own (work) that holds
+// the add-on folders "a" and "b": steps until a fault, the budget or the choices end, then the
 // history. After every step the driver holds the document to what it knows of the file and the
 // recovery copy: counts within the limit, and anything to save exactly while the roster with its
 // drafts composes otherwise than the file last read or saved. Each kind of session says what a
 // start and a step are, and what else a step must leave as it was.
 class Session {
 public:
-    Session(Choices& source, QString folders, int largest)
-        : choices(source), work(std::move(folders)), most(largest) {}
+    Session(Choices& source, QString sessionFolder, int largest)
+        : choices(source), work(std::move(sessionFolder)), most(largest) {}
     virtual ~Session() = default;
     // The fault with the last steps, or empty.
     QString play();
@@ -59,7 +59,8 @@ protected:
     // The program starts on folder, where the copy kept that differs from the file is offered
     // (offered says so), and restored where restore says so.
     virtual void start(const std::optional<QByteArray>& copy, bool restore) = 0;
-    // Chooses a step, names it in steps and takes it.
+    // Chooses a step, names it in steps and takes it; then what else it must have left as it
+    // should (the fault, or empty).
     virtual void step() = 0;
     virtual QString stepFault() = 0;
     // Before the history is checked: the drafts stored as a press on the tab strip stores them,
@@ -82,8 +83,11 @@ protected:
     }
     // Keeps a recovery copy as the timer does: one lies there exactly while the roster differs.
     void keep();
-    // The program ends as a crash ends it and starts again, restoring the copy or not.
+    // The program starts (again) with the copy kept: a copy is offered exactly where it differs
+    // from the file, and restored it gives the roster kept.
     void restart(bool restore);
+    // The program ends as a crash ends it, leaving its copy, and starts again; the player
+    // restores the copy or not.
     void crash();
     int size(); // the entries of both lists
 
