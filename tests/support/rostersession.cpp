@@ -85,10 +85,11 @@ struct Model {
     template <typename Entry> void store() {
         ModelList<Entry>& l = list<Entry>();
         const int at = l.onView();
+        if (l.items.at(at) == l.draft)
+            return;
         const ModelLists before = now;
         const bool changes = at >= 1 && !same(l.items.at(at), l.draft);
-        if (!(l.items.at(at) == l.draft))
-            l.items[at] = l.draft;
+        l.items[at] = l.draft;
         if (changes)
             push<Entry>(before);
     }
@@ -142,12 +143,13 @@ QString listFault(const ListEditor<Entry>& editor, const ModelList<Entry>& model
             .arg(int(pageable))
             .arg(described(draft));
     };
-    const QString is = state(l.current(), l.canRemove(), l.canPage(), editor.draft());
-    const QString expected = state(model.current, model.removable, model.pageable, model.draft);
     if (QString fault = entriesFault(l.entries(), model.items); !fault.isEmpty())
         return fault;
-    return is == expected && editor.draft() == model.draft ? QString()
-                                                           : is + u"; the model: "_s + expected;
+    if (l.current() == model.current && l.canRemove() == model.removable &&
+        l.canPage() == model.pageable && editor.draft() == model.draft)
+        return {};
+    return state(l.current(), l.canRemove(), l.canPage(), editor.draft()) + u"; the model: "_s +
+           state(model.current, model.removable, model.pageable, model.draft);
 }
 
 // Whether every value comes back whole from the file (no spaces at its ends, no CR, no character
