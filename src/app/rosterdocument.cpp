@@ -113,7 +113,10 @@ RosterDocument::Saved RosterDocument::save(SaveMode mode) {
     }
     saved = editing;
     leftUnread = {};
+    // The copy goes with the save; where the drafts still differ from the file, the next one
+    // is kept anew.
     recovery.remove();
+    copied.reset();
     checkModified();
     return result;
 }

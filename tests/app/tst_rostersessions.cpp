@@ -32,6 +32,9 @@ void TestRosterSessions::sessions_data() {
     // lacks, saved as "?", and typed so again after a crash: nothing to save.
     QTest::newRow("typed over its question mark")
         << 0u << false << "00006541debe572125576541debe57"_ba;
+    // A copy kept, Save INI with a draft that differs from its entry, and a copy kept again:
+    // none, the save's removing it unnoticed.
+    QTest::newRow("a copy kept again after a save") << 0u << false << "2e00242124"_ba;
 }
 
 void TestRosterSessions::sessions() {
@@ -43,7 +46,9 @@ void TestRosterSessions::sessions() {
                                           : playSession(QByteArray::fromHex(input), &steps);
     total += steps;
     longest = qMax(longest, steps);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    if (!fault.isEmpty()) // in full: a failure's message is cut short
+        qWarning("%s", qPrintable(fault));
+    QVERIFY(fault.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRosterSessions)

@@ -29,127 +29,87 @@ template <typename Entry> QString described(const Entry& entry) {
     return QString::fromLatin1(fields.join(u'|').toUtf8().toPercentEncoding(" |"));
 }
 
+// Where two lists of entries part (0 is the spare a page stores into while the list is empty).
+template <typename Entry> QString parting(const QList<Entry>& items, const QList<Entry>& expected) {
+    for (qsizetype i = 1; i < qMax(items.size(), expected.size()); ++i) {
+        if (i >= qMin(items.size(), expected.size()) || !same(items.at(i), expected.at(i)))
+            return u"%1 entries, expected %2; entry %3 is %4, expected %5"_s.arg(
+                QString::number(items.size() - 1), QString::number(expected.size() - 1),
+                QString::number(i), described(items.value(i)), described(expected.value(i)));
+    }
+    return {};
+}
+QString parting(const Roster& roster, const Roster& expected) {
+    const QString bots = parting(roster.bots.entries(), expected.bots.entries());
+    return bots.isEmpty() ? parting(roster.maps.entries(), expected.maps.entries()) : bots;
+}
+
 // A list as plainly as it goes: its entries (0 is the spare a page stores into while the list is
-// empty), the one on view, whether Remove and the pager are on, and the draft.
+// empty) and the one on view.
 template <typename Entry> struct ModelList {
     QList<Entry> items{Entry()};
-    int current = 0;
-    bool removable = true;
-    bool pageable = true;
-    Entry draft;
+    int current = 1;
 
     int count() const { return int(items.size()) - 1; }
     int onView() const { return qMin(current, count()); }
     bool hasEntry() const { return current >= 1 && current <= count(); }
-    bool mayLeave() const { return current < 1 || draft.isComplete(); }
-    void show() { draft = asShown(items.at(onView())); }
-    void putBack(const ModelList& to) { // all but the spare
-        const Entry spare = items.at(0);
-        *this = to;
-        if (!(items.at(0) == spare))
-            items[0] = spare;
-        show();
-    }
+    bool mayLeave() const { return current < 1 || items.at(onView()).isComplete(); }
 };
 using ModelLists = std::pair<ModelList<BotEntry>, ModelList<MapEntry>>;
 
 // The roster with its history: each step keeps both lists before and after it, and undo puts
-// back the list the step changed. The rules of the operations are the session's (onList).
+// back the list the step changed, all but its spare. The rules of the operations are the
+// session's (onList).
 struct Model {
     ModelLists now;
-    struct Step {
-        bool bots;
-        ModelLists before;
-        ModelLists after;
-    };
-    QList<Step> steps;
+    QList<std::tuple<bool, ModelLists, ModelLists>> steps; // on the bots, before, after
     qsizetype done = 0;
 
     template <typename Entry> ModelList<Entry>& list() { return std::get<ModelList<Entry>>(now); }
-    template <typename Entry> static ModelList<Entry> fromFile(const EntryList<Entry>& read) {
-        ModelList<Entry> l{read.entries(), 1, true, read.canPage(), {}};
-        l.show();
-        return l;
-    }
     void load(const Roster& roster) {
-        now = {fromFile(roster.bots), fromFile(roster.maps)};
+        now = {{roster.bots.entries()}, {roster.maps.entries()}};
         steps.clear();
         done = 0;
     }
-    template <typename Entry> void push(const ModelLists& before) {
+    // A step of rule where it is allowed; whether taken.
+    template <typename Entry, typename Rule> bool change(bool allowed, Rule rule) {
+        if (!allowed)
+            return false;
+        const ModelLists before = now;
+        rule(list<Entry>());
         steps.resize(done);
         steps.append({std::is_same_v<Entry, BotEntry>, before, now});
         done = steps.size();
-    }
-    // Leaving the entry on view stores its draft: a step where that changes what it says.
-    template <typename Entry> void store() {
-        ModelList<Entry>& l = list<Entry>();
-        const int at = l.onView();
-        if (l.items.at(at) == l.draft)
-            return;
-        const ModelLists before = now;
-        const bool changes = at >= 1 && !same(l.items.at(at), l.draft);
-        l.items[at] = l.draft;
-        if (changes)
-            push<Entry>(before);
-    }
-    // A step of rule where it is allowed, the draft stored first where storing; whether taken.
-    template <typename Entry, typename Rule> bool change(bool allowed, bool storing, Rule rule) {
-        if (!allowed)
-            return false;
-        if (storing)
-            store<Entry>();
-        const ModelLists before = now;
-        rule(list<Entry>());
-        list<Entry>().show();
-        push<Entry>(before);
         return true;
     }
-    bool step(bool forward) { // undo or redo as it stands, drafts and all
+    bool step(bool forward) {
         if (forward ? done == steps.size() : done == 0)
             return false;
-        const Step& taken = steps.at(forward ? done++ : --done);
-        const ModelLists& to = forward ? taken.after : taken.before;
-        taken.bots ? now.first.putBack(to.first) : now.second.putBack(to.second);
+        const auto& [bots, before, after] = steps.at(forward ? done++ : --done);
+        bots ? putBack(now.first, (forward ? after : before).first)
+             : putBack(now.second, (forward ? after : before).second);
         return true;
+    }
+    template <typename Entry> static void putBack(ModelList<Entry>& l, const ModelList<Entry>& to) {
+        const Entry spare = l.items.at(0);
+        l = to;
+        if (!(l.items.at(0) == spare))
+            l.items[0] = spare;
     }
 };
 
-template <typename Entry>
-QString entriesFault(const QList<Entry>& items, const QList<Entry>& expected) {
-    for (qsizetype i = 1; i < qMax(items.size(), expected.size()); ++i) {
-        if (i >= qMin(items.size(), expected.size()) || !same(items.at(i), expected.at(i)))
-            return u"%1 entries, expected %2; entry %3 is %4, expected %5"_s.arg(items.size() - 1)
-                .arg(expected.size() - 1)
-                .arg(i)
-                .arg(described(items.value(i)), described(expected.value(i)));
-    }
-    return {};
-}
-
-QString entriesFault(const Roster& roster, const Roster& expected) {
-    const QString fault = entriesFault(roster.bots.entries(), expected.bots.entries());
-    return fault.isEmpty() ? entriesFault(roster.maps.entries(), expected.maps.entries()) : fault;
-}
-
-// Whether the document's list is the model's: its entries, the one on view with its draft, and
-// the switches.
+// Whether the document's list is the model's: its entries, and the one on view as a page shows
+// it.
 template <typename Entry>
 QString listFault(const ListEditor<Entry>& editor, const ModelList<Entry>& model) {
-    const EntryList<Entry>& l = editor.list();
-    const auto state = [](int current, bool removable, bool pageable, const Entry& draft) {
-        return u"entry %1 on view, remove %2, pager %3, draft %4"_s.arg(current)
-            .arg(int(removable))
-            .arg(int(pageable))
-            .arg(described(draft));
-    };
-    if (QString fault = entriesFault(l.entries(), model.items); !fault.isEmpty())
+    if (QString fault = parting(editor.list().entries(), model.items); !fault.isEmpty())
         return fault;
-    if (l.current() == model.current && l.canRemove() == model.removable &&
-        l.canPage() == model.pageable && editor.draft() == model.draft)
+    const Entry shown = asShown(model.items.at(model.onView()));
+    if (editor.list().current() == model.current && editor.draft() == shown)
         return {};
-    return state(l.current(), l.canRemove(), l.canPage(), editor.draft()) + u"; the model: "_s +
-           state(model.current, model.removable, model.pageable, model.draft);
+    return u"entry %1 on view showing %2, the model's %3 showing %4"_s.arg(
+        QString::number(editor.list().current()), described(editor.draft()),
+        QString::number(model.current), described(shown));
 }
 
 // Whether every value comes back whole from the file (no spaces at its ends, no CR, no character
@@ -178,11 +138,9 @@ Roster rosterWithDrafts(const RosterDocument& document) {
     return roster;
 }
 
-std::optional<QByteArray> fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A value of a few characters: letters, spaces, line breaks, "=" and "[", and characters the
@@ -228,10 +186,11 @@ int listSize(Choices& choices) {
 }
 
 // Lower case acts on the Bots page, upper case on the Maps page, the rest on the roster.
-constexpr char Operations[] = "eEpPaAxXmMdDvVuUrR<>|!@#$%";
+constexpr char Operations[] = "eEpPaAxXmMdDvVuUrR<>!@#$%";
 
 // The player's operations, each on the document as the window makes it and on the model; after
-// each, the two are compared.
+// each, the two are compared. An edit is stored as it is made, as a press on the tab strip stores
+// it (the window's session types drafts).
 class DocumentSession : public Session {
 public:
     using Session::Session;
@@ -245,24 +204,19 @@ private:
         return bots.isEmpty() ? listFault(opened->maps(), model.now.second) : bots;
     }
     void finish() override { // the model redone to its end as the document is
-        onRoster('|');
         for (bool more = true; more && fault.isEmpty();)
             expect(more = opened->stepHistory(true).has_value(), model.step(true), "Redo");
     }
     void expect(int done, int modelDone, const char* what) {
         if (done != modelDone)
-            fail(u"%1 gave %2, the model %3"_s.arg(QLatin1StringView(what))
-                     .arg(done)
-                     .arg(modelDone));
+            fail(u"%1 gave %2, the model %3"_s.arg(QLatin1StringView(what), QString::number(done),
+                                                   QString::number(modelDone)));
     }
     // Entries put in after entry at as a step where allowed, the first of them shown.
-    template <typename Entry>
-    bool insertion(bool allowed, bool storing, int at, const QList<Entry>& entries) {
-        return model.change<Entry>(allowed, storing, [at, &entries](ModelList<Entry>& m) {
+    template <typename Entry> bool insertion(bool allowed, int at, const QList<Entry>& entries) {
+        return model.change<Entry>(allowed, [at, &entries](ModelList<Entry>& m) {
             m.items = m.items.first(at + 1) + entries + m.items.sliced(at + 1);
             m.current = at + 1;
-            m.removable = true;
-            m.pageable = m.pageable || m.count() >= 2;
         });
     }
     template <typename Entry> void onList(char code);
@@ -278,7 +232,8 @@ template <typename Entry> void DocumentSession::onList(char code) {
     ListEditor<Entry>& editor = opened->list<Entry>();
     ModelList<Entry>& l = model.list<Entry>();
     switch (code) {
-    case 'e': { // any field, any bytes; a map's Random by its box
+    case 'e': { // any field, any bytes; a map's Random by its box. A step where it changes the
+                // entry
         const int field = choices.below(fieldCount<Entry>());
         QString value = randomValue(choices);
         if (std::is_same_v<Entry, MapEntry> && field == RandomField)
@@ -286,35 +241,35 @@ template <typename Entry> void DocumentSession::onList(char code) {
         steps.last() +=
             u" %1 %2"_s.arg(field).arg(QString::fromLatin1(value.toUtf8().toPercentEncoding()));
         editor.editDraft(field, value);
-        fieldOf(l.draft, field) = value;
+        editor.storeDraft();
+        const int at = l.onView();
+        Entry edited = asShown(l.items.at(at));
+        fieldOf(edited, field) = value;
+        if (!model.change<Entry>(at >= 1 && !same(l.items.at(at), edited),
+                                 [at, &edited](auto& m) { m.items[at] = edited; }))
+            l.items[at] = edited;
         break;
     }
-    case 'p': { // the pager while it is on, a step past either end too; or Go to an entry
-        if (!l.pageable && l.count() == 0)
+    case 'p': { // the pager, a step past either end too, or Go to
+        if (l.count() == 0)
             break;
-        const int to = l.pageable ? choices.below(l.count() + 2) : 1 + choices.below(l.count());
+        const int to = choices.below(l.count() + 2);
         steps.last() += u" to %1"_s.arg(to);
         const bool leaves = l.mayLeave();
-        if (leaves) {
-            model.store<Entry>();
+        if (leaves)
             l.current = to < 1 ? l.count() : (to > l.count() ? 1 : to);
-            l.show();
-        }
         expect(editor.pageTo(to), leaves, "Paging");
         break;
     }
-    case 'a': // the draft stored only where the entry may be left; the new one shown all the same
+    case 'a':
         expect(editor.add(),
-               insertion<Entry>(l.count() < Most, l.mayLeave(), l.count(),
-                                {Entry::numbered(l.count() + 1)}),
+               insertion<Entry>(l.count() < Most, l.count(), {Entry::numbered(l.count() + 1)}),
                "Add");
         break;
-    case 'x': { // stores nothing: the draft of the entry taken out is dropped
-        const bool removed = model.change<Entry>(l.hasEntry(), false, [](auto& m) {
+    case 'x': {
+        const bool removed = model.change<Entry>(l.hasEntry(), [](auto& m) {
             m.items.remove(m.current);
             m.current = m.current > 1 ? m.current - 1 : m.count();
-            m.removable = m.removable && m.count() > 0;
-            m.pageable = m.pageable && m.count() > 1;
         });
         expect(editor.remove(), removed, "Remove");
         break;
@@ -323,8 +278,8 @@ template <typename Entry> void DocumentSession::onList(char code) {
         const int by = choices.byte() & 1 ? 1 : -1;
         const int to = l.current + by;
         steps.last() += QString::number(by);
-        const bool may = l.hasEntry() && to >= 1 && to <= l.count() && l.draft.isComplete();
-        const bool moved = model.change<Entry>(may, true, [to](auto& m) {
+        const bool may = l.hasEntry() && to >= 1 && to <= l.count() && l.mayLeave();
+        const bool moved = model.change<Entry>(may, [to](auto& m) {
             m.items.move(m.current, to);
             m.current = to;
         });
@@ -332,8 +287,8 @@ template <typename Entry> void DocumentSession::onList(char code) {
         break;
     }
     case 'd': { // made, refused or the list full
-        const int outcome = !l.hasEntry() ? 1 : (l.count() >= Most ? 2 : !l.draft.isComplete());
-        insertion<Entry>(outcome == 0, true, l.current, {l.draft});
+        const int outcome = !l.hasEntry() ? 1 : (l.count() >= Most ? 2 : !l.mayLeave());
+        insertion<Entry>(outcome == 0, l.current, {l.items.value(l.current)});
         expect(int(editor.duplicate()), outcome, "Duplicate");
         break;
     }
@@ -349,33 +304,21 @@ template <typename Entry> void DocumentSession::onList(char code) {
         if (pasted.isEmpty())
             break;
         const bool may = l.mayLeave() && l.count() + pasted.size() <= Most;
-        expect(editor.insertAfterView(pasted), insertion(may, true, l.onView(), pasted), "Paste");
+        expect(editor.insertAfterView(pasted), insertion(may, l.onView(), pasted), "Paste");
         break;
     }
-    default: { // undo, or redo: refused where the entry may not be left, a redo also where the
-               // draft differs from its entry; the draft is stored first
-        const bool forward = code == 'r';
-        const bool may =
-            l.mayLeave() && !(forward && l.onView() >= 1 && !same(l.items.at(l.onView()), l.draft));
-        if (may)
-            model.store<Entry>();
-        expect(editor.step(forward).has_value(), may && model.step(forward),
-               forward ? "Redo" : "Undo");
-    }
+    default: // undo or redo from the page: refused where the entry may not be left
+        expect(editor.step(code == 'r').has_value(), l.mayLeave() && model.step(code == 'r'),
+               code == 'r' ? "Redo" : "Undo");
     }
 }
 
 void DocumentSession::onRoster(char code) {
     switch (code) {
-    case '<': // the history from the INI page, drafts and all
+    case '<': // the history from the INI page
     case '>':
         expect(opened->stepHistory(code == '>').has_value(), model.step(code == '>'),
                code == '>' ? "Redo" : "Undo");
-        break;
-    case '|': // a press on the tab strip
-        opened->storeDrafts();
-        model.store<MapEntry>(); // maps first, as the document stores them
-        model.store<BotEntry>();
         break;
     case '!':
         save();
@@ -402,17 +345,15 @@ void DocumentSession::onRoster(char code) {
 RosterDocument::Recovery::State DocumentSession::load(const QString& path) {
     folder = path;
     const RosterDocument::Recovery::State state = opened->load(folder).recovery.state;
-    model.load(readBotsIni(fileBytes(opened->filePath()).value_or(QByteArray())).roster);
+    model.load(readBotsIni(fileBytes(opened->filePath())).roster);
     read(*opened);
     spent += 5 + size() / 75;
     return state;
 }
 
-// Save INI: the drafts stored, the file written as the roster composes, and read back whole
-// where every value can come back so, else composing the same bytes from the second reading.
+// Save INI: the file written as the roster composes, and read back whole where every value can
+// come back so, else composing the same bytes from the second reading.
 void DocumentSession::save() {
-    onRoster('|');
-    check();
     const bool whole = comesBackWhole(opened->roster());
     const RosterDocument::Saved written = opened->save();
     const QByteArray again = composeBotsIniFile(readBotsIni(written.bytes).roster);
@@ -555,10 +496,9 @@ QString Session::documentFault() {
         return u"a list holds %1 bots and %2 maps"_s.arg(roster.bots.count())
             .arg(roster.maps.count());
     const bool modified = document().isModified();
-    const bool differs = composeBotsIniFile(rosterWithDrafts(document())) != reference;
-    if (modified != differs)
-        return u"there is %1 to save, but the roster with its drafts composes %2 the file"_s.arg(
-            modified ? u"something"_s : u"nothing"_s, differs ? u"otherwise than"_s : u"as"_s);
+    if (modified != (composeBotsIniFile(rosterWithDrafts(document())) != reference))
+        return modified ? u"something to save, with the roster composing as the file"_s
+                        : u"nothing to save, with the roster composing otherwise than the file"_s;
     return {};
 }
 
@@ -571,8 +511,8 @@ void Session::keep() {
     kept = modified ? std::optional(bytes) : std::nullopt;
     keptWhole = comesBackWhole(now);
     if (QFile::exists(document().recoveryCopy().path()) != modified)
-        fail(u"a recovery copy lies there: %1; the roster differs from the file: %2"_s.arg(
-            QString::number(!modified), QString::number(modified)));
+        fail(modified ? u"no recovery copy of a roster that differs from the file"_s
+                      : u"a recovery copy of a roster as the file has it"_s);
 }
 
 void Session::crash() {
@@ -585,10 +525,9 @@ void Session::restart(bool restore) {
     const std::optional<QByteArray> copy = kept;
     offered = false;
     start(copy, restore);
-    const bool differs = copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference;
-    if (offered != differs)
-        fail(u"a recovery copy was offered: %1, one that differs was kept: %2"_s.arg(
-            QString::number(offered), QString::number(differs)));
+    if (offered != (copy && composeBotsIniFile(readBotsIni(*copy).roster) != reference))
+        fail(offered ? u"a recovery copy offered that is the file"_s
+                     : u"no recovery copy offered of a roster that differs from the file"_s);
     if (!offered || !restore)
         return;
     kept = copy;
@@ -604,10 +543,10 @@ QString Session::historyFault() {
     const Roster last = document().roster();
     while (document().stepHistory(false)) {
     }
-    const QString undone = entriesFault(document().roster(), loaded);
+    const QString undone = parting(document().roster(), loaded);
     while (document().stepHistory(true)) {
     }
-    const QString redone = entriesFault(document().roster(), last);
+    const QString redone = parting(document().roster(), last);
     return !undone.isEmpty() ? u"undone: "_s + undone
                              : (redone.isEmpty() ? QString() : u"redone: "_s + redone);
 }

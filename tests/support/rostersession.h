@@ -39,33 +39,27 @@ private:
 // false where that failed.
 bool putRandomBotsIni(Choices& choices, const QString& folder, int most);
 
-// One session on the open roster, played from choices in a folder of its own (work) that holds
-// the add-on folders "a" and "b": steps until a fault, the budget or the choices end, then the
-// history. After every step the driver holds the document to what it knows of the file and the
-// recovery copy: counts within the limit, and anything to save exactly while the roster with its
-// drafts composes otherwise than the file last read or saved. Each kind of session says what a
-// start and a step are, and what else a step must leave as it was.
+// One session on the open roster in a folder of its own (work) that holds the add-on folders "a"
+// and "b": steps until a fault, the budget or the choices end, then the history (undone to the
+// roster read and redone to its end). After every step the counts stay within the limit, and there
+// is anything to save exactly while the roster with its drafts composes otherwise than the file
+// last read or saved. A kind of session says what a start and a step are, and what else to check.
 class Session {
 public:
     Session(Choices& source, QString sessionFolder, int largest)
         : choices(source), work(std::move(sessionFolder)), most(largest) {}
     virtual ~Session() = default;
-    // The fault with the last steps, or empty.
-    QString play();
+    QString play(); // the fault with the last steps, or empty
     int taken() const { return int(steps.size()); }
 
 protected:
     virtual RosterDocument& document() = 0;
-    // The program starts on folder, where the copy kept that differs from the file is offered
-    // (offered says so), and restored where restore says so.
+    // The program starts on folder; where it offers the copy kept (offered), restore says
+    // whether it is restored.
     virtual void start(const std::optional<QByteArray>& copy, bool restore) = 0;
-    // Chooses a step, names it in steps and takes it; then what else it must have left as it
-    // should (the fault, or empty).
-    virtual void step() = 0;
+    virtual void step() = 0; // chooses a step, names it in steps and takes it
     virtual QString stepFault() = 0;
-    // Before the history is checked: the drafts stored as a press on the tab strip stores them,
-    // the history redone to its end.
-    virtual void finish() = 0;
+    virtual void finish() = 0; // the drafts stored, the history redone to its end
 
     void fail(const QString& found) {
         if (fault.isEmpty())
@@ -75,21 +69,18 @@ protected:
         fail(stepFault());
         fail(documentFault());
     }
-    // The document read its file; or Save INI wrote bytes.
-    void read(const RosterDocument& read);
-    void saved(const QByteArray& bytes) {
+    void read(const RosterDocument& read); // the document read its file
+    void saved(const QByteArray& bytes) {  // or Save INI wrote bytes
         reference = bytes;
         kept.reset();
     }
-    // Keeps a recovery copy as the timer does: one lies there exactly while the roster differs.
+    // A recovery copy kept as the timer keeps it: one lies there exactly while the roster differs.
     void keep();
-    // The program starts (again) with the copy kept: a copy is offered exactly where it differs
-    // from the file, and restored it gives the roster kept.
+    // The program starts again: a copy is offered exactly where the one kept differs from the
+    // file, and restored it gives the roster kept.
     void restart(bool restore);
-    // The program ends as a crash ends it, leaving its copy, and starts again; the player
-    // restores the copy or not.
-    void crash();
-    int size(); // the entries of both lists
+    void crash(); // as a crash ends the program, leaving its copy; restored or not
+    int size();   // the entries of both lists
 
     Choices& choices;
     const QString work;
