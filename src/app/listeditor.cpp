@@ -276,12 +276,15 @@ template <typename Entry> typename ListEditor<Entry>::Before ListEditor<Entry>::
 }
 
 template <typename Entry> void ListEditor<Entry>::recordStore(const Before& was, int index) {
-    if (was.index < 1 || !changes(was.entry, entries.at(index)))
+    if (was.index < 1 || was.entry == entries.at(index))
         return;
-    const ListState around{was.switches, was.current};
-    document.history().push(new ReplaceStep<Entry>(*this, stepName<Entry>(StepAction::Edit), around,
-                                                   around, {was.index}, {was.entry},
-                                                   {entries.at(index)}));
+    // A map's Random spelled anew is no step of its own, but the roster now writes it so.
+    if (changes(was.entry, entries.at(index))) {
+        const ListState around{was.switches, was.current};
+        document.history().push(new ReplaceStep<Entry>(*this, stepName<Entry>(StepAction::Edit),
+                                                       around, around, {was.index}, {was.entry},
+                                                       {entries.at(index)}));
+    }
     changed({Kind::Replaced, {index}, 0});
 }
 

@@ -35,6 +35,9 @@ void TestRosterSessions::sessions_data() {
     // A copy kept, Save INI with a draft that differs from its entry, and a copy kept again:
     // none, the save's removing it unnoticed.
     QTest::newRow("a copy kept again after a save") << 0u << false << "2e00242124"_ba;
+    // Without a file: saved, a map's Random "0" stored as its box shows it ("No") by a redo from
+    // the page with nothing to redo, and saved again: the file kept "0".
+    QTest::newRow("a Random spelled anew, then saved") << 0u << false << "2e00215221"_ba;
 }
 
 void TestRosterSessions::sessions() {

@@ -359,7 +359,7 @@ void DocumentSession::save() {
     const QByteArray again = composeBotsIniFile(readBotsIni(written.bytes).roster);
     if (written.outcome != RosterDocument::Saved::Outcome::Written)
         fail(u"Save INI wrote nothing: "_s + written.error);
-    else if (written.bytes != opened->composedFile() ||
+    else if (written.bytes != composeBotsIniFile(opened->roster()) ||
              fileBytes(opened->filePath()) != written.bytes)
         fail(u"Save INI wrote other bytes than the roster composes"_s);
     else if ((whole && again != written.bytes) ||
