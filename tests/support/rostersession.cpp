@@ -232,8 +232,9 @@ template <typename Entry> void DocumentSession::onList(char code) {
     ListEditor<Entry>& editor = opened->list<Entry>();
     ModelList<Entry>& l = model.list<Entry>();
     switch (code) {
-    case 'e': { // any field, any bytes; a map's Random by its box. A step where it changes the
-                // entry
+    // An edit of any field with any bytes (a map's Random by its box), stored: a step where the
+    // entry changes.
+    case 'e': {
         const int field = choices.below(fieldCount<Entry>());
         QString value = randomValue(choices);
         if (std::is_same_v<Entry, MapEntry> && field == RandomField)

@@ -214,8 +214,7 @@ QString WindowSession::stepFault() {
         read(document());
         loading = false;
     } else if (saving && !saveCancelled) {
-        QFile file(document().filePath());
-        saved(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        saved(readBytes(document().filePath()));
     }
     saving = saveCancelled = false;
     return clicked ? QString() : u"a button stays down"_s;
