@@ -45,8 +45,10 @@ void TestRosterSessions::sessions() {
     QFETCH(bool, toTheLimit);
     QFETCH(QByteArray, input);
     int steps = 0;
-    const QString fault = input.isEmpty() ? playSession(seed, toTheLimit, &steps)
-                                          : playSession(QByteArray::fromHex(input), &steps);
+    const QString fault =
+        playSession(input.isEmpty() ? (toTheLimit ? ToTheLimit : '.') + seededChoices(seed)
+                                    : QByteArray::fromHex(input),
+                    &steps);
     total += steps;
     longest = qMax(longest, steps);
     if (!fault.isEmpty()) // in full: a failure's message is cut short

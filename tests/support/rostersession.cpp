@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -15,7 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Most = 32767; // the most entries a list of bots.ini may hold
+constexpr int Most = 32767;  // the most entries a list of bots.ini may hold
+constexpr int Budget = 1500; // what a session may spend (see playSession)
 
 // Whether two entries say the same: a map's Random spelled anew is no change.
 template <typename Entry> bool same(const Entry& a, const Entry& b) {
@@ -399,28 +401,22 @@ void DocumentSession::step() {
         onRoster(code);
 }
 
-QString play(Choices&& choices, int most, int* steps) {
-    const QTemporaryDir work(sessionFolderTemplate());
-    if (!work.isValid())
-        return u"no folder for the session: "_s + work.errorString();
-    DocumentSession session(choices, work.path(), most);
-    QString fault = session.play();
-    if (steps)
-        *steps = session.taken();
-    const QByteArray input = (most == SmallLists ? '.' : ToTheLimit) + choices.taken();
-    return fault.isEmpty()
-               ? fault
-               : fault + u"\nplay again with the input "_s + QString::fromLatin1(input.toHex());
-}
-
 } // namespace
 
 QString playSession(const QByteArray& input, int* steps) {
-    return play(Choices(input.mid(1)), input.startsWith(ToTheLimit) ? Most + 1 : SmallLists, steps);
-}
-
-QString playSession(quint32 seed, bool toTheLimit, int* steps) {
-    return play(Choices(seed), toTheLimit ? Most + 1 : SmallLists, steps);
+    const QTemporaryDir work(sessionFolderTemplate());
+    if (!work.isValid())
+        return u"no folder for the session: "_s + work.errorString();
+    Choices choices(input.mid(1));
+    DocumentSession session(choices, work.path(),
+                            input.startsWith(ToTheLimit) ? Most + 1 : SmallLists);
+    const QString fault = session.play();
+    if (steps)
+        *steps = session.taken();
+    const QByteArray again = input.first(qMin(input.size(), 1)) + choices.taken();
+    return fault.isEmpty()
+               ? fault
+               : fault + u"\nplay again with the input "_s + QString::fromLatin1(again.toHex());
 }
 
 QString sessionFolderTemplate() {
@@ -431,9 +427,15 @@ QString sessionFolderTemplate() {
 }
 
 int Choices::byte() {
-    if (generator)
-        bytes.append(char(generator->bounded(256)));
     return read < bytes.size() ? uchar(bytes.at(read++)) : 0;
+}
+
+QByteArray seededChoices(quint32 seed) {
+    QRandomGenerator generator(seed);
+    QByteArray bytes(1 << 16, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
 }
 
 int Choices::below(int n) {
@@ -459,9 +461,13 @@ QString Session::play() {
     folder = work + u"/a"_s;
     if (!putRandomBotsIni(choices, folder, most))
         fail(u"no bots.ini as wanted in "_s + folder);
+    const auto check = [this] {
+        fail(stepFault());
+        fail(documentFault());
+    };
     restart(false);
     check();
-    while (fault.isEmpty() && spent < SessionBudget && !choices.exhausted()) {
+    while (fault.isEmpty() && spent < Budget && !choices.exhausted()) {
         step();
         check();
         spent += 1 + size() / 1000;

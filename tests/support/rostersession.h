@@ -6,7 +6,6 @@
 #include "roster/roster.h"
 
 #include <QByteArray>
-#include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
 
@@ -14,36 +13,31 @@
 
 class RosterDocument;
 
-// The bytes a session's choices come from: given (a fuzzer's input, a test's row), or drawn from
-// a seeded generator and recorded, so that any session can be played again from what it took.
+// The bytes a session's choices come from, so that what it took plays it again.
 class Choices {
 public:
     explicit Choices(QByteArray given) : bytes(std::move(given)) {}
-    explicit Choices(quint32 seed) : generator(seed) {}
-    // A byte, 0 once the given bytes run out; a number 0 to n - 1.
-    int byte();
+    int byte(); // 0 once the bytes run out
     int below(int n);
-    bool exhausted() const { return !generator && read >= bytes.size(); }
-    // The last byte becomes code, what it chose, so that what was taken names it.
-    void name(char code) { bytes[read - 1] = code; }
+    bool exhausted() const { return read >= bytes.size(); }
+    void name(char code) { bytes[read - 1] = code; } // the last byte names what it chose
     QByteArray taken() const { return bytes.first(read); }
 
 private:
     QByteArray bytes;
     qsizetype read = 0;
-    std::optional<QRandomGenerator> generator;
 };
+// More choices than any session takes, drawn from seed.
+QByteArray seededChoices(quint32 seed);
 
 // A bots.ini with lists of 0 to most entries, most often a few or at the limit, the first ones
-// with values of any kind; now and then none at all. Written into folder (none: removed there);
-// false where that failed.
+// with values of any kind; now and then none at all. Written into folder; false where that failed.
 bool putRandomBotsIni(Choices& choices, const QString& folder, int most);
 
-// One session on the open roster in a folder of its own (work) that holds the add-on folders "a"
-// and "b": steps until a fault, the budget or the choices end, then the history (undone to the
-// roster read and redone to its end). After every step the counts stay within the limit, and there
-// is anything to save exactly while the roster with its drafts composes otherwise than the file
-// last read or saved. A kind of session says what a start and a step are, and what else to check.
+// One session in a folder of its own (work) that holds the add-on folders "a" and "b": steps until
+// a fault, the budget or the choices end, then the history undone to the roster read and redone.
+// After every step the counts stay within the limit, and there is anything to save exactly while
+// the roster with its drafts composes otherwise than the file last read or saved.
 class Session {
 public:
     Session(Choices& source, QString sessionFolder, int largest)
@@ -65,22 +59,15 @@ protected:
         if (fault.isEmpty())
             fault = found;
     }
-    void check() {
-        fail(stepFault());
-        fail(documentFault());
-    }
     void read(const RosterDocument& read); // the document read its file
     void saved(const QByteArray& bytes) {  // or Save INI wrote bytes
         reference = bytes;
         kept.reset();
     }
-    // A recovery copy kept as the timer keeps it: one lies there exactly while the roster differs.
-    void keep();
-    // The program starts again: a copy is offered exactly where the one kept differs from the
-    // file, and restored it gives the roster kept.
-    void restart(bool restore);
-    void crash(); // as a crash ends the program, leaving its copy; restored or not
-    int size();   // the entries of both lists
+    void keep();                // a recovery copy kept as the timer keeps it
+    void restart(bool restore); // the program starts again, offered the copy kept
+    void crash();               // the program ends leaving its copy, restored or not
+    int size();                 // the entries of both lists
 
     Choices& choices;
     const QString work;
@@ -104,13 +91,9 @@ private:
 // Where a session keeps its files: a template for QTemporaryDir.
 QString sessionFolderTemplate();
 // The document's session an input plays: its first byte chooses files up to the limit and past
-// it (ToTheLimit) or of a few entries (any other), the bytes after it every choice. It ends when
-// the choices run out or its budget is spent (each step costs more with the roster's size, a
-// load, a save or a copy more again), with the history checked. The fault found, the last steps
-// and the input that plays it again, or empty; *steps: how many steps it took.
+// it (ToTheLimit) or of a few entries, the bytes after it every choice. It ends when the choices
+// run out or its budget is spent (a step costs more with the roster's size, a load, a save or a
+// copy more again). The fault with the last steps and the input that plays it again, or empty.
 QString playSession(const QByteArray& input, int* steps = nullptr);
 inline constexpr char ToTheLimit = 'L';
-QString playSession(quint32 seed, bool toTheLimit, int* steps = nullptr);
-// The most entries a list of the files holds in a session of a few.
-inline constexpr int SmallLists = 40;
-inline constexpr int SessionBudget = 1500;
+inline constexpr int SmallLists = 40; // the most entries a list holds in a session of a few

@@ -246,7 +246,7 @@ void TestWindowSession::sessions() {
     QFETCH(quint32, seed);
     QFETCH(int, most);
     const QTemporaryDir work(sessionFolderTemplate());
-    Choices choices(seed);
+    Choices choices(seededChoices(seed));
     WindowSession session(choices, work.path(), most);
     const QString fault = session.play();
     events += session.taken();
