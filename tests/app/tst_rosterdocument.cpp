@@ -196,11 +196,11 @@ private slots:
             << true << u"+ - =Spare * [ ] ?"_s << u" @0 pager:off remove:off menu:---"_s;
         QTest::newRow("maps, an empty list neither moves nor duplicates")
             << false << u"+ - * ] +"_s << u"Map1 @1 pager:off remove:on"_s;
-        // Undo and redo show the entry they change; an edit stored on leaving is a step.
+        // Undo and redo show the entry they change; an edit stored on leaving is a step. How
+        // each step is undone and redone the random sessions check (tst_rostersessions); these
+        // rows are the drafts' rules and the steps' names, which they do not model.
         QTest::newRow("undo an edit stored on leaving")
             << true << u"+ + =Zed >1 u"_s << u"Bot1,Bot2 @2 pager:on remove:on"_s;
-        QTest::newRow("redo the edit")
-            << true << u"+ + =Zed >1 u r"_s << u"Bot1,Zed @2 pager:on remove:on"_s;
         QTest::newRow("undo takes back the edits on view first")
             << true << u"+ + =Zed u !"_s
             << u"Bot1,Bot2 @2 pager:on remove:on undo:Add Bot/redo:Edit Bot"_s;
@@ -212,14 +212,6 @@ private slots:
         QTest::newRow("a store that changes nothing is no step")
             << true << u"+ s ! =Zed s !"_s
             << u"Zed @1 pager:on remove:on undo:Add Bot/redo: undo:Edit Bot/redo:"_s;
-        QTest::newRow("undo a remove puts the entry back in its place")
-            << false << u"+ + + >2 - u"_s << u"Map1,Map2,Map3 @2 pager:on remove:on"_s;
-        QTest::newRow("undo removing the only entry")
-            << true << u"+ - u"_s << u"Bot1 @1 pager:on remove:on"_s;
-        QTest::newRow("redo removing the only entry")
-            << true << u"+ - u r"_s << u" @0 pager:off remove:off"_s;
-        QTest::newRow("undo an add shows the entry current before")
-            << false << u"+ + >1 + u"_s << u"Map1,Map2 @1 pager:on remove:on"_s;
         QTest::newRow("undo a move, then the edit it took along")
             << true << u"+ + + >1 =Zed ] u !"_s
             << u"Zed,Bot2,Bot3 @1 pager:on remove:on undo:Edit Bot/redo:Move Bot Later"_s;
@@ -229,8 +221,6 @@ private slots:
         QTest::newRow("a new step drops what was undone")
             << true << u"+ + - u + r !"_s
             << u"Bot1,Bot2,Bot3 @3 pager:on remove:on undo:Add Bot/redo:"_s;
-        QTest::newRow("steps undone and redone in turn")
-            << true << u"+ + + - - u u r r"_s << u"Bot1 @1 pager:off remove:on"_s;
     }
 
     void editingRules() {
