@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -56,6 +57,18 @@ template <typename Entry> struct ModelList {
     int onView() const { return qMin(current, count()); }
     bool hasEntry() const { return current >= 1 && current <= count(); }
     bool mayLeave() const { return current < 1 || items.at(onView()).isComplete(); }
+    // Entry k + 1 becomes what entry order[k] was; the one on view follows its entry, or where
+    // that is gone, the one before it that stays (none: the last).
+    void reorder(const QList<int>& order) {
+        QList<Entry> placed{items.at(0)};
+        for (const int i : order)
+            placed << items.at(i);
+        const qsizetype at = order.indexOf(current);
+        const auto before =
+            std::count_if(order.begin(), order.end(), [this](int i) { return i < current; });
+        current = int(at >= 0 ? at + 1 : (before > 0 ? before : order.size()));
+        items = placed;
+    }
 };
 using ModelLists = std::pair<ModelList<BotEntry>, ModelList<MapEntry>>;
 
@@ -179,6 +192,19 @@ QByteArray sections(Choices& choices, bool bots, int n, int varied) {
     return text + plain.repeated(qMax(0, n - varied));
 }
 
+// Entries 1 to count to act on at once, ascending: all of them, one, a run of any length, or a
+// few near each other.
+QList<int> someIndices(Choices& choices, int count) {
+    const int how = choices.below(4);
+    const int first = how == 0 ? 1 : 1 + choices.below(count);
+    const int length = how == 0 ? count : (how == 2 ? choices.below(count) : 2 * choices.below(8));
+    QList<int> indices;
+    for (int i = first; i <= qMin(first + (how == 1 ? 0 : length), count);
+         i += how == 3 ? 1 + choices.below(3) : 1)
+        indices << i;
+    return indices;
+}
+
 // Most often a few entries; one in six times one of the sizes at the limit, or any.
 int listSize(Choices& choices) {
     const int size = choices.below(32);
@@ -187,8 +213,8 @@ int listSize(Choices& choices) {
     return size == 26 ? choices.below(Most + 1) : Most + 28 - size;
 }
 
-// Lower case acts on the Bots page, upper case on the Maps page, the rest on the roster.
-constexpr char Operations[] = "eEpPaAxXmMdDvVuUrR<>!@#$%";
+// Lower case acts on the bots, upper case on the maps, the rest on the roster.
+constexpr char Operations[] = "eEpPaAxXmMdDvVuUrRfFsSkKcCgGiIoO<>!@#$%";
 
 // The player's operations, each on the document as the window makes it and on the model; after
 // each, the two are compared. An edit is stored as it is made, as a press on the tab strip stores
@@ -295,19 +321,126 @@ template <typename Entry> void DocumentSession::onList(char code) {
         expect(int(editor.duplicate()), outcome, "Duplicate");
         break;
     }
-    case 'v': { // a few sections of any kind, or plain ones up to the limit and past it
+    case 'v':   // a paste after the entry on view, or in the Roster window after any entry:
+    case 'i': { // a few sections of any kind, or plain ones up to the limit and past it
         const bool plain = choices.below(3) == 0;
         const int n =
             plain ? qMin(Most - l.count() + choices.below(3), most) : 1 + choices.below(4);
         const QString text =
             decodeCodePage(sections(choices, std::is_same_v<Entry, BotEntry>, n, plain ? 0 : n));
         const QList<Entry> pasted = pasteEntries<Entry>(text, l.count()).entries;
-        steps.last() += QString::number(pasted.size());
+        const int after = code == 'v' ? l.onView() : choices.below(l.count() + 1);
+        steps.last() += u"%1 after %2"_s.arg(pasted.size()).arg(after);
         spent += int(text.size() / 2000);
         if (pasted.isEmpty())
             break;
         const bool may = l.mayLeave() && l.count() + pasted.size() <= Most;
-        expect(editor.insertAfterView(pasted), insertion(may, l.onView(), pasted), "Paste");
+        if (code == 'v') {
+            expect(editor.insertAfterView(pasted), insertion(may, after, pasted), "Paste");
+            break;
+        }
+        const bool put = model.change<Entry>(may, [after, &pasted](auto& m) {
+            const int was = m.current;
+            m.items = m.items.first(after + 1) + pasted + m.items.sliced(after + 1);
+            m.current = was == 0 ? 1 : (was > after ? was + int(pasted.size()) : was);
+        });
+        expect(editor.insertEntries(after, pasted), put, "Paste Entries");
+        break;
+    }
+    case 'f': { // Find: the next name that holds the text, round past the end, the one on view last
+        const QString text = u"aBm1?"_s.mid(choices.below(5), 1);
+        const int by = choices.byte() & 1 ? -1 : 1;
+        steps.last() += u" %1 by %2"_s.arg(text).arg(by);
+        int found = 0;
+        for (int k = 1; k <= l.count() && found == 0; ++k) {
+            const int i = ((l.current - 1 + by * k) % l.count() + l.count()) % l.count() + 1;
+            found = l.items.at(i).name.contains(text, Qt::CaseInsensitive) ? i : 0;
+        }
+        const int outcome = l.mayLeave() ? (found > 0 ? 0 : 1) : 2; // shown, none, refused
+        if (outcome == 0)
+            l.current = found;
+        expect(int(editor.find(text, by < 0)), outcome, "Find");
+        break;
+    }
+    case 's': { // in the Roster window: a field of many entries set (a name or model never empty,
+                // a map's Random never: see below)
+        const QList<int> at = someIndices(choices, l.count());
+        int field = choices.below(fieldCount<Entry>());
+        field = std::is_same_v<Entry, MapEntry> && field == RandomField ? 0 : field;
+        const QString value = randomValue(choices);
+        steps.last() += u" %1 of %2 to %3"_s.arg(field).arg(at.size()).arg(
+            QString::fromLatin1(value.toUtf8().toPercentEncoding()));
+        const bool needed = field == 0 || (std::is_same_v<Entry, BotEntry> && field == 1);
+        const bool may = !at.isEmpty() && !(needed && value.isEmpty()) && l.mayLeave();
+        const bool differs = std::any_of(
+            at.begin(), at.end(), [&](int i) { return fieldOf(l.items.at(i), field) != value; });
+        model.change<Entry>(may && differs, [&](auto& m) {
+            for (const int i : at)
+                fieldOf(m.items[i], field) = value;
+        });
+        expect(editor.setField(at, field, value), may, "Set");
+        break;
+    }
+    // In the Roster window: many entries removed, copied each right after itself, moved one
+    // place together, or the list sorted by a field, entries that tie keeping their order. Never
+    // by a map's Random: it reads "1" or "Yes" by whether it was on view, which the model leaves
+    // out.
+    case 'k':
+    case 'c':
+    case 'g':
+    case 'o': {
+        const QList<int> at = code == 'o' ? QList<int>() : someIndices(choices, l.count());
+        const int by = choices.byte() & 1 ? 1 : -1;
+        int field = choices.below(fieldCount<Entry>());
+        field = std::is_same_v<Entry, MapEntry> && field == RandomField ? 0 : field;
+        steps.last() +=
+            u" %1 from %2 by %3, field %4"_s.arg(at.size()).arg(at.value(0)).arg(by).arg(field);
+        QList<int> order;
+        QList<bool> chosen(l.count() + 2);
+        for (const int i : at)
+            chosen[i] = true;
+        for (int i = 1; i <= l.count(); ++i) {
+            if (code != 'k' || !chosen.at(i))
+                order << i;
+            if (code == 'c' && chosen.at(i))
+                order << i;
+        }
+        bool may = l.mayLeave() && (code == 'o' ? l.count() >= 2 : !at.isEmpty());
+        if (code == 'g') { // each entry taken swaps with the one it passes
+            may = may && (by < 0 ? at.first() > 1 : at.last() < l.count());
+            for (qsizetype k = 0; may && k < at.size(); ++k) {
+                const int i = by < 0 ? at.at(k) : at.at(at.size() - 1 - k);
+                order.swapItemsAt(i - 1, i - 1 + by);
+            }
+        } else if (code == 'o') {
+            QList<std::tuple<bool, qlonglong, QString>> keys(l.count() + 1);
+            for (int i = 1; i <= l.count(); ++i) {
+                const QString& value = fieldOf(l.items.at(i), field);
+                bool number = false;
+                const qlonglong n = value.toLongLong(&number);
+                keys[i] = {!number, n, number ? QString() : value.toCaseFolded()};
+            }
+            std::stable_sort(order.begin(), order.end(), [&keys, by](int a, int b) {
+                return by > 0 ? keys.at(a) < keys.at(b) : keys.at(b) < keys.at(a);
+            });
+        }
+        using Copy = typename ListEditor<Entry>::Copy;
+        const Copy copy =
+            !may ? Copy::Refused
+                 : (code == 'c' && l.count() + at.size() > Most ? Copy::ListFull : Copy::Made);
+        const bool reordered = std::adjacent_find(order.begin(), order.end(),
+                                                  std::greater_equal<int>()) != order.end();
+        model.change<Entry>(may && (code == 'k' || reordered) && copy != Copy::ListFull,
+                            [&order](auto& m) { m.reorder(order); });
+        if (code == 'k')
+            expect(editor.removeEntries(at), may, "Remove Entries");
+        else if (code == 'c')
+            expect(int(editor.duplicateEntries(at)), int(copy), "Duplicate Entries");
+        else if (code == 'g')
+            expect(editor.moveEntries(at, by), may, "Move Entries");
+        else
+            expect(editor.sortBy(field, by > 0 ? Qt::AscendingOrder : Qt::DescendingOrder), may,
+                   "Sort");
         break;
     }
     default: // undo or redo from the page: refused where the entry may not be left
