@@ -91,6 +91,7 @@ private slots:
     void commandsOnManyRows_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("outcome");
+        // How each command is undone and redone the random sessions check (tst_rostersessions).
         QTest::newRow("the draft shows in its row as typed")
             << u"=Zed ?"_s << u"*Zed,B,C,D Zed@Zed/"_s;
         QTest::newRow("set a column in many rows, one step")
@@ -102,8 +103,6 @@ private slots:
             << u">3 sel:1,2,4 del ?"_s << u"*C C@C/Remove Bots"_s;
         QTest::newRow("deleting the entry on view shows what Remove would")
             << u">3 sel:2,3 del"_s << u"*A,D"_s;
-        QTest::newRow("undo of a delete puts each back in its place")
-            << u">3 sel:1,3 del u"_s << u"A,B,*C,D"_s;
         QTest::newRow("duplicate each after itself") << u"sel:1,3 dup"_s << u"*A,A,B,C,C,D"_s;
         QTest::newRow("move two earlier together") << u"sel:2,3 up"_s << u"B,C,*A,D"_s;
         QTest::newRow("move runs later") << u"sel:1,3 down"_s << u"B,*A,D,C"_s;
@@ -113,7 +112,6 @@ private slots:
         QTest::newRow("numbers first, then text ignoring case; the entry on view follows")
             << u"sort:2 ?"_s << u"D,C,*A,B A@A/Sort Bots"_s;
         QTest::newRow("descending") << u"sortd:2"_s << u"B,*A,C,D"_s;
-        QTest::newRow("a sort is one step") << u"sort:1 u"_s << u"*A,B,C,D"_s;
         QTest::newRow("ties keep their order") << u"sort:1"_s << u"*A,C,D,B"_s;
     }
     void commandsOnManyRows() {
