@@ -472,9 +472,13 @@ bool ListEditor<Entry>::insertEntries(int index, const QList<Entry>& pasted) {
 template <typename Entry> bool ListEditor<Entry>::sortBy(int field, Qt::SortOrder order) {
     if (entries.count() < 2 || !leaveDraft())
         return false;
+    // A map's Random sorts by its tick, as the table shows it, not by the file's spelling.
+    const bool tick = listKindOf<Entry>() == RosterListKind::Maps && field == RandomField;
     QList<SortKey> keys(entries.count() + 1);
-    for (int i = 1; i <= entries.count(); ++i)
-        keys[i] = sortKeyOf(fieldOf(entries.at(i), field));
+    for (int i = 1; i <= entries.count(); ++i) {
+        const QString& value = fieldOf(entries.at(i), field);
+        keys[i] = sortKeyOf(tick ? QString::number(MapEntry::randomOn(value)) : value);
+    }
     QList<int> sorted = entries.identity();
     std::stable_sort(sorted.begin() + 1, sorted.end(), [&keys, order](int a, int b) {
         return order == Qt::AscendingOrder ? keys.at(a) < keys.at(b) : keys.at(b) < keys.at(a);

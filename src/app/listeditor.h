@@ -108,7 +108,8 @@ public:
     // Inserts entries right after entry index (0: before the first).
     bool insertEntries(int index, const QList<Entry>& pasted);
     // Puts the whole list in the order of field: whole numbers first in numeric order, then the
-    // other values by their text ignoring letter case; entries that tie keep their order.
+    // other values by their text ignoring letter case; a map's Random by whether it is on (off
+    // first). Entries that tie keep their order.
     bool sortBy(int field, Qt::SortOrder order);
 
     // Undoes the roster's last step (forward: redoes the next) from this list's page: the draft

@@ -38,6 +38,9 @@ void TestRosterSessions::sessions_data() {
     // Without a file: saved, a map's Random "0" stored as its box shows it ("No") by a redo from
     // the page with nothing to redo, and saved again: the file kept "0".
     QTest::newRow("a Random spelled anew, then saved") << 0u << false << "2e00215221"_ba;
+    // A map paged past reads "No", the pasted ones "1": sorted by Random, "No" came apart from
+    // "0" and "1" from "Yes", by spelling, not by the tick the table shows.
+    QTest::newRow("sorted by Random") << 0u << false << "0f00569c414f169c"_ba;
 }
 
 void TestRosterSessions::sessions() {

@@ -362,8 +362,10 @@ template <typename Entry> void DocumentSession::onList(char code) {
         expect(int(editor.find(text, by < 0)), outcome, "Find");
         break;
     }
-    case 's': { // in the Roster window: a field of many entries set (a name or model never empty,
-                // a map's Random never: see below)
+    // In the Roster window: a field of many entries set (a name or model never empty). Never a
+    // map's Random: whether "Yes" over "1" is a step depends on whether the entry was on view
+    // (its Random then reads "Yes"), which the model leaves out.
+    case 's': {
         const QList<int> at = someIndices(choices, l.count());
         int field = choices.below(fieldCount<Entry>());
         field = std::is_same_v<Entry, MapEntry> && field == RandomField ? 0 : field;
@@ -382,17 +384,16 @@ template <typename Entry> void DocumentSession::onList(char code) {
         break;
     }
     // In the Roster window: many entries removed, copied each right after itself, moved one
-    // place together, or the list sorted by a field, entries that tie keeping their order. Never
-    // by a map's Random: it reads "1" or "Yes" by whether it was on view, which the model leaves
-    // out.
+    // place together, or the list sorted by a field (a map's Random by its tick), entries that tie
+    // keeping their order.
     case 'k':
     case 'c':
     case 'g':
     case 'o': {
         const QList<int> at = code == 'o' ? QList<int>() : someIndices(choices, l.count());
         const int by = choices.byte() & 1 ? 1 : -1;
-        int field = choices.below(fieldCount<Entry>());
-        field = std::is_same_v<Entry, MapEntry> && field == RandomField ? 0 : field;
+        const int field = choices.below(fieldCount<Entry>());
+        const bool tick = std::is_same_v<Entry, MapEntry> && field == RandomField;
         steps.last() +=
             u" %1 from %2 by %3, field %4"_s.arg(at.size()).arg(at.value(0)).arg(by).arg(field);
         QList<int> order;
@@ -415,7 +416,8 @@ template <typename Entry> void DocumentSession::onList(char code) {
         } else if (code == 'o') {
             QList<std::tuple<bool, qlonglong, QString>> keys(l.count() + 1);
             for (int i = 1; i <= l.count(); ++i) {
-                const QString& value = fieldOf(l.items.at(i), field);
+                const QString& text = fieldOf(l.items.at(i), field);
+                const QString value = tick ? QString::number(MapEntry::randomOn(text)) : text;
                 bool number = false;
                 const qlonglong n = value.toLongLong(&number);
                 keys[i] = {!number, n, number ? QString() : value.toCaseFolded()};
