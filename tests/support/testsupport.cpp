@@ -194,10 +194,12 @@ bool writeFakeGame(const QString& path) {
 
 QStringList fakeGameRecord(const QString& folder) {
     const QString record = QDir(folder).filePath(u"record.txt"_s);
+    // The game writes at least its name. Under Wine the file may show before it can be read.
     const QDeadlineTimer deadline(10000);
-    while (!QFile::exists(record) && !deadline.hasExpired())
+    QByteArray bytes;
+    while ((bytes = readBytes(record)).isEmpty() && !deadline.hasExpired())
         QTest::qWait(20);
-    QString text = QString::fromLocal8Bit(readBytes(record));
+    QString text = QString::fromLocal8Bit(bytes);
     if (text.endsWith(u'\n'))
         text.chop(1);
     return text.isEmpty() ? QStringList() : text.split(u'\n');
